@@ -1,0 +1,19 @@
+// The automation runner: start-up, one script, a number of frames, a screenshot.
+#pragma once
+
+#include <optional>
+#include <string>
+
+struct RunnerOptions {
+    int frames = 1;
+    float frameTime = 0.0f; // 0: measure real time
+    std::string screenshotPath;
+    std::string scriptPath;
+};
+
+// Parses [--frames N] [--dt SECONDS] [--screenshot FILE.png] SCRIPT.lua;
+// prints the usage on standard error and gives nothing when they are wrong.
+std::optional<RunnerOptions> ParseRunnerArguments(int argc, char** argv);
+
+// Never returns: ends the process with status 0 through the at-exit handler.
+[[noreturn]] void RunAutomation(const RunnerOptions& options, int* argc, char** argv);

@@ -1,0 +1,236 @@
+#include "app/shell.h"
+
+#include <GL/glu.h>
+#include <GL/glut.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/plugin_library.h"
+#include "app/shell_lua.h"
+#include "app/timer.h"
+#include "image/drawing.h"
+#include "image/image_library.h"
+#include "image/texture_cache.h"
+#include "media/sound.h"
+#include "scene/scene_graph.h"
+#include "script/script_host.h"
+#include "ui/toolkit.h"
+
+namespace {
+
+// The start-up hook library; nothing of it stays loaded after start-up.
+class HookLibrary : public PluginLibrary {};
+HookLibrary hookLibrary;
+bool hookLoaded = false;
+
+lua_State* scriptState = nullptr;
+unsigned backgroundPicture = 0;
+int windowWidth = 800;
+int windowHeight = 600;
+ViewCamera camera;
+MouseTracking mouse;
+
+// A window shrunk to no height keeps a finite aspect ratio.
+double AspectRatio(int width, int height) {
+    return static_cast<double>(width) / (height > 0 ? height : 1);
+}
+
+void RunStartupHook() {
+    if (hookLoaded) {
+        hookLibrary.Free();
+        hookLoaded = false;
+    }
+    hookLoaded = hookLibrary.Load("TestDll");
+    if (auto hook = reinterpret_cast<void (*)()>(hookLibrary.GetExport("cunt"))) hook();
+    if (hookLoaded) {
+        hookLibrary.Free();
+        hookLoaded = false;
+    }
+}
+
+// Game mode takes the screen in its current mode. Where it cannot be entered
+// (a virtual X server, for one) a full-screen window of the screen's size does.
+void OpenSurface() {
+    glutEnterGameMode();
+    if (glutGameModeGet(GLUT_GAME_MODE_ACTIVE)) return;
+    glutInitWindowPosition(0, 0);
+    glutInitWindowSize(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
+    glutCreateWindow("scriptdesk");
+    glutFullScreen();
+}
+
+void DrawBackground() {
+    if (backgroundPicture == 0) return;
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_TEXTURE_2D);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, 1, 0, 1, -40, 40);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glColor3f(1, 1, 1);
+    BindTexture(backgroundPicture);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 0); glVertex2f(0, 0);
+    glTexCoord2f(0, 1); glVertex2f(0, 1);
+    glTexCoord2f(1, 1); glVertex2f(1, 1);
+    glTexCoord2f(1, 0); glVertex2f(1, 0);
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
+}
+
+void SetUpView() {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, AspectRatio(windowWidth, windowHeight), 1.0, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(0, 0, -camera.distance);
+    glTranslatef(camera.panX, camera.panY, 0);
+    glRotatef(camera.pitch, 1, 0, 0);
+    glRotatef(camera.yaw, 0, 1, 0);
+}
+
+void DrawGrid() {
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glColor3f(0.4f, 0.4f, 0.4f);
+    glBegin(GL_LINES);
+    for (int i = -10; i <= 10; ++i) {
+        glVertex3f(-10, 0, i);
+        glVertex3f(10, 0, i);
+        glVertex3f(i, 0, -10);
+        glVertex3f(i, 0, 10);
+    }
+    glEnd();
+    glEnable(GL_DEPTH_TEST);
+}
+
+void DrawFrameRate() {
+    glColor3f(1, 1, 1);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-10, 10, 0, 16, -40, 40);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    char text[64];
+    snprintf(text, sizeof text, "%f", 1.0f / FrameTimer().FrameTime());
+    glPushMatrix();
+    glRasterPos2f(-9, 15);
+    for (const char* c = text; *c; ++c) glutBitmapCharacter(GLUT_BITMAP_HELVETICA_10, *c);
+    glPopMatrix();
+}
+
+} // namespace
+
+void StartSystem(int* argc, char** argv) {
+    RunStartupHook();
+
+    glutInit(argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    OpenSurface();
+    glutDisplayFunc(DisplayFrame);
+
+    setReshapeHook(ReshapeView);
+    setIdleHook(IdleFrame);
+    setKeyboardHook(KeyPressed);
+    setMouseHook(MouseButton);
+    setDragHook(MouseMotion);
+
+    scriptState = lua_open();
+    OpenStandardLibraries(scriptState);
+    lua_pushstring(scriptState, "SetBackgroundImage");
+    lua_pushcclosure(scriptState, SetBackgroundImage, 0);
+    lua_settable(scriptState, LUA_GLOBALSINDEX);
+
+    SetScriptState(scriptState);
+    RegisterGlobalFunction("FrameTime", FrameTimeFunction);
+
+    StartSound(scriptState);
+    PlaySample(LoadSample("startmenu/Startup.wav"), false);
+    RegisterImageLibrary();
+    FrameTimer().Start();
+    initToolkit(scriptState);
+
+    glClearColor(0.5f, 0.5f, 0.5f, 0.5f);
+    RunString(scriptState, "SetBackgroundImage(\"startmenu/bliss.bmp\");");
+    RegisterDrawingLibrary();
+    RegisterSceneGraph(scriptState);
+    atexit(ShutdownAll);
+}
+
+lua_State* ShellScriptState() { return scriptState; }
+
+void DrawFrame() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    DrawBackground();
+    SetUpView();
+    DrawGrid();
+    glPushMatrix();
+    RenderAll(scriptState);
+    glPopMatrix();
+    DrawFrameRate();
+    glDisable(GL_DEPTH_TEST);
+    drawToolkit();
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE_MINUS_SRC_ALPHA, GL_SRC_ALPHA);
+    RunIdleScripts(scriptState);
+    glDisable(GL_BLEND);
+}
+
+void DisplayFrame() {
+    DrawFrame();
+    glutSwapBuffers();
+}
+
+void IdleFrame() {
+    HiResTimer& timer = FrameTimer();
+    timer.Tick();
+    UpdateMedia(timer.FrameTime());
+    UpdateAll(scriptState, timer.FrameTime());
+    glutPostRedisplay();
+}
+
+void ReshapeView(int width, int height) {
+    windowWidth = width;
+    windowHeight = height;
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, AspectRatio(width, height), 0.1, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void KeyPressed(unsigned char key, int, int) {
+    if (key == 27) exit(0);
+}
+
+void MouseButton(int button, int state, int x, int y) {
+    TrackMouseButton(mouse, button, state, x, y);
+}
+
+void MouseMotion(int x, int y) { ApplyMouseMotion(camera, mouse, x, y); }
+
+void ShutdownAll() {
+    StopSound();
+    destroyAll();
+    ImageDeleteAll();
+    if (scriptState) {
+        lua_close(scriptState);
+        scriptState = nullptr;
+        SetScriptState(nullptr);
+    }
+    fflush(stdout);
+}
+
+void SetBackgroundPicture(const char* path) {
+    if (backgroundPicture != 0) ReleaseTexture(backgroundPicture);
+    backgroundPicture = AcquireTexture(path);
+}
+
+unsigned BackgroundPicture() { return backgroundPicture; }
+const ViewCamera& ShellCamera() { return camera; }
+int ShellWindowWidth() { return windowWidth; }
+int ShellWindowHeight() { return windowHeight; }

@@ -1,0 +1,29 @@
+// The application shell: start-up, the frame passes, the camera and shutdown.
+#pragma once
+
+#include "app/camera.h"
+#include "script/lua_api.h"
+
+// Steps 1 to 15 of start-up: everything up to entering the main loop.
+void StartSystem(int* argc, char** argv);
+lua_State* ShellScriptState();
+
+// Registered with the toolkit's hooks (and, for DisplayFrame, with GLUT).
+void DisplayFrame();
+void IdleFrame();
+void ReshapeView(int width, int height);
+void KeyPressed(unsigned char key, int x, int y);
+void MouseButton(int button, int state, int x, int y);
+void MouseMotion(int x, int y);
+void ShutdownAll();
+
+// DisplayFrame without the buffer swap, so automation can read the pixels.
+void DrawFrame();
+
+// The background picture: a texture-cache id, 0 for none.
+void SetBackgroundPicture(const char* path);
+unsigned BackgroundPicture();
+
+const ViewCamera& ShellCamera();
+int ShellWindowWidth();
+int ShellWindowHeight();

@@ -1,0 +1,5 @@
+// The script-visible image table.
+#pragma once
+
+void RegisterImageLibrary();
+void ImageDeleteAll();

@@ -1,0 +1,12 @@
+// Placeholders until the picture subsystem lands.
+#include "image/drawing.h"
+#include "image/image_library.h"
+#include "image/texture_cache.h"
+
+uint32_t AcquireTexture(const char*) { return 0; }
+void ReleaseTexture(uint32_t) {}
+void BindTexture(uint32_t) {}
+void RegisterImageLibrary() {}
+void ImageDeleteAll() {}
+void RegisterDrawingLibrary() {}
+void RunIdleScripts(lua_State*) {}

@@ -1,0 +1,37 @@
+// The widget toolkit as the shell sees it: the shell's hooks, the GLUT
+// callbacks that offer each event to the controls first, and the draw pass.
+#pragma once
+
+#include "script/lua_api.h"
+
+using IdleHook = void (*)();
+using KeyboardHook = void (*)(unsigned char key, int x, int y);
+using SpecialHook = void (*)(int key, int x, int y);
+using ReshapeHook = void (*)(int width, int height);
+using MouseHook = void (*)(int button, int state, int x, int y);
+using MotionHook = void (*)(int x, int y);
+
+void setIdleHook(IdleHook hook);
+void setKeyboardHook(KeyboardHook hook);
+void setReshapeHook(ReshapeHook hook);
+void setMouseHook(MouseHook hook);
+void setDragHook(MotionHook hook);
+void setPassiveMotionHook(MotionHook hook);
+void setSpecialHook(SpecialHook hook);
+
+// Registers the control types, installs the GLUT callbacks below and sends
+// standard output to "./stdout.log".
+void initToolkit(lua_State* state);
+// Draws every visible control with the toolkit's own pixel projection.
+void drawToolkit();
+// Shutdown: destroys every top-level control, then releases the fonts.
+void destroyAll();
+
+// The GLUT callbacks; tests drive the toolkit through them with synthetic events.
+void toolkitReshape(int width, int height);
+void toolkitMouse(int button, int state, int x, int y);
+void toolkitMotion(int x, int y);
+void toolkitPassiveMotion(int x, int y);
+void toolkitKeyboard(unsigned char key, int x, int y);
+void toolkitSpecial(int key, int x, int y);
+void toolkitIdle();

@@ -1,0 +1,65 @@
+#include "support/script_run.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+std::string MakeWorkDir() {
+    static std::atomic<int> counter{0};
+    fs::path dir = fs::path(SCRIPTDESK_TEST_WORK_DIR) /
+                   ("run-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir.string();
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+int RunCommand(const std::string& command, const std::string& workDir) {
+    std::string line = "cd '" + workDir + "' && " + command;
+    int status = system(line.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+ScriptRunResult RunScript(const std::string& script, const ScriptRunOptions& options) {
+    ScriptRunResult result;
+    result.workDir = MakeWorkDir();
+    fs::path dir = result.workDir;
+    if (options.withRuntime) {
+        for (const char* name : {"startmenu", "syntax"})
+            fs::create_directory_symlink(fs::path(SCRIPTDESK_RUNTIME_DIR) / name, dir / name);
+    }
+    for (const auto& [name, bytes] : options.files) WriteFile((dir / name).string(), bytes);
+    WriteFile((dir / "script.lua").string(), script);
+
+    std::ostringstream command;
+    for (const std::string& entry : options.environment) command << entry << ' ';
+    command << "'" << SCRIPTDESK_RUN_PATH << "' --frames " << options.frames;
+    if (options.frameTime > 0) command << " --dt " << options.frameTime;
+    if (options.screenshot) command << " --screenshot shot.png";
+    command << " script.lua >console.txt 2>errors.txt";
+    result.exitStatus = RunCommand(command.str(), result.workDir);
+
+    result.stdoutLog = ReadFile((dir / "stdout.log").string());
+    result.console = ReadFile((dir / "console.txt").string());
+    result.errors = ReadFile((dir / "errors.txt").string());
+    if (options.screenshot) result.screenshot = ReadPng((dir / "shot.png").string());
+    return result;
+}
