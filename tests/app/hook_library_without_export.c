@@ -1,0 +1,2 @@
+/* A start-up hook library that has no hook export. */
+int unrelated_export(void) { return 1; }

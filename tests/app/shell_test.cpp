@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "support/script_run.h"
+
+namespace {
+
+// Lines of stdout.log written by the script itself, between its markers.
+std::string Between(const std::string& log, const std::string& first, const std::string& last) {
+    size_t begin = log.find(first);
+    size_t end = log.find(last, begin);
+    if (begin == std::string::npos || end == std::string::npos) return "<markers missing>";
+    return log.substr(begin, end + last.size() - begin);
+}
+
+TEST(Shell, FrameTimeBeforeTheFirstFrameAndWithAWrongArgumentCount) {
+    ScriptRunResult run = RunScript("print('begin')\n"
+                                    "print(FrameTime())\n"
+                                    "print(FrameTime(1))\n"
+                                    "print('end')\n",
+                                    {.frames = 3, .frameTime = 0.02});
+    EXPECT_EQ(run.exitStatus, 0);
+    EXPECT_EQ(Between(run.stdoutLog, "begin", "end"),
+              "begin\n9.9999997473788e-05\n"
+              "[ERROR] Incorrect Number of arguments specified\n\nend");
+}
+
+TEST(Shell, ScriptOutputLandsInStdoutLogAndErrorsOnStandardError) {
+    ScriptRunResult run = RunScript("io.write('written ') print('printed')\nlocal t\nprint(t.x)\n");
+    EXPECT_EQ(run.exitStatus, 0);
+    EXPECT_NE(run.stdoutLog.find("written printed\n"), std::string::npos);
+    EXPECT_NE(run.errors.find("script.lua:3: attempt to index local 't' (a nil value)\n"),
+              std::string::npos);
+    EXPECT_EQ(run.console.find("printed"), std::string::npos);
+}
+
+TEST(Shell, TheLogIsTruncatedAtEachStart) {
+    ScriptRunOptions options;
+    options.files = {{"stdout.log", "left over from an earlier run\n"}};
+    ScriptRunResult run = RunScript("print('fresh')", options);
+    EXPECT_EQ(run.stdoutLog.find("left over"), std::string::npos);
+}
+
+TEST(Shell, OsExitEndsTheRunEarlyThroughTheExitHandler) {
+    ScriptRunResult run = RunScript("print('bye') os.exit(0) print('never')", {.frames = 50});
+    EXPECT_EQ(run.exitStatus, 0);
+    EXPECT_EQ(run.stdoutLog.find("never"), std::string::npos);
+    EXPECT_NE(run.stdoutLog.find("bye\n"), std::string::npos);
+    EXPECT_NE(run.stdoutLog.find("Avi Cleanup\n"), std::string::npos);
+}
+
+TEST(Shell, SetBackgroundImageIgnoresWrongArgumentsSilently) {
+    ScriptRunResult run = RunScript("print('[') SetBackgroundImage(12) SetBackgroundImage() "
+                                    "SetBackgroundImage('a', 'b') print(']')");
+    EXPECT_EQ(Between(run.stdoutLog, "[", "]"), "[\n]");
+    EXPECT_EQ(run.errors.find("SetBackgroundImage"), std::string::npos);
+}
+
+// With the camera level with the grid, the 21+21 grey lines fall on the
+// horizon: the middle rows of the surface, from edge to edge.
+TEST(Shell, TheGridIsDrawnOnTheHorizonInGrey) {
+    ScriptRunResult run = RunScript("", {.frames = 2, .frameTime = 0.02, .screenshot = true});
+    ASSERT_EQ(run.exitStatus, 0);
+    const PngImage& shot = run.screenshot;
+    ASSERT_GT(shot.width, 100);
+    auto isGrid = [](Rgba p) { return p.r == 102 && p.g == 102 && p.b == 102; };
+    int horizon = -1;
+    for (int y = shot.height / 2 - 2; y <= shot.height / 2 + 2; ++y)
+        if (isGrid(shot.At(shot.width / 2, y))) horizon = y;
+    ASSERT_NE(horizon, -1) << "no grid pixel near the middle row";
+    for (int x = 2; x < shot.width; x += shot.width / 7) EXPECT_TRUE(isGrid(shot.At(x, horizon))) << x;
+    for (int y = 10; y < shot.height; y += shot.height / 5)
+        if (y < horizon - 2 || y > horizon + 2) EXPECT_FALSE(isGrid(shot.At(shot.width / 2, y))) << y;
+}
+
+// Escape through a real X key event ends scriptdesk with status 0, and the
+// exit handler runs once.
+TEST(Shell, EscapeEndsTheProgramWithStatusZero) {
+    if (system("command -v xdotool >/dev/null 2>&1") != 0) GTEST_SKIP() << "xdotool missing";
+    std::string dir = MakeWorkDir();
+    pid_t child = fork();
+    if (child == 0) {
+        if (chdir(dir.c_str()) != 0) _exit(99);
+        freopen("console.txt", "w", stdout);
+        freopen("errors.txt", "w", stderr);
+        execl(SCRIPTDESK_PATH, SCRIPTDESK_PATH, static_cast<char*>(nullptr));
+        _exit(98);
+    }
+    std::string find = "xdotool search --sync --onlyvisible --pid " + std::to_string(child) +
+                       " --name scriptdesk key --window %1 Escape";
+    int status = -1;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (waitpid(child, &status, WNOHANG) == child) break;
+        if (attempt % 10 == 0) RunCommand("timeout 5 " + find + " >/dev/null 2>&1", dir);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    if (waitpid(child, &status, WNOHANG) == 0) {
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+        FAIL() << "scriptdesk did not end on Escape";
+    }
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    std::string log = ReadFile(dir + "/stdout.log");
+    size_t first = log.find("Avi Cleanup\n");
+    EXPECT_NE(first, std::string::npos);
+    EXPECT_EQ(log.find("Avi Cleanup\n", first + 1), std::string::npos);
+}
+
+} // namespace
