@@ -75,8 +75,9 @@ TEST(Shell, TheGridIsDrawnOnTheHorizonInGrey) {
         if (isGrid(shot.At(shot.width / 2, y))) horizon = y;
     ASSERT_NE(horizon, -1) << "no grid pixel near the middle row";
     for (int x = 2; x < shot.width; x += shot.width / 7) EXPECT_TRUE(isGrid(shot.At(x, horizon))) << x;
-    for (int y = 10; y < shot.height; y += shot.height / 5)
+    for (int y = 10; y < shot.height; y += shot.height / 5) {
         if (y < horizon - 2 || y > horizon + 2) EXPECT_FALSE(isGrid(shot.At(shot.width / 2, y))) << y;
+    }
 }
 
 // Escape through a real X key event ends scriptdesk with status 0, and the
