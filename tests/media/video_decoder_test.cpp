@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "avi_test_file.h"
+#include "media/video_decoder.h"
+#include "support/script_run.h"
+
+namespace {
+
+std::string WriteTestFile(const std::string& name, const std::string& bytes) {
+    std::string path = MakeWorkDir() + "/" + name;
+    WriteFile(path, bytes);
+    return path;
+}
+
+// Makes a file with the ffmpeg tool; empty when the tool is missing.
+std::string FfmpegFile(const std::string& arguments, const std::string& name) {
+    if (system("command -v ffmpeg >/dev/null 2>&1") != 0) return {};
+    std::string dir = MakeWorkDir();
+    if (RunCommand("ffmpeg -loglevel error -y " + arguments + " " + name, dir) != 0) return {};
+    return dir + "/" + name;
+}
+
+Rgb PixelAt(const std::vector<uint8_t>& pixels, int width, int x, int y) {
+    const uint8_t* p = &pixels[(static_cast<size_t>(y) * width + x) * 3];
+    return {p[0], p[1], p[2]};
+}
+
+void ExpectColour(Rgb expected, Rgb actual, int tolerance = 0) {
+    EXPECT_NEAR(expected.r, actual.r, tolerance);
+    EXPECT_NEAR(expected.g, actual.g, tolerance);
+    EXPECT_NEAR(expected.b, actual.b, tolerance);
+}
+
+} // namespace
+
+TEST(VideoDecoder, ReadsTheHeaderAndEveryFrameOfAnUncompressedFile) {
+    VideoDecoder decoder;
+    ASSERT_EQ(decoder.Open(WriteTestFile("t.avi", MakeUncompressedAvi(64, 48, 10, 10)).c_str()),
+              VideoOpenError::None);
+    EXPECT_EQ(decoder.FrameCount(), 10u);
+    EXPECT_EQ(decoder.DurationMs(), 1000u);
+    EXPECT_EQ(decoder.Width(), 64);
+    EXPECT_EQ(decoder.Height(), 48);
+
+    std::vector<uint8_t> pixels(64 * 48 * 3);
+    for (int frame = 0; frame < 10; ++frame) {
+        SCOPED_TRACE(frame);
+        ASSERT_TRUE(decoder.DecodeFrame(frame, 64, 48, PixelOrder::Rgb, RowOrder::TopDown, pixels.data()));
+        ExpectColour(TopColour(frame), PixelAt(pixels, 64, 10, 0));
+        ExpectColour(BottomColour(frame), PixelAt(pixels, 64, 63, 47));
+    }
+    // Past the end there is nothing, and the pixels stay as they were.
+    EXPECT_FALSE(decoder.DecodeFrame(10, 64, 48, PixelOrder::Rgb, RowOrder::TopDown, pixels.data()));
+    ExpectColour(BottomColour(9), PixelAt(pixels, 64, 63, 47));
+}
+
+TEST(VideoDecoder, RewindsForAnEarlierFrameAndStretchesInTheAskedOrder) {
+    VideoDecoder decoder;
+    ASSERT_EQ(decoder.Open(WriteTestFile("t.avi", MakeUncompressedAvi(64, 48, 10, 10)).c_str()),
+              VideoOpenError::None);
+    std::vector<uint8_t> pixels(128 * 16 * 3);
+    ASSERT_TRUE(decoder.DecodeFrame(9, 128, 16, PixelOrder::Rgb, RowOrder::TopDown, pixels.data()));
+    ASSERT_TRUE(decoder.DecodeFrame(3, 128, 16, PixelOrder::Bgr, RowOrder::BottomUp, pixels.data()));
+    // Bottom-up: the first row is the bottom of the picture; blue comes first.
+    Rgb first = PixelAt(pixels, 128, 100, 0);
+    Rgb last = PixelAt(pixels, 128, 5, 15);
+    ExpectColour(BottomColour(3), {first.b, first.g, first.r});
+    ExpectColour(TopColour(3), {last.b, last.g, last.r});
+    // The same frame again needs no decoding and gives the same picture.
+    ASSERT_TRUE(decoder.DecodeFrame(3, 128, 16, PixelOrder::Rgb, RowOrder::TopDown, pixels.data()));
+    ExpectColour(TopColour(3), PixelAt(pixels, 128, 0, 0));
+}
+
+TEST(VideoDecoder, RefusesFilesItCannotPlay) {
+    VideoDecoder decoder;
+    EXPECT_EQ(decoder.Open(WriteTestFile("t.avi", "").c_str()), VideoOpenError::Corrupt);
+    EXPECT_EQ(decoder.Open((MakeWorkDir() + "/absent.avi").c_str()), VideoOpenError::Missing);
+    EXPECT_EQ(decoder.Open(WriteTestFile("g.avi", std::string(4000, '\x5a')).c_str()),
+              VideoOpenError::Corrupt);
+    std::string whole = MakeUncompressedAvi(64, 48, 10, 10);
+    EXPECT_EQ(decoder.Open(WriteTestFile("h.avi", whole.substr(0, 100)).c_str()), VideoOpenError::Corrupt);
+    EXPECT_EQ(decoder.Open(WriteTestFile("e.avi", MakeUncompressedAvi(64, 48, 0, 10)).c_str()),
+              VideoOpenError::NoFrames);
+
+    std::string unknownCodec = whole;
+    unknownCodec.replace(unknownCodec.find("strf") + 8 + 16, 4, "ZQZQ");
+    EXPECT_EQ(decoder.Open(WriteTestFile("u.avi", unknownCodec).c_str()), VideoOpenError::Unsupported);
+    EXPECT_FALSE(decoder.IsOpen());
+}
+
+TEST(VideoDecoder, TruncatedFrameDataFailsOnlyTheMissingFrames) {
+    std::string whole = MakeUncompressedAvi(64, 48, 10, 10);
+    VideoDecoder decoder;
+    ASSERT_EQ(decoder.Open(WriteTestFile("t.avi", whole.substr(0, whole.size() / 2)).c_str()),
+              VideoOpenError::None);
+    EXPECT_EQ(decoder.FrameCount(), 10u);
+    std::vector<uint8_t> pixels(64 * 48 * 3);
+    EXPECT_TRUE(decoder.DecodeFrame(2, 64, 48, PixelOrder::Rgb, RowOrder::TopDown, pixels.data()));
+    EXPECT_FALSE(decoder.DecodeFrame(9, 64, 48, PixelOrder::Rgb, RowOrder::TopDown, pixels.data()));
+    EXPECT_FALSE(decoder.DecodeFrame(9, 64, 48, PixelOrder::Rgb, RowOrder::TopDown, pixels.data()));
+    ExpectColour(TopColour(2), PixelAt(pixels, 64, 0, 0));
+    EXPECT_TRUE(decoder.DecodeFrame(0, 64, 48, PixelOrder::Rgb, RowOrder::TopDown, pixels.data()));
+    ExpectColour(TopColour(0), PixelAt(pixels, 64, 0, 0));
+}
+
+TEST(VideoDecoder, DecodesCompressedFilesAndLoopsBackAfterTheEnd) {
+    std::string path = FfmpegFile("-f lavfi -i color=c=0x3366cc:size=64x48:rate=10 -t 1 -c:v mjpeg", "m.avi");
+    if (path.empty()) GTEST_SKIP() << "no ffmpeg tool";
+    VideoDecoder decoder;
+    ASSERT_EQ(decoder.Open(path.c_str()), VideoOpenError::None);
+    EXPECT_EQ(decoder.FrameCount(), 10u);
+    EXPECT_EQ(decoder.DurationMs(), 1000u);
+    std::vector<uint8_t> pixels(32 * 32 * 3);
+    for (uint32_t frame : {0u, 9u, 0u}) {
+        ASSERT_TRUE(decoder.DecodeFrame(frame, 32, 32, PixelOrder::Rgb, RowOrder::TopDown, pixels.data()));
+        ExpectColour({0x33, 0x66, 0xcc}, PixelAt(pixels, 32, 16, 16), 8);
+    }
+}
+
+TEST(VideoDecoder, RefusesAFileWithoutAVideoStream) {
+    std::string path = FfmpegFile("-f lavfi -i sine=duration=0.2 -c:a pcm_s16le", "a.avi");
+    if (path.empty()) GTEST_SKIP() << "no ffmpeg tool";
+    VideoDecoder decoder;
+    EXPECT_EQ(decoder.Open(path.c_str()), VideoOpenError::NoVideoStream);
+}
