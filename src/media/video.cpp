@@ -21,7 +21,8 @@ void PrintLine(const char* text) {
 
 uint32_t LowestFreeId() {
     uint32_t id = 1;
-    while (FindVideo(id)) ++id;
+    while (FindVideo(id))
+        ++id;
     return id;
 }
 
@@ -33,12 +34,17 @@ uint32_t TextureSide(int requested) {
 
 const char* OpenErrorFormat(VideoOpenError error) {
     switch (error) {
-    case VideoOpenError::OutOfMemory: return "File out of memory %s\n";
-    case VideoOpenError::Unsupported: return "Error: Avi type unsupported %s\n";
+    case VideoOpenError::OutOfMemory:
+        return "File out of memory %s\n";
+    case VideoOpenError::Unsupported:
+        return "Error: Avi type unsupported %s\n";
     case VideoOpenError::Missing:
-    case VideoOpenError::Corrupt: return "File Corrupt or Not In Existance! %s\n";
-    case VideoOpenError::ReadError: return "Error reading avifile %s\n";
-    default: return nullptr;
+    case VideoOpenError::Corrupt:
+        return "File Corrupt or Not In Existance! %s\n";
+    case VideoOpenError::ReadError:
+        return "Error reading avifile %s\n";
+    default:
+        return nullptr;
     }
 }
 
@@ -63,7 +69,9 @@ void DetectBgrUpload() {
     SetBgrUpload(ExtensionListHas(extensions, "GL_EXT_bgra"));
 }
 
-void SetBgrUpload(bool offered) { bgrUpload = offered; }
+void SetBgrUpload(bool offered) {
+    bgrUpload = offered;
+}
 
 CAvi::~CAvi() {
     if (hasTexture) glDeleteTextures(1, &texture);
@@ -105,7 +113,8 @@ bool CAvi::Open(const char* path, uint32_t width, uint32_t height) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, pixels.get());
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                 pixels.get());
     hasTexture = true;
 
     currentFrame = 0;
@@ -125,8 +134,8 @@ bool CAvi::GrabFrame() {
     glBindTexture(GL_TEXTURE_2D, texture);
     // Rows are packed; someone may have changed the alignment since the open.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, textureWidth, textureHeight, bgrUpload ? GL_BGR_EXT : GL_RGB,
-                    GL_UNSIGNED_BYTE, pixels.get());
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, textureWidth, textureHeight,
+                    bgrUpload ? GL_BGR_EXT : GL_RGB, GL_UNSIGNED_BYTE, pixels.get());
     return true;
 }
 
@@ -140,7 +149,8 @@ void CAvi::Advance(float frameTime) {
         accumulator = 0.0f;
     else if (accumulator > frameDuration * 1024.0f)
         accumulator = std::fmod(accumulator, frameDuration);
-    while (accumulator > frameDuration) accumulator -= frameDuration;
+    while (accumulator > frameDuration)
+        accumulator -= frameDuration;
     if (++currentFrame >= frameCount) {
         if (loop)
             currentFrame = 0;
@@ -209,7 +219,8 @@ void BindVideoTexture(uint32_t id) {
 
 void CloseVideo(uint32_t id) {
     PrintLine("AviClose");
-    auto found = std::find_if(videos.begin(), videos.end(), [id](CAvi* video) { return video->id == id; });
+    auto found =
+        std::find_if(videos.begin(), videos.end(), [id](CAvi* video) { return video->id == id; });
     if (found == videos.end()) {
         PrintLine("\tAviCloseEnd2");
         return;
@@ -222,4 +233,6 @@ void CloseVideo(uint32_t id) {
     PrintLine("\tAviCloseEnd");
 }
 
-void VideoCleanup() { PrintLine("Avi Cleanup"); }
+void VideoCleanup() {
+    PrintLine("Avi Cleanup");
+}

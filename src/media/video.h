@@ -8,23 +8,23 @@
 
 // One open video: its decoder, playback state and texture.
 struct CAvi {
-    uint32_t id = 0;           // script-visible: the lowest id no other open video holds
-    float accumulator = 0.0f;  // seconds gathered towards the next frame
+    uint32_t id = 0;            // script-visible: the lowest id no other open video holds
+    float accumulator = 0.0f;   // seconds gathered towards the next frame
     float frameDuration = 0.0f; // seconds per frame: whole milliseconds of the stream over frames
-    unsigned texture = 0;      // the GL texture name, created once at open
+    unsigned texture = 0;       // the GL texture name, created once at open
     uint32_t textureWidth = 0;  // powers of two
     uint32_t textureHeight = 0;
-    int32_t videoWidth = 0;    // the stream's frame size
+    int32_t videoWidth = 0; // the stream's frame size
     int32_t videoHeight = 0;
-    bool playing = true;       // advanced by the per-frame update
+    bool playing = true; // advanced by the per-frame update
     bool hasTexture = false;
-    bool loop = false;         // restart at frame 0 after the last frame
+    bool loop = false; // restart at frame 0 after the last frame
     // The texture's pixels in upload order: three bytes per pixel, bottom row
     // of the frame first (texture t = 0).
     std::unique_ptr<uint8_t[]> pixels;
     uint32_t currentFrame = 0; // the frame decoded next
     uint32_t frameCount = 0;
-    VideoDecoder decoder;      // the open file and its video stream
+    VideoDecoder decoder; // the open file and its video stream
 
     CAvi() = default;
     CAvi(const CAvi&) = delete;

@@ -35,7 +35,9 @@ void FlipRows(uint8_t* pixels, int width, int height) {
 
 } // namespace
 
-VideoDecoder::~VideoDecoder() { Close(); }
+VideoDecoder::~VideoDecoder() {
+    Close();
+}
 
 void VideoDecoder::Close() {
     sws_freeContext(scaler_);
@@ -81,7 +83,8 @@ VideoOpenError VideoDecoder::OpenStream(const char* path) {
     if (frameCount_ == 0) return VideoOpenError::NoFrames;
     // The time at the end of the last frame, like the stream's sample-to-time conversion.
     if (stream->time_base.num > 0 && stream->time_base.den > 0)
-        durationMs_ = ClampToUint32(av_rescale_q(frameCount_, stream->time_base, AVRational{1, 1000}));
+        durationMs_ =
+            ClampToUint32(av_rescale_q(frameCount_, stream->time_base, AVRational{1, 1000}));
     width_ = stream->codecpar->width;
     height_ = stream->codecpar->height;
 
@@ -99,8 +102,8 @@ VideoOpenError VideoDecoder::OpenStream(const char* path) {
     return VideoOpenError::None;
 }
 
-bool VideoDecoder::DecodeFrame(uint32_t index, int width, int height, PixelOrder order, RowOrder rows,
-                               uint8_t* pixels) {
+bool VideoDecoder::DecodeFrame(uint32_t index, int width, int height, PixelOrder order,
+                               RowOrder rows, uint8_t* pixels) {
     if (!IsOpen() || width <= 0 || height <= 0) return false;
     int64_t wanted = index;
     bool alreadyHeld = holdsFrame_ && wanted == nextIndex_ - 1;
@@ -153,8 +156,8 @@ bool VideoDecoder::Scale(int width, int height, PixelOrder order, uint8_t* pixel
     if (!scaler_ || !(shape == scalerShape_)) {
         sws_freeContext(scaler_);
         scaler_ = sws_getContext(shape.sourceWidth, shape.sourceHeight,
-                                 static_cast<AVPixelFormat>(shape.sourceFormat), width, height, target,
-                                 SWS_BILINEAR, nullptr, nullptr, nullptr);
+                                 static_cast<AVPixelFormat>(shape.sourceFormat), width, height,
+                                 target, SWS_BILINEAR, nullptr, nullptr, nullptr);
         if (!scaler_) return false;
         scalerShape_ = shape;
     }

@@ -13,11 +13,11 @@ struct SwsContext;
 
 enum class VideoOpenError {
     None,
-    Missing,       // the file cannot be opened at all
+    Missing, // the file cannot be opened at all
     OutOfMemory,
-    Corrupt,       // not a readable AVI file
-    ReadError,     // the file failed while being read
-    Unsupported,   // no decoder for the stream's compression
+    Corrupt,     // not a readable AVI file
+    ReadError,   // the file failed while being read
+    Unsupported, // no decoder for the stream's compression
     NoVideoStream,
     NoFrames,
 };
@@ -26,7 +26,7 @@ enum class PixelOrder { Rgb, Bgr };
 enum class RowOrder { TopDown, BottomUp };
 
 class VideoDecoder {
-public:
+  public:
     VideoDecoder() = default;
     ~VideoDecoder();
     VideoDecoder(const VideoDecoder&) = delete;
@@ -51,7 +51,7 @@ public:
     bool DecodeFrame(uint32_t index, int width, int height, PixelOrder order, RowOrder rows,
                      uint8_t* pixels);
 
-private:
+  private:
     VideoOpenError OpenStream(const char* path);
     bool ReceiveNextFrame();
     bool Rewind();

@@ -1,7 +1,6 @@
 // The Avi script library: argument marshalling around the video list.
 #include <GL/gl.h>
 
-#include <cmath>
 
 #include "media/video.h"
 #include "script/script_args.h"
@@ -14,6 +13,10 @@ int TruncatedSize(lua_State* state, int index) {
     double value = lua_tonumber(state, index);
     if (!(value > -1e9 && value < 1e9)) return 0;
     return static_cast<int>(value);
+}
+
+uint32_t IdArgument(int index) {
+    return static_cast<uint32_t>(ScriptArgs::GetInt(index));
 }
 
 int AviOpen(lua_State* state) {
@@ -36,7 +39,7 @@ int AviDraw(lua_State* state) {
     float y = static_cast<float>(ScriptArgs::GetDouble(1));
     float w = static_cast<float>(ScriptArgs::GetDouble(2));
     float h = static_cast<float>(ScriptArgs::GetDouble(3));
-    uint32_t id = static_cast<uint32_t>(ScriptArgs::GetInt(4));
+    uint32_t id = IdArgument(4);
     glPushMatrix();
     BindVideoTexture(id);
     // t = 0 is the frame's bottom row: upright where y points down.
@@ -55,64 +58,54 @@ int AviDraw(lua_State* state) {
     return ScriptArgs::End();
 }
 
-// The video named by the only argument, or null (also after a wrong count).
-CAvi* VideoArgument(lua_State* state, bool* countOk) {
-    *countOk = ScriptArgs::Begin(state, 1);
-    return *countOk ? FindVideo(static_cast<uint32_t>(ScriptArgs::GetInt(0))) : nullptr;
+// Applies an action to the video named by the only argument; unknown ids do nothing.
+int ActOnVideo(lua_State* state, void (CAvi::*action)()) {
+    if (!ScriptArgs::Begin(state, 1)) return 0;
+    if (CAvi* video = FindVideo(IdArgument(0))) (video->*action)();
+    return ScriptArgs::End();
 }
 
 int AviWidth(lua_State* state) {
-    bool countOk = false;
-    CAvi* video = VideoArgument(state, &countOk);
-    if (!countOk) return 0;
+    if (!ScriptArgs::Begin(state, 1)) return 0;
+    CAvi* video = FindVideo(IdArgument(0));
     ScriptArgs::PushInt(state, video ? video->videoWidth : 0);
     return ScriptArgs::End();
 }
 
 int AviHeight(lua_State* state) {
-    bool countOk = false;
-    CAvi* video = VideoArgument(state, &countOk);
-    if (!countOk) return 0;
+    if (!ScriptArgs::Begin(state, 1)) return 0;
+    CAvi* video = FindVideo(IdArgument(0));
     ScriptArgs::PushInt(state, video ? video->videoHeight : 0);
     return ScriptArgs::End();
 }
 
 int AviClose(lua_State* state) {
     if (!ScriptArgs::Begin(state, 1)) return 0;
-    CloseVideo(static_cast<uint32_t>(ScriptArgs::GetInt(0)));
+    CloseVideo(IdArgument(0));
     return ScriptArgs::End();
 }
 
-int AviPlay(lua_State* state) {
-    bool countOk = false;
-    if (CAvi* video = VideoArgument(state, &countOk)) video->Play();
-    return countOk ? ScriptArgs::End() : 0;
-}
-
 int AviIsPlaying(lua_State* state) {
-    bool countOk = false;
-    CAvi* video = VideoArgument(state, &countOk);
-    if (!countOk) return 0;
+    if (!ScriptArgs::Begin(state, 1)) return 0;
+    CAvi* video = FindVideo(IdArgument(0));
     ScriptArgs::PushBool(state, video && video->playing);
     return ScriptArgs::End();
 }
 
-int AviPause(lua_State* state) {
-    bool countOk = false;
-    if (CAvi* video = VideoArgument(state, &countOk)) video->Pause();
-    return countOk ? ScriptArgs::End() : 0;
+int AviPlay(lua_State* state) {
+    return ActOnVideo(state, &CAvi::Play);
 }
-
+int AviPause(lua_State* state) {
+    return ActOnVideo(state, &CAvi::Pause);
+}
 int AviStop(lua_State* state) {
-    bool countOk = false;
-    if (CAvi* video = VideoArgument(state, &countOk)) video->Stop();
-    return countOk ? ScriptArgs::End() : 0;
+    return ActOnVideo(state, &CAvi::Stop);
 }
 
 const luaL_reg aviLibrary[] = {
-    {"Open", AviOpen},   {"Draw", AviDraw},           {"Width", AviWidth}, {"Height", AviHeight},
-    {"Close", AviClose}, {"Play", AviPlay},           {"IsPlaying", AviIsPlaying},
-    {"Pause", AviPause}, {"Stop", AviStop},           {nullptr, nullptr},
+    {"Open", AviOpen},   {"Draw", AviDraw},  {"Width", AviWidth},         {"Height", AviHeight},
+    {"Close", AviClose}, {"Play", AviPlay},  {"IsPlaying", AviIsPlaying}, {"Pause", AviPause},
+    {"Stop", AviStop},   {nullptr, nullptr},
 };
 
 } // namespace

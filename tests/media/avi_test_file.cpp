@@ -3,7 +3,8 @@
 namespace {
 
 void Put32(std::string& out, uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>(value >> shift));
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<char>(value >> shift));
 }
 
 void Put16(std::string& out, uint16_t value) {
@@ -63,7 +64,8 @@ std::string MakeUncompressedAvi(int width, int height, int frameCount, int frame
     Put32(mainHeader, frameSize);
     Put32(mainHeader, width);
     Put32(mainHeader, height);
-    for (int i = 0; i < 4; ++i) Put32(mainHeader, 0);
+    for (int i = 0; i < 4; ++i)
+        Put32(mainHeader, 0);
 
     std::string streamHeader = "vids";
     streamHeader += std::string("\0\0\0\0", 4);
@@ -91,7 +93,8 @@ std::string MakeUncompressedAvi(int width, int height, int frameCount, int frame
     Put16(format, 24);
     Put32(format, 0);
     Put32(format, frameSize);
-    for (int i = 0; i < 4; ++i) Put32(format, 0);
+    for (int i = 0; i < 4; ++i)
+        Put32(format, 0);
 
     std::string headers = Chunk("avih", mainHeader) +
                           List("strl", Chunk("strh", streamHeader) + Chunk("strf", format));
@@ -100,7 +103,7 @@ std::string MakeUncompressedAvi(int width, int height, int frameCount, int frame
     std::string index;
     for (int frame = 0; frame < frameCount; ++frame) {
         index += "00db";
-        Put32(index, 0x10); // key frame
+        Put32(index, 0x10);                                    // key frame
         Put32(index, static_cast<uint32_t>(4 + movie.size())); // from the "movi" tag
         Put32(index, frameSize);
         movie += Chunk("00db", FrameBytes(width, height, frame));

@@ -48,12 +48,14 @@ TEST(VideoDecoder, ReadsTheHeaderAndEveryFrameOfAnUncompressedFile) {
     std::vector<uint8_t> pixels(64 * 48 * 3);
     for (int frame = 0; frame < 10; ++frame) {
         SCOPED_TRACE(frame);
-        ASSERT_TRUE(decoder.DecodeFrame(frame, 64, 48, PixelOrder::Rgb, RowOrder::TopDown, pixels.data()));
+        ASSERT_TRUE(
+            decoder.DecodeFrame(frame, 64, 48, PixelOrder::Rgb, RowOrder::TopDown, pixels.data()));
         ExpectColour(TopColour(frame), PixelAt(pixels, 64, 10, 0));
         ExpectColour(BottomColour(frame), PixelAt(pixels, 64, 63, 47));
     }
     // Past the end there is nothing, and the pixels stay as they were.
-    EXPECT_FALSE(decoder.DecodeFrame(10, 64, 48, PixelOrder::Rgb, RowOrder::TopDown, pixels.data()));
+    EXPECT_FALSE(
+        decoder.DecodeFrame(10, 64, 48, PixelOrder::Rgb, RowOrder::TopDown, pixels.data()));
     ExpectColour(BottomColour(9), PixelAt(pixels, 64, 63, 47));
 }
 
@@ -63,7 +65,8 @@ TEST(VideoDecoder, RewindsForAnEarlierFrameAndStretchesInTheAskedOrder) {
               VideoOpenError::None);
     std::vector<uint8_t> pixels(128 * 16 * 3);
     ASSERT_TRUE(decoder.DecodeFrame(9, 128, 16, PixelOrder::Rgb, RowOrder::TopDown, pixels.data()));
-    ASSERT_TRUE(decoder.DecodeFrame(3, 128, 16, PixelOrder::Bgr, RowOrder::BottomUp, pixels.data()));
+    ASSERT_TRUE(
+        decoder.DecodeFrame(3, 128, 16, PixelOrder::Bgr, RowOrder::BottomUp, pixels.data()));
     // Bottom-up: the first row is the bottom of the picture; blue comes first.
     Rgb first = PixelAt(pixels, 128, 100, 0);
     Rgb last = PixelAt(pixels, 128, 5, 15);
@@ -81,13 +84,15 @@ TEST(VideoDecoder, RefusesFilesItCannotPlay) {
     EXPECT_EQ(decoder.Open(WriteTestFile("g.avi", std::string(4000, '\x5a')).c_str()),
               VideoOpenError::Corrupt);
     std::string whole = MakeUncompressedAvi(64, 48, 10, 10);
-    EXPECT_EQ(decoder.Open(WriteTestFile("h.avi", whole.substr(0, 100)).c_str()), VideoOpenError::Corrupt);
+    EXPECT_EQ(decoder.Open(WriteTestFile("h.avi", whole.substr(0, 100)).c_str()),
+              VideoOpenError::Corrupt);
     EXPECT_EQ(decoder.Open(WriteTestFile("e.avi", MakeUncompressedAvi(64, 48, 0, 10)).c_str()),
               VideoOpenError::NoFrames);
 
     std::string unknownCodec = whole;
     unknownCodec.replace(unknownCodec.find("strf") + 8 + 16, 4, "ZQZQ");
-    EXPECT_EQ(decoder.Open(WriteTestFile("u.avi", unknownCodec).c_str()), VideoOpenError::Unsupported);
+    EXPECT_EQ(decoder.Open(WriteTestFile("u.avi", unknownCodec).c_str()),
+              VideoOpenError::Unsupported);
     EXPECT_FALSE(decoder.IsOpen());
 }
 
@@ -107,7 +112,8 @@ TEST(VideoDecoder, TruncatedFrameDataFailsOnlyTheMissingFrames) {
 }
 
 TEST(VideoDecoder, DecodesCompressedFilesAndLoopsBackAfterTheEnd) {
-    std::string path = FfmpegFile("-f lavfi -i color=c=0x3366cc:size=64x48:rate=10 -t 1 -c:v mjpeg", "m.avi");
+    std::string path =
+        FfmpegFile("-f lavfi -i color=c=0x3366cc:size=64x48:rate=10 -t 1 -c:v mjpeg", "m.avi");
     if (path.empty()) GTEST_SKIP() << "no ffmpeg tool";
     VideoDecoder decoder;
     ASSERT_EQ(decoder.Open(path.c_str()), VideoOpenError::None);
@@ -115,7 +121,8 @@ TEST(VideoDecoder, DecodesCompressedFilesAndLoopsBackAfterTheEnd) {
     EXPECT_EQ(decoder.DurationMs(), 1000u);
     std::vector<uint8_t> pixels(32 * 32 * 3);
     for (uint32_t frame : {0u, 9u, 0u}) {
-        ASSERT_TRUE(decoder.DecodeFrame(frame, 32, 32, PixelOrder::Rgb, RowOrder::TopDown, pixels.data()));
+        ASSERT_TRUE(
+            decoder.DecodeFrame(frame, 32, 32, PixelOrder::Rgb, RowOrder::TopDown, pixels.data()));
         ExpectColour({0x33, 0x66, 0xcc}, PixelAt(pixels, 32, 16, 16), 8);
     }
 }
@@ -125,4 +132,22 @@ TEST(VideoDecoder, RefusesAFileWithoutAVideoStream) {
     if (path.empty()) GTEST_SKIP() << "no ffmpeg tool";
     VideoDecoder decoder;
     EXPECT_EQ(decoder.Open(path.c_str()), VideoOpenError::NoVideoStream);
+}
+
+TEST(VideoDecoder, SurvivesDamagedHeadersAndFrames) {
+    std::string whole = MakeUncompressedAvi(16, 8, 4, 10);
+    std::string path = MakeWorkDir() + "/d.avi";
+    std::vector<uint8_t> pixels(8 * 8 * 3);
+    uint32_t seed = 12345;
+    auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+    for (int round = 0; round < 300; ++round) {
+        std::string damaged = whole;
+        for (int change = 0; change < 4; ++change)
+            damaged[next() % damaged.size()] = static_cast<char>(next() >> 24);
+        WriteFile(path, damaged.substr(0, damaged.size() - next() % 64));
+        VideoDecoder decoder;
+        if (decoder.Open(path.c_str()) != VideoOpenError::None) continue;
+        for (uint32_t frame : {0u, 1u, 3u, 0u, 7u})
+            decoder.DecodeFrame(frame, 8, 8, PixelOrder::Rgb, RowOrder::BottomUp, pixels.data());
+    }
 }

@@ -14,7 +14,7 @@ namespace {
 
 // A fresh interpreter with the Avi library, in a GL context.
 class AviLibrary : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         EnsureGlWindow();
         state_ = luaL_newstate();
@@ -98,7 +98,8 @@ TEST_F(AviLibrary, IdsAreTheLowestFreeAndCloseTracesItsSteps) {
     EXPECT_EQ(Number("Avi.Open(dir .. 'clip.avi', 64, 64)"), 1);
     EXPECT_EQ(Number("Avi.Open(dir .. 'clip.avi', 64, 64)"), 2);
     EXPECT_EQ(Number("Avi.Open(dir .. 'clip.avi', 64, 64)"), 3);
-    EXPECT_EQ(Run("Avi.Close(1)"), "AviClose\nCAvi::Close\n\tCAvi::Close2\n\tCAvi::~CAvi\n\tAviCloseEnd\n");
+    EXPECT_EQ(Run("Avi.Close(1)"),
+              "AviClose\nCAvi::Close\n\tCAvi::Close2\n\tCAvi::~CAvi\n\tAviCloseEnd\n");
     EXPECT_EQ(Run("Avi.Close(1)"), "AviClose\n\tAviCloseEnd2\n");
     EXPECT_EQ(Number("Avi.Open(dir .. 'clip.avi', 64, 64)"), 1);
     EXPECT_EQ(Number("Avi.Open(dir .. 'clip.avi', 64, 64)"), 4);
@@ -154,7 +155,8 @@ TEST_F(AviLibrary, StopRewindsLoopRestartsAndTimeBelowAFrameWaits) {
     uint32_t id = static_cast<uint32_t>(Number("Avi.Open(dir .. 'clip.avi', 64, 64, true)"));
     AdvanceVideos(0.05f); // half a frame: nothing due yet
     EXPECT_EQ(FindVideo(id)->currentFrame, 0u);
-    for (int update = 0; update < 4; ++update) AdvanceVideos(1.0f);
+    for (int update = 0; update < 4; ++update)
+        AdvanceVideos(1.0f);
     ExpectTextureShows(id, 3);
     Run("Avi.Stop(1)");
     AdvanceVideos(1.0f);
@@ -163,7 +165,8 @@ TEST_F(AviLibrary, StopRewindsLoopRestartsAndTimeBelowAFrameWaits) {
     Run("Avi.Play(1)");
     AdvanceVideos(1.0f);
     ExpectTextureShows(id, 0);
-    for (int update = 1; update < 10; ++update) AdvanceVideos(1.0f);
+    for (int update = 1; update < 10; ++update)
+        AdvanceVideos(1.0f);
     ExpectTextureShows(id, 9);
     AdvanceVideos(1.0f);
     EXPECT_TRUE(Boolean("Avi.IsPlaying(1)"));
@@ -180,7 +183,8 @@ TEST_F(AviLibrary, ShortFrameDurationsAndHugeFrameTimesStillAdvanceOnce) {
     ASSERT_NE(fast, 0u);
     EXPECT_EQ(FindVideo(fast)->frameDuration, 0.0f);
     uint32_t slow = static_cast<uint32_t>(Number("Avi.Open(dir .. 'clip.avi', 16, 16)"));
-    for (int update = 0; update < 9; ++update) AdvanceVideos(1.0e7f);
+    for (int update = 0; update < 9; ++update)
+        AdvanceVideos(1.0e7f);
     EXPECT_EQ(FindVideo(slow)->currentFrame, 9u);
     EXPECT_LE(FindVideo(slow)->accumulator, FindVideo(slow)->frameDuration);
     EXPECT_TRUE(FindVideo(fast)->playing);
@@ -211,7 +215,8 @@ TEST_F(AviLibrary, FilesThatCannotPlayPrintWhyAndGiveZero) {
         EXPECT_EQ(Run(std::string("print(Avi.Open(dir .. '") + c.name + "', 64, 64))"),
                   c.output + "\tCAvi::~CAvi\n0\n");
     }
-    EXPECT_EQ(Run("print(Avi.Open(nil, 64, 64))"), "File Corrupt or Not In Existance! \n\tCAvi::~CAvi\n0\n");
+    EXPECT_EQ(Run("print(Avi.Open(nil, 64, 64))"),
+              "File Corrupt or Not In Existance! \n\tCAvi::~CAvi\n0\n");
     EXPECT_EQ(Number("Avi.Open(dir .. 'clip.avi', 64, 64)"), 1);
 }
 
