@@ -1,7 +1,6 @@
 // The Avi script library: argument marshalling around the video list.
 #include <GL/gl.h>
 
-
 #include "media/video.h"
 #include "script/script_args.h"
 #include "script/script_host.h"
