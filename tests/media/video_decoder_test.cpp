@@ -36,64 +36,31 @@ void ExpectColour(Rgb expected, Rgb actual, int tolerance = 0) {
 
 } // namespace
 
-TEST(VideoDecoder, ReadsTheHeaderAndEveryFrameOfAnUncompressedFile) {
+TEST(VideoDecoder, ReadsTheHeaderAndStretchesAnyFrameInTheAskedOrder) {
     VideoDecoder decoder;
-    ASSERT_EQ(decoder.Open(WriteTestFile("t.avi", MakeUncompressedAvi(64, 48, 10, 10)).c_str()),
-              VideoOpenError::None);
+    std::string path = WriteTestFile("t.avi", MakeUncompressedAvi(64, 48, 10, 10));
+    ASSERT_EQ(decoder.Open(path.c_str()), VideoOpenError::None);
     EXPECT_EQ(decoder.FrameCount(), 10u);
     EXPECT_EQ(decoder.DurationMs(), 1000u);
     EXPECT_EQ(decoder.Width(), 64);
     EXPECT_EQ(decoder.Height(), 48);
 
-    std::vector<uint8_t> pixels(64 * 48 * 3);
-    for (int frame = 0; frame < 10; ++frame) {
-        SCOPED_TRACE(frame);
-        ASSERT_TRUE(
-            decoder.DecodeFrame(frame, 64, 48, PixelOrder::Rgb, RowOrder::TopDown, pixels.data()));
-        ExpectColour(TopColour(frame), PixelAt(pixels, 64, 10, 0));
-        ExpectColour(BottomColour(frame), PixelAt(pixels, 64, 63, 47));
-    }
-    // Past the end there is nothing, and the pixels stay as they were.
-    EXPECT_FALSE(
-        decoder.DecodeFrame(10, 64, 48, PixelOrder::Rgb, RowOrder::TopDown, pixels.data()));
-    ExpectColour(BottomColour(9), PixelAt(pixels, 64, 63, 47));
-}
-
-TEST(VideoDecoder, RewindsForAnEarlierFrameAndStretchesInTheAskedOrder) {
-    VideoDecoder decoder;
-    ASSERT_EQ(decoder.Open(WriteTestFile("t.avi", MakeUncompressedAvi(64, 48, 10, 10)).c_str()),
-              VideoOpenError::None);
     std::vector<uint8_t> pixels(128 * 16 * 3);
     ASSERT_TRUE(decoder.DecodeFrame(9, 128, 16, PixelOrder::Rgb, RowOrder::TopDown, pixels.data()));
+    ExpectColour(TopColour(9), PixelAt(pixels, 128, 0, 0));
+    ExpectColour(BottomColour(9), PixelAt(pixels, 128, 127, 15));
+    // An earlier frame rewinds. Bottom-up: the first row is the bottom of the
+    // picture; blue comes first.
     ASSERT_TRUE(
         decoder.DecodeFrame(3, 128, 16, PixelOrder::Bgr, RowOrder::BottomUp, pixels.data()));
-    // Bottom-up: the first row is the bottom of the picture; blue comes first.
     Rgb first = PixelAt(pixels, 128, 100, 0);
     Rgb last = PixelAt(pixels, 128, 5, 15);
     ExpectColour(BottomColour(3), {first.b, first.g, first.r});
     ExpectColour(TopColour(3), {last.b, last.g, last.r});
-    // The same frame again needs no decoding and gives the same picture.
-    ASSERT_TRUE(decoder.DecodeFrame(3, 128, 16, PixelOrder::Rgb, RowOrder::TopDown, pixels.data()));
-    ExpectColour(TopColour(3), PixelAt(pixels, 128, 0, 0));
-}
-
-TEST(VideoDecoder, RefusesFilesItCannotPlay) {
-    VideoDecoder decoder;
-    EXPECT_EQ(decoder.Open(WriteTestFile("t.avi", "").c_str()), VideoOpenError::Corrupt);
-    EXPECT_EQ(decoder.Open((MakeWorkDir() + "/absent.avi").c_str()), VideoOpenError::Missing);
-    EXPECT_EQ(decoder.Open(WriteTestFile("g.avi", std::string(4000, '\x5a')).c_str()),
-              VideoOpenError::Corrupt);
-    std::string whole = MakeUncompressedAvi(64, 48, 10, 10);
-    EXPECT_EQ(decoder.Open(WriteTestFile("h.avi", whole.substr(0, 100)).c_str()),
-              VideoOpenError::Corrupt);
-    EXPECT_EQ(decoder.Open(WriteTestFile("e.avi", MakeUncompressedAvi(64, 48, 0, 10)).c_str()),
-              VideoOpenError::NoFrames);
-
-    std::string unknownCodec = whole;
-    unknownCodec.replace(unknownCodec.find("strf") + 8 + 16, 4, "ZQZQ");
-    EXPECT_EQ(decoder.Open(WriteTestFile("u.avi", unknownCodec).c_str()),
-              VideoOpenError::Unsupported);
-    EXPECT_FALSE(decoder.IsOpen());
+    // Past the end there is nothing, and the pixels stay as they were.
+    EXPECT_FALSE(
+        decoder.DecodeFrame(10, 128, 16, PixelOrder::Bgr, RowOrder::BottomUp, pixels.data()));
+    EXPECT_EQ(PixelAt(pixels, 128, 100, 0).r, first.r);
 }
 
 TEST(VideoDecoder, TruncatedFrameDataFailsOnlyTheMissingFrames) {

@@ -196,6 +196,7 @@ TEST_F(AviLibrary, FilesThatCannotPlayPrintWhyAndGiveZero) {
     std::string whole = MakeUncompressedAvi(64, 48, 10, 10);
     std::string unknownCodec = whole;
     unknownCodec.replace(unknownCodec.find("strf") + 8 + 16, 4, "ZQZQ");
+    WriteFile(dir_ + "/nothing.avi", "");
     WriteFile(dir_ + "/garbage.avi", std::string(3000, '\x17'));
     WriteFile(dir_ + "/cut.avi", whole.substr(0, 120));
     WriteFile(dir_ + "/empty.avi", MakeUncompressedAvi(64, 48, 0, 10));
@@ -205,6 +206,7 @@ TEST_F(AviLibrary, FilesThatCannotPlayPrintWhyAndGiveZero) {
         std::string output;
     } cases[] = {
         {"absent.avi", "File Corrupt or Not In Existance! " + dir_ + "/absent.avi\n"},
+        {"nothing.avi", "File Corrupt or Not In Existance! " + dir_ + "/nothing.avi\n"},
         {"garbage.avi", "File Corrupt or Not In Existance! " + dir_ + "/garbage.avi\n"},
         {"cut.avi", "File Corrupt or Not In Existance! " + dir_ + "/cut.avi\n"},
         {"codec.avi", "Error: Avi type unsupported " + dir_ + "/codec.avi\n"},
