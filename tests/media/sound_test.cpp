@@ -98,6 +98,25 @@ TEST_F(SoundLibrary, StartsAndNamesSamplesByPath) {
     EXPECT_EQ(Eval("Sound.Load(dir .. 'half.wav') > b"), "true");
 }
 
+TEST_F(SoundLibrary, DamagedFilesLoadWhatTheyHoldOrNothing) {
+    std::string whole = ReadFile(dir + "long.wav");
+    WriteFile(dir + "cut.wav", whole.substr(0, whole.size() / 3));
+    WriteFile(dir + "junk.wav", std::string("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0junkjunkjunkjunk", 36));
+    WriteFile(dir + "empty.wav", "");
+    EXPECT_EQ(Eval("Sound.Load(dir .. 'junk.wav')"), "0");
+    EXPECT_EQ(Eval("Sound.Load(dir .. 'empty.wav')"), "0");
+    EXPECT_EQ(Eval("Sound.Load(dir)"), "0");
+    EXPECT_EQ(Eval("Mp3.Play(dir .. 'junk.wav')"), "false");
+    EXPECT_EQ(Eval("Mp3.Play(dir)"), "false");
+    // A third of 3.7 s survives the cut: a one-second sample.
+    Run("ch = Sound.Play(Sound.Load(dir .. 'cut.wav'))");
+    EXPECT_EQ(Eval("Sound.IsPlaying(ch)"), "true");
+    Frames(4, 0.25f);
+    EXPECT_EQ(Eval("Sound.IsPlaying(ch)"), "true");
+    Frames(1, 0.25f);
+    EXPECT_EQ(Eval("Sound.IsPlaying(ch)"), "false");
+}
+
 TEST_F(SoundLibrary, ShortSoundIsForgottenOnTheNextFrameWhileStillHeard) {
     Run("ch = Sound.Play(Sound.Load(dir .. 'half.wav'))");
     int channel = Channel("ch");
