@@ -101,16 +101,43 @@ bool Fail(Device& d, int code) {
     return false;
 }
 
+bool Ready(Device& d) { return d.context ? true : Fail(d, kErrUninitialised); }
+
 Channel* FindChannel(Device& d, int channel) {
-    if (!d.context) {
-        d.lastError = kErrUninitialised;
-        return nullptr;
-    }
+    if (!Ready(d)) return nullptr;
     if (channel < 0 || channel >= static_cast<int>(d.channels.size())) {
         d.lastError = kErrInvalidParam;
         return nullptr;
     }
     return &d.channels[channel];
+}
+
+// Runs `action` on the channel under the lock; `fallback` for a channel that
+// does not exist or an output that is not running.
+template <typename Result, typename Action>
+Result OnChannel(int channel, Result fallback, Action action) {
+    Device& d = TheDevice();
+    Lock lock(d.mutex);
+    Channel* c = FindChannel(d, channel);
+    return c ? action(d, *c) : fallback;
+}
+
+// Whether the handle is one this layer gave out and has not freed.
+template <typename Handle>
+bool Known(Device& d, const std::vector<Handle*>& handles, const Handle* handle) {
+    return handle && std::ranges::find(handles, handle) != handles.end() ? true : Fail(d, kErrInvalidParam);
+}
+
+bool ValidFactor(Device& d, float factor) {
+    return factor >= 0.0f && std::isfinite(factor) ? true : Fail(d, kErrInvalidParam);
+}
+
+void CloseOutput(Device& d) {
+    alcMakeContextCurrent(nullptr);
+    if (d.context) alcDestroyContext(d.context);
+    if (d.device) alcCloseDevice(d.device);
+    d.context = nullptr;
+    d.device = nullptr;
 }
 
 ALint SourceState(const Channel& c) {
@@ -335,21 +362,14 @@ bool Init(int outputRate, int channelCount) {
                                ALC_STEREO_SOURCES, channelCount, 0};
         d.context = alcCreateContext(d.device, attributes);
         if (!d.context || !alcMakeContextCurrent(d.context)) {
-            if (d.context) alcDestroyContext(d.context);
-            alcCloseDevice(d.device);
-            d.context = nullptr;
-            d.device = nullptr;
+            CloseOutput(d);
             return Fail(d, kErrInit);
         }
         alGetError();
         std::vector<ALuint> sources(channelCount);
         alGenSources(channelCount, sources.data());
         if (alGetError() != AL_NO_ERROR) {
-            alcMakeContextCurrent(nullptr);
-            alcDestroyContext(d.context);
-            alcCloseDevice(d.device);
-            d.context = nullptr;
-            d.device = nullptr;
+            CloseOutput(d);
             return Fail(d, kErrInit);
         }
         d.stereoAngles = alIsExtensionPresent("AL_EXT_STEREO_ANGLES");
@@ -381,11 +401,7 @@ void Close() {
         alDeleteSources(1, &c.source);
     }
     d.channels.clear();
-    alcMakeContextCurrent(nullptr);
-    alcDestroyContext(d.context);
-    alcCloseDevice(d.device);
-    d.context = nullptr;
-    d.device = nullptr;
+    CloseOutput(d);
 }
 
 bool Running() {
@@ -437,10 +453,7 @@ void Update() {
 Sample* SampleLoad(const char* path) {
     Device& d = TheDevice();
     Lock lock(d.mutex);
-    if (!d.context) {
-        Fail(d, kErrUninitialised);
-        return nullptr;
-    }
+    if (!Ready(d)) return nullptr;
     SF_INFO info;
     SNDFILE* file = OpenSoundFile(d, path, &info);
     if (!file) return nullptr;
@@ -488,11 +501,7 @@ Sample* SampleLoad(const char* path) {
 void SampleFree(Sample* sample) {
     Device& d = TheDevice();
     Lock lock(d.mutex);
-    if (!d.context) {
-        Fail(d, kErrUninitialised);
-        return;
-    }
-    if (sample && std::ranges::find(d.samples, sample) != d.samples.end()) ReleaseSample(d, sample);
+    if (Ready(d) && Known(d, d.samples, sample)) ReleaseSample(d, sample);
 }
 
 uint32_t SampleGetLength(const Sample* sample) { return sample ? sample->frames : 0; }
@@ -502,14 +511,7 @@ uint32_t SampleGetLength(const Sample* sample) { return sample ? sample->frames 
 int PlaySound(Sample* sample) {
     Device& d = TheDevice();
     Lock lock(d.mutex);
-    if (!d.context) {
-        Fail(d, kErrUninitialised);
-        return kNoChannel;
-    }
-    if (!sample || std::ranges::find(d.samples, sample) == d.samples.end()) {
-        Fail(d, kErrInvalidParam);
-        return kNoChannel;
-    }
+    if (!Ready(d) || !Known(d, d.samples, sample)) return kNoChannel;
     int index = TakeFreeChannel(d);
     if (index == kNoChannel) return kNoChannel;
     Channel& c = d.channels[index];
@@ -522,121 +524,96 @@ int PlaySound(Sample* sample) {
 }
 
 bool StopSound(int channel) {
-    Device& d = TheDevice();
-    Lock lock(d.mutex);
-    Channel* c = FindChannel(d, channel);
-    if (!c) return false;
-    if (c->stream) {
-        Stream& s = *c->stream;
-        DetachStream(d, s);
-        s.endOfFile = true;
-    } else {
-        alSourceStop(c->source);
-    }
-    c->paused = false;
-    return true;
+    return OnChannel(channel, false, [](Device& d, Channel& c) {
+        if (c.stream) {
+            Stream& s = *c.stream;
+            DetachStream(d, s);
+            s.endOfFile = true;
+        } else {
+            alSourceStop(c.source);
+        }
+        c.paused = false;
+        return true;
+    });
 }
 
 bool SetPaused(int channel, bool paused) {
-    Device& d = TheDevice();
-    Lock lock(d.mutex);
-    Channel* c = FindChannel(d, channel);
-    if (!c) return false;
-    c->paused = paused;
-    ALint state = SourceState(*c);
-    // A finished sound stays finished: resuming must not start it again.
-    if (paused && state == AL_PLAYING) alSourcePause(c->source);
-    if (!paused && state == AL_PAUSED) alSourcePlay(c->source);
-    return true;
+    return OnChannel(channel, false, [paused](Device&, Channel& c) {
+        c.paused = paused;
+        ALint state = SourceState(c);
+        // A finished sound stays finished: resuming must not start it again.
+        if (paused && state == AL_PLAYING) alSourcePause(c.source);
+        if (!paused && state == AL_PAUSED) alSourcePlay(c.source);
+        return true;
+    });
 }
 
 bool IsPlaying(int channel) {
-    Device& d = TheDevice();
-    Lock lock(d.mutex);
-    Channel* c = FindChannel(d, channel);
-    if (!c) return false;
-    if (c->stream) return !StreamFinished(*c->stream);
-    ALint state = SourceState(*c);
-    return state == AL_PLAYING || state == AL_PAUSED;
+    return OnChannel(channel, false, [](Device&, Channel& c) {
+        if (c.stream) return !StreamFinished(*c.stream);
+        ALint state = SourceState(c);
+        return state == AL_PLAYING || state == AL_PAUSED;
+    });
 }
 
 int GetFrequency(int channel) {
-    Device& d = TheDevice();
-    Lock lock(d.mutex);
-    Channel* c = FindChannel(d, channel);
-    return c ? c->frequency : 0;
+    return OnChannel(channel, 0, [](Device&, Channel& c) { return c.frequency; });
 }
 
 bool SetFrequency(int channel, int hz) {
-    Device& d = TheDevice();
-    Lock lock(d.mutex);
-    Channel* c = FindChannel(d, channel);
-    if (!c) return false;
-    if (hz <= 0) return Fail(d, kErrInvalidParam);
-    c->frequency = hz;
-    if (c->rate > 0) alSourcef(c->source, AL_PITCH, static_cast<float>(hz) / c->rate);
-    return true;
+    return OnChannel(channel, false, [hz](Device& d, Channel& c) {
+        if (hz <= 0) return Fail(d, kErrInvalidParam);
+        c.frequency = hz;
+        if (c.rate > 0) alSourcef(c.source, AL_PITCH, static_cast<float>(hz) / c.rate);
+        return true;
+    });
 }
 
 int GetVolume(int channel) {
-    Device& d = TheDevice();
-    Lock lock(d.mutex);
-    Channel* c = FindChannel(d, channel);
-    return c ? c->volume : 0;
+    return OnChannel(channel, 0, [](Device&, Channel& c) { return c.volume; });
 }
 
 bool SetVolume(int channel, int volume) {
-    Device& d = TheDevice();
-    Lock lock(d.mutex);
-    Channel* c = FindChannel(d, channel);
-    if (!c) return false;
-    c->volume = std::clamp(volume, 0, 255);
-    alSourcef(c->source, AL_GAIN, c->volume / 255.0f);
-    return true;
+    return OnChannel(channel, false, [volume](Device&, Channel& c) {
+        c.volume = std::clamp(volume, 0, 255);
+        alSourcef(c.source, AL_GAIN, c.volume / 255.0f);
+        return true;
+    });
 }
 
 int GetPan(int channel) {
-    Device& d = TheDevice();
-    Lock lock(d.mutex);
-    Channel* c = FindChannel(d, channel);
-    return c ? c->pan : 0;
+    return OnChannel(channel, 0, [](Device&, Channel& c) { return c.pan; });
 }
 
 bool SetPan(int channel, int pan) {
-    Device& d = TheDevice();
-    Lock lock(d.mutex);
-    Channel* c = FindChannel(d, channel);
-    if (!c) return false;
-    c->pan = std::clamp(pan, 0, 255);
-    ApplyPan(d, *c);
-    return true;
+    return OnChannel(channel, false, [pan](Device& d, Channel& c) {
+        c.pan = std::clamp(pan, 0, 255);
+        ApplyPan(d, c);
+        return true;
+    });
 }
 
 bool SetLoopMode(int channel, LoopMode mode) {
-    Device& d = TheDevice();
-    Lock lock(d.mutex);
-    Channel* c = FindChannel(d, channel);
-    if (!c) return false;
-    bool looping = mode == LoopMode::Normal;
-    if (c->stream)
-        c->stream->looping = looping;
-    else
-        alSourcei(c->source, AL_LOOPING, looping ? AL_TRUE : AL_FALSE);
-    return true;
+    return OnChannel(channel, false, [mode](Device&, Channel& c) {
+        bool looping = mode == LoopMode::Normal;
+        if (c.stream)
+            c.stream->looping = looping;
+        else
+            alSourcei(c.source, AL_LOOPING, looping ? AL_TRUE : AL_FALSE);
+        return true;
+    });
 }
 
 bool Set3DAttributes(int channel, const float position[3], const float velocity[3]) {
-    Device& d = TheDevice();
-    Lock lock(d.mutex);
-    Channel* c = FindChannel(d, channel);
-    if (!c) return false;
-    for (int i = 0; i < 3; ++i)
-        if (!std::isfinite(position[i]) || !std::isfinite(velocity[i])) return Fail(d, kErrInvalidParam);
-    alSourcei(c->source, AL_SOURCE_RELATIVE, AL_FALSE);
-    alSourcef(c->source, AL_ROLLOFF_FACTOR, d.rolloffFactor);
-    alSource3f(c->source, AL_POSITION, position[0], position[1], position[2]);
-    alSource3f(c->source, AL_VELOCITY, velocity[0], velocity[1], velocity[2]);
-    return true;
+    return OnChannel(channel, false, [position, velocity](Device& d, Channel& c) {
+        for (int i = 0; i < 3; ++i)
+            if (!std::isfinite(position[i]) || !std::isfinite(velocity[i])) return Fail(d, kErrInvalidParam);
+        alSourcei(c.source, AL_SOURCE_RELATIVE, AL_FALSE);
+        alSourcef(c.source, AL_ROLLOFF_FACTOR, d.rolloffFactor);
+        alSource3f(c.source, AL_POSITION, position[0], position[1], position[2]);
+        alSource3f(c.source, AL_VELOCITY, velocity[0], velocity[1], velocity[2]);
+        return true;
+    });
 }
 
 // ---------------------------------------------------------------- world
@@ -644,10 +621,7 @@ bool Set3DAttributes(int channel, const float position[3], const float velocity[
 void SetDistanceFactor(float unitsPerMetre) {
     Device& d = TheDevice();
     Lock lock(d.mutex);
-    if (!(unitsPerMetre > 0.0f) || !std::isfinite(unitsPerMetre)) {
-        Fail(d, kErrInvalidParam);
-        return;
-    }
+    if (!ValidFactor(d, unitsPerMetre) || unitsPerMetre == 0.0f) return;
     d.distanceFactor = unitsPerMetre;
     if (d.context) ApplyWorldSettings(d);
 }
@@ -655,10 +629,7 @@ void SetDistanceFactor(float unitsPerMetre) {
 void SetDopplerFactor(float factor) {
     Device& d = TheDevice();
     Lock lock(d.mutex);
-    if (!(factor >= 0.0f) || !std::isfinite(factor)) {
-        Fail(d, kErrInvalidParam);
-        return;
-    }
+    if (!ValidFactor(d, factor)) return;
     d.dopplerFactor = factor;
     if (d.context) ApplyWorldSettings(d);
 }
@@ -666,10 +637,7 @@ void SetDopplerFactor(float factor) {
 void SetRolloffFactor(float factor) {
     Device& d = TheDevice();
     Lock lock(d.mutex);
-    if (!(factor >= 0.0f) || !std::isfinite(factor)) {
-        Fail(d, kErrInvalidParam);
-        return;
-    }
+    if (!ValidFactor(d, factor)) return;
     d.rolloffFactor = factor;
     for (Channel& c : d.channels) {
         ALint relative = AL_TRUE;
@@ -683,10 +651,7 @@ void SetRolloffFactor(float factor) {
 Stream* StreamOpen(const char* path) {
     Device& d = TheDevice();
     Lock lock(d.mutex);
-    if (!d.context) {
-        Fail(d, kErrUninitialised);
-        return nullptr;
-    }
+    if (!Ready(d)) return nullptr;
     SF_INFO info;
     SNDFILE* file = OpenSoundFile(d, path, &info);
     if (!file) return nullptr;
@@ -702,14 +667,7 @@ Stream* StreamOpen(const char* path) {
 int StreamPlay(Stream* stream) {
     Device& d = TheDevice();
     Lock lock(d.mutex);
-    if (!d.context) {
-        Fail(d, kErrUninitialised);
-        return kNoChannel;
-    }
-    if (!stream || std::ranges::find(d.streams, stream) == d.streams.end()) {
-        Fail(d, kErrInvalidParam);
-        return kNoChannel;
-    }
+    if (!Ready(d) || !Known(d, d.streams, stream)) return kNoChannel;
     DetachStream(d, *stream);
     if (sf_seek(stream->file, 0, SEEK_SET) != 0 && stream->framesDecoded > 0) {
         Fail(d, kErrPlay);
@@ -734,9 +692,7 @@ int StreamPlay(Stream* stream) {
 bool StreamStop(Stream* stream) {
     Device& d = TheDevice();
     Lock lock(d.mutex);
-    if (!d.context) return Fail(d, kErrUninitialised);
-    if (!stream || std::ranges::find(d.streams, stream) == d.streams.end())
-        return Fail(d, kErrInvalidParam);
+    if (!Ready(d) || !Known(d, d.streams, stream)) return false;
     DetachStream(d, *stream);
     return true;
 }
@@ -744,9 +700,7 @@ bool StreamStop(Stream* stream) {
 bool StreamClose(Stream* stream) {
     Device& d = TheDevice();
     Lock lock(d.mutex);
-    if (!d.context) return Fail(d, kErrUninitialised);
-    if (!stream || std::ranges::find(d.streams, stream) == d.streams.end())
-        return Fail(d, kErrInvalidParam);
+    if (!Ready(d) || !Known(d, d.streams, stream)) return false;
     ReleaseStream(d, stream);
     return true;
 }
