@@ -74,7 +74,7 @@ struct Device {
     ALCdevice* device = nullptr;
     ALCcontext* context = nullptr;
     std::vector<Channel> channels;
-    int nextChannel = 1; // channels are handed out in turn, starting after 0
+    int nextChannel = 1; // where the search for a sample's channel starts
     std::vector<Sample*> samples;
     std::vector<Stream*> streams;
     std::jthread feeder;
@@ -154,12 +154,19 @@ bool ChannelBusy(const Channel& c) {
     return state == AL_PLAYING || state == AL_PAUSED;
 }
 
-int TakeFreeChannel(Device& d) {
+// Channel 0 is kept for music, so that a sample's channel is never 0, the
+// value callers read as "nothing played"; music falls back on any channel.
+// Samples take the others in turn, which keeps a handle from coming back
+// soon after its sound ended.
+int TakeFreeChannel(Device& d, bool forMusic) {
     int count = static_cast<int>(d.channels.size());
-    for (int i = 0; i < count; ++i) {
-        int index = (d.nextChannel + i) % count;
+    if (forMusic && !ChannelBusy(d.channels[0])) return 0;
+    int first = count > 1 ? 1 : 0;
+    int span = count - first;
+    for (int i = 0; i < span; ++i) {
+        int index = first + (d.nextChannel - first + i) % span;
         if (!ChannelBusy(d.channels[index])) {
-            d.nextChannel = (index + 1) % count;
+            d.nextChannel = first + (index - first + 1) % span;
             return index;
         }
     }
@@ -512,7 +519,7 @@ int PlaySound(Sample* sample) {
     Device& d = TheDevice();
     Lock lock(d.mutex);
     if (!Ready(d) || !Known(d, d.samples, sample)) return kNoChannel;
-    int index = TakeFreeChannel(d);
+    int index = TakeFreeChannel(d, false);
     if (index == kNoChannel) return kNoChannel;
     Channel& c = d.channels[index];
     alSourceStop(c.source);
@@ -673,7 +680,7 @@ int StreamPlay(Stream* stream) {
         Fail(d, kErrPlay);
         return kNoChannel;
     }
-    int index = TakeFreeChannel(d);
+    int index = TakeFreeChannel(d, true);
     if (index == kNoChannel) return kNoChannel;
     Channel& c = d.channels[index];
     alSourceStop(c.source);

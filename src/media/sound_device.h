@@ -1,7 +1,8 @@
 // The sound output layer: decoded samples, 64 channels, streamed music and its
 // spectrum, over OpenAL Soft (output), libsndfile (decoding) and kissfft.
 //
-// Channels are addressed by handles 0 to 63. Every call is safe before Init,
+// Channels are addressed by handles 0 to 63; samples play on 1 to 63 and
+// music on 0 while it is free. Every call is safe before Init,
 // after a failed Init and after Close: it records kErrUninitialised and
 // returns its default (false, 0, null or kNoChannel).
 #pragma once

@@ -158,6 +158,21 @@ TEST_F(SoundLibrary, LoopingStaysKnownUntilStoppedAndPauseHoldsTheCountdown) {
     EXPECT_EQ(BusyDeviceChannels(), 1); // the forgotten long sound plays on
 }
 
+TEST_F(SoundLibrary, SamplesNeverPlayOnChannelZeroWhichMusicKeeps) {
+    Run("id = Sound.Load(dir .. 'half.wav'); seen = {}; distinct = 0; zero = false "
+        "for i = 1, 63 do local ch = Sound.PlayLooping(id) "
+        "  zero = zero or ch == 0; if not seen[ch] then distinct = distinct + 1 end; seen[ch] = true end");
+    EXPECT_EQ(Eval("zero"), "false");
+    EXPECT_EQ(Eval("distinct"), "63");
+    EXPECT_EQ(Eval("Sound.Play(id)"), "0"); // every sample channel is busy
+    EXPECT_EQ(Eval("Mp3.Play(dir .. 'music.wav')"), "true");
+    EXPECT_EQ(BusyDeviceChannels(), 64);
+    Run("Sound.StopAll()");
+    EXPECT_EQ(BusyDeviceChannels(), 1);
+    EXPECT_EQ(Eval("Mp3.IsPlaying()"), "true");
+    EXPECT_NE(Eval("Sound.Play(id)"), "0");
+}
+
 TEST_F(SoundLibrary, ChannelValuesAreClamped) {
     Run("ch = Sound.Play(Sound.Load(dir .. 'long.wav'))");
     int channel = Channel("ch");
