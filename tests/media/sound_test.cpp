@@ -144,7 +144,7 @@ TEST_F(SoundLibrary, LoopingStaysKnownUntilStoppedAndPauseHoldsTheCountdown) {
     Frames(40, 0.25f);
     EXPECT_EQ(Eval("Sound.IsPlaying(loop)"), "true");
     EXPECT_EQ(Eval("Sound.IsPlaying(ch)"), "true"); // paused still counts as playing
-    Sleep(100);
+    Sleep(600);
     EXPECT_TRUE(SoundDevice::IsPlaying(Channel("loop"))); // the half second came round again
 
     Run("Sound.UnPause(ch)");
@@ -262,7 +262,7 @@ TEST_F(SoundLibrary, MusicStreamsToItsEndAndItsSpectrumMoves) {
 
     Sleep(800); // past the buffers queued at the start: the feeder keeps it going
     EXPECT_EQ(Eval("Mp3.IsPlaying()"), "true");
-    Sleep(700);
+    for (int wait = 0; wait < 60 && Eval("Mp3.IsPlaying()") == "true"; ++wait) Sleep(50);
     EXPECT_EQ(Eval("Mp3.IsPlaying()"), "false");
     EXPECT_EQ(Eval("math.max(unpack(Mp3.Spectrum()))"), "0");
     EXPECT_EQ(Eval("Mp3.Stop()"), "1");
