@@ -1,0 +1,4 @@
+// The "Sound" script library.
+#pragma once
+
+void RegisterSoundLibrary();

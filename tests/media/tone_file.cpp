@@ -1,0 +1,39 @@
+#include "tone_file.h"
+
+#include <sndfile.h>
+
+#include <cmath>
+#include <numbers>
+
+std::vector<float> Tone(double seconds, double hz, int rate, double amplitude) {
+    std::vector<float> samples(static_cast<size_t>(seconds * rate));
+    for (size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<float>(amplitude * std::sin(2 * std::numbers::pi * hz * i / rate));
+    return samples;
+}
+
+void WriteWav(const std::string& path, const std::vector<float>& samples, int rate, int channels) {
+    SF_INFO info{};
+    info.samplerate = rate;
+    info.channels = channels;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+    if (!file) return;
+    sf_writef_float(file, samples.data(), static_cast<sf_count_t>(samples.size() / channels));
+    sf_close(file);
+}
+
+DecodedSound ReadSound(const std::string& path) {
+    DecodedSound sound;
+    SF_INFO info{};
+    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+    if (!file) return sound;
+    sound.rate = info.samplerate;
+    sound.channels = info.channels;
+    sound.format = info.format;
+    sound.samples.resize(static_cast<size_t>(info.frames) * info.channels);
+    sf_count_t got = sf_readf_float(file, sound.samples.data(), info.frames);
+    sound.samples.resize(static_cast<size_t>(got) * info.channels);
+    sf_close(file);
+    return sound;
+}

@@ -1,0 +1,18 @@
+// Sound files for the sound tests, written with libsndfile.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Mono sine of this frequency and peak amplitude (0..1).
+std::vector<float> Tone(double seconds, double hz, int rate, double amplitude = 0.5);
+// 16-bit PCM WAV of interleaved samples in -1..1.
+void WriteWav(const std::string& path, const std::vector<float>& samples, int rate, int channels = 1);
+
+struct DecodedSound {
+    int rate = 0;
+    int channels = 0;
+    int format = 0; // libsndfile's SF_FORMAT_* bits
+    std::vector<float> samples; // interleaved
+};
+DecodedSound ReadSound(const std::string& path);
