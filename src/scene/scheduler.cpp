@@ -165,12 +165,25 @@ bool TickClock::Advance(float frameSeconds) {
     return true;
 }
 
-// Indexes rather than iterators: an override may enable or disable objects
-// while the pass runs.
+// An update or render may enable or disable objects, itself included, while
+// the pass runs: the walk goes on after the current object wherever it now is.
+template <class Interface, class Dispatch>
+void WalkList(std::vector<Interface*>& list, Dispatch dispatch) {
+    for (size_t i = 0; i < list.size();) {
+        Interface* current = list[i];
+        dispatch(current);
+        if (i < list.size() && list[i] == current) {
+            ++i;
+            continue;
+        }
+        auto found = std::find(list.begin(), list.end(), current);
+        if (found != list.end()) i = static_cast<size_t>(found - list.begin()) + 1;
+    }
+}
+
 void UpdateAll(lua_State* state, float frameSeconds) {
     bool tick = tickClock.Advance(frameSeconds);
-    for (size_t i = 0; i < updateList.size(); ++i) {
-        IUpdate* update = updateList[i];
+    WalkList(updateList, [&](IUpdate* update) {
         switch (update->Mode()) {
         case UpdateEveryFrame: update->Dispatch(state, frameSeconds); break;
         case Update60Hz:
@@ -183,9 +196,9 @@ void UpdateAll(lua_State* state, float frameSeconds) {
             if (tick && update->Phase() == tickClock.tickCounter) update->Dispatch(state, FifteenHzSeconds);
             break;
         }
-    }
+    });
 }
 
 void RenderAll(lua_State* state) {
-    for (size_t i = 0; i < renderList.size(); ++i) renderList[i]->Dispatch(state);
+    WalkList(renderList, [&](IRender* render) { render->Dispatch(state); });
 }
