@@ -60,6 +60,12 @@ std::string CallTarget(const std::string& functionName) {
     return "_G[\"" + Escaped(functionName) + "\"]";
 }
 
+// An empty or missing function name means no override.
+std::unique_ptr<UpdateOverride> MakeOverride(const char* nodeName, const char* functionName) {
+    if (!functionName || !*functionName) return nullptr;
+    return std::make_unique<UpdateOverride>(nodeName, functionName);
+}
+
 } // namespace
 
 // ---- Overrides ------------------------------------------------------------
@@ -114,8 +120,7 @@ void IUpdate::SetPriority(uint8_t priority) {
 }
 
 void IUpdate::SetOverride(const char* nodeName, const char* functionName) {
-    if (functionName && *functionName) override_ = std::make_unique<UpdateOverride>(nodeName, functionName);
-    else override_.reset();
+    override_ = MakeOverride(nodeName, functionName);
 }
 
 void IUpdate::Dispatch(lua_State* state, float seconds) {
@@ -143,8 +148,7 @@ void IRender::Disable() {
 }
 
 void IRender::SetOverride(const char* nodeName, const char* functionName) {
-    if (functionName && *functionName) override_ = std::make_unique<UpdateOverride>(nodeName, functionName);
-    else override_.reset();
+    override_ = MakeOverride(nodeName, functionName);
 }
 
 void IRender::Dispatch(lua_State* state) {
