@@ -32,7 +32,7 @@ public:
 private:
     std::string nodeName_;
     std::string functionName_;
-    std::string callPrefix_; // everything before the first argument's end
+    std::string callPrefix_; // `function("node"`
     std::string renderCall_;
 };
 
