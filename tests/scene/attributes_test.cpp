@@ -17,31 +17,20 @@ std::string Captured(const std::function<void()>& action) {
     return testing::internal::GetCapturedStdout();
 }
 
-TEST(AttributeTypes, BothNameColumnsAndTheUnknownCode) {
-    EXPECT_STREQ(AttributeTypeName(AttributeType::Vector), "XVector");
+TEST(AttributeTypes, NamesLettersAndTruncation) {
     EXPECT_STREQ(AttributeTypeName(AttributeType::ColourArray), "vector<XColour>");
     EXPECT_STREQ(AttributeTypeName(static_cast<AttributeType>(22)), "unknown");
     EXPECT_STREQ(AttributeTypeName(static_cast<AttributeType>(-1)), "unknown");
-
     AttributeType type = AttributeType::Bool;
-    ASSERT_TRUE(AttributeTypeFromAddName("vector", &type));
-    EXPECT_EQ(type, AttributeType::Vector);
     ASSERT_TRUE(AttributeTypeFromAddName("vector<colour>", &type));
     EXPECT_EQ(type, AttributeType::ColourArray);
     EXPECT_FALSE(AttributeTypeFromAddName("XVector", &type));
-    EXPECT_FALSE(AttributeTypeFromAddName("Vector<int>", &type));
 
-    EXPECT_EQ(ComponentFromLetter(AttributeType::Colour, 'g'), 1);
-    EXPECT_EQ(ComponentFromLetter(AttributeType::Plane, 'd'), 3);
     EXPECT_EQ(ComponentFromLetter(AttributeType::VectorArray, 'w'), 3);
-    EXPECT_EQ(ComponentFromLetter(AttributeType::Colour, 'q'), -1);
     EXPECT_EQ(ComponentFromLetter(AttributeType::Colour, '\0'), -1);
     EXPECT_EQ(ComponentFromLetter(AttributeType::Float, 'x'), -1);
-}
 
-TEST(AttributeTypes, NumbersTruncateTowardZeroWithinRange) {
     EXPECT_EQ(TruncateToInt(-2.7), -2);
-    EXPECT_EQ(TruncateToInt(2.7), 2);
     EXPECT_EQ(TruncateToInt(1e20), INT32_MAX);
     EXPECT_EQ(TruncateToInt(-1e20), INT32_MIN);
     EXPECT_EQ(TruncateToInt(NAN), 0);
@@ -53,122 +42,44 @@ TEST(AttributeRecord, OwnedCopiesAreDeepReferringCopiesShare) {
     Attribute copy = owned;
     copy.SetElementFromText(0, "changed");
     EXPECT_EQ(owned.as<StringArray>()[0], "");
-    EXPECT_NE(copy.value(), owned.value());
 
     float field = 1.0f;
     Attribute referring(&field, AttributeType::Float);
     Attribute alias = referring;
     alias.SetFromNumber(4.5);
     EXPECT_EQ(field, 4.5f);
-    EXPECT_FALSE(alias.owned());
 
     Attribute moved = std::move(copy);
     EXPECT_EQ(moved.as<StringArray>()[0], "changed");
-    EXPECT_EQ(moved.size(), 2u);
 }
 
-TEST(AttributeRecord, SizeAndResizeOfScalarsAndArrays) {
-    float field = 3.0f;
-    Attribute scalar(&field, AttributeType::Float);
-    EXPECT_EQ(scalar.size(), 1u);
-    EXPECT_TRUE(scalar.resize(10));
-    EXPECT_EQ(scalar.size(), 1u);
-    EXPECT_EQ(field, 3.0f);
-
+TEST(AttributeRecord, ResizeFillsWithTheElementDefaults) {
     VectorArray points;
     Attribute vectors(&points, AttributeType::VectorArray);
-    EXPECT_TRUE(vectors.isArray());
     vectors.resize(2);
     EXPECT_EQ(points[1].w, 1.0f);
-    EXPECT_EQ(points[1].x, 0.0f);
-
     Attribute colours = Attribute::MakeOwned(AttributeType::ColourArray);
     colours.resize(1);
     EXPECT_EQ(colours.as<ColourArray>()[0].a, 0.0f);
-
-    Attribute flags = Attribute::MakeOwned(AttributeType::BoolArray);
-    flags.resize(70);
-    EXPECT_EQ(flags.size(), 70u);
-    flags.resize(3);
-    EXPECT_EQ(flags.size(), 3u);
 }
 
-TEST(AttributeConversions, ScalarsFromNumbersAndBooleans) {
+TEST(AttributeConversions, EdgesScriptsCannotReachExactly) {
     Attribute flag = Attribute::MakeOwned(AttributeType::Bool);
-    flag.SetFromNumber(0.000005);
-    EXPECT_FALSE(flag.as<bool>());
-    flag.SetFromNumber(-0.5);
-    EXPECT_TRUE(flag.as<bool>());
     flag.SetFromNumber(0.00001);
     EXPECT_TRUE(flag.as<bool>());
     flag.SetFromNumber(NAN);
     EXPECT_FALSE(flag.as<bool>());
 
-    Attribute count = Attribute::MakeOwned(AttributeType::Int);
-    EXPECT_EQ(count.as<int32_t>(), 0);
-    count.SetFromNumber(-2.7);
-    EXPECT_EQ(count.as<int32_t>(), -2);
-    count.SetFromBool(true);
-    EXPECT_EQ(count.as<int32_t>(), 1);
-
-    Attribute single = Attribute::MakeOwned(AttributeType::Float);
-    single.SetFromNumber(0.1);
-    EXPECT_EQ(single.as<float>(), 0.1f);
-
-    Attribute text = Attribute::MakeOwned(AttributeType::String);
-    text.SetFromNumber(3);
-    EXPECT_EQ(text.as<std::string>(), "3");
-    text.SetFromNumber(2.5);
-    EXPECT_EQ(text.as<std::string>(), "2.5");
-    text.SetFromBool(false);
-    EXPECT_EQ(text.as<std::string>(), "false");
-}
-
-TEST(AttributeConversions, CompoundComponentsOutsideZeroToThreeAreIgnored) {
-    XColour colour(0.1f, 0.2f, 0.3f, 0.4f);
-    Attribute attribute(&colour, AttributeType::Colour);
-    attribute.SetComponent(3, 1.0f);
-    attribute.SetComponent(4, 9.0f);
-    attribute.SetComponent(-1, 9.0f);
-    EXPECT_EQ(colour.a, 1.0f);
-    EXPECT_EQ(colour.r, 0.1f);
-    float value = 0.0f;
-    EXPECT_TRUE(attribute.GetComponent(2, &value));
-    EXPECT_EQ(value, 0.3f);
-    EXPECT_FALSE(attribute.GetComponent(4, &value));
-}
-
-TEST(AttributeConversions, ArrayElements) {
     Attribute texts = Attribute::MakeOwned(AttributeType::StringArray);
     texts.resize(1);
-    EXPECT_TRUE(texts.SetElementFromNumber(0, 3));
-    EXPECT_EQ(texts.as<StringArray>()[0], "3.000000");
     EXPECT_FALSE(texts.SetElementFromText(1, "x"));
     EXPECT_FALSE(texts.SetElementFromText(-1, "x"));
     EXPECT_TRUE(texts.SetElementFromNumber(0, 1e308));
     EXPECT_EQ(texts.as<StringArray>()[0].size(), 316u);
 
-    Attribute flags = Attribute::MakeOwned(AttributeType::BoolArray);
-    flags.resize(1);
-    flags.SetElementFromNumber(0, 0.000001); // arrays test for non-zero, not the threshold
-    EXPECT_TRUE(flags.as<BoolArray>()[0]);
-    for (const char* word : {"false", "off", "no", "0"}) {
-        flags.SetElementFromBool(0, true);
-        flags.SetElementFromText(0, word);
-        EXPECT_FALSE(flags.as<BoolArray>()[0]) << word;
-    }
-    for (const char* word : {"true", "on", "yes", "1"}) {
-        flags.SetElementFromBool(0, false);
-        flags.SetElementFromText(0, word);
-        EXPECT_TRUE(flags.as<BoolArray>()[0]) << word;
-    }
-    flags.SetElementFromText(0, "maybe");
-    EXPECT_TRUE(flags.as<BoolArray>()[0]);
-
     Attribute numbers = Attribute::MakeOwned(AttributeType::IntArray);
     numbers.resize(1);
     numbers.SetElementFromText(0, "12.7");
-    EXPECT_EQ(numbers.as<IntArray>()[0], 12);
     for (const char* ignored : {"-3", "1e2", "", " 4"}) {
         numbers.SetElementFromText(0, ignored);
         EXPECT_EQ(numbers.as<IntArray>()[0], 12) << ignored;
