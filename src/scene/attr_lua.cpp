@@ -26,6 +26,13 @@ CNode* NodeFromNumber(double number) {
     return FindNodeById(static_cast<uint32_t>(number));
 }
 
+// The text of the string or number at `slot`, NUL bytes included.
+std::string_view TextAt(lua_State* state, int slot) {
+    size_t length = 0;
+    const char* text = lua_tolstring(state, slot, &length);
+    return {text, length};
+}
+
 IAttributes* AttributesOf(CNode* node) {
     return node ? node->Query<IAttributes>(InterfaceAttributes) : nullptr;
 }
@@ -184,13 +191,13 @@ void SetElementFromValue(lua_State* state, Attribute& attribute, size_t i, int s
     bool keepText = attribute.type() == AttributeType::StringArray &&
                     lua_type(state, slot) == LUA_TSTRING;
     if (keepText)
-        attribute.SetElementFromText(i, lua_tostring(state, slot));
+        attribute.SetElementFromText(i, TextAt(state, slot));
     else if (lua_isnumber(state, slot))
         attribute.SetElementFromNumber(i, lua_tonumber(state, slot));
     else if (lua_isboolean(state, slot))
         attribute.SetElementFromBool(i, lua_toboolean(state, slot));
     else if (lua_isstring(state, slot))
-        attribute.SetElementFromText(i, lua_tostring(state, slot));
+        attribute.SetElementFromText(i, TextAt(state, slot));
 }
 
 // Replaces the whole array with the entries of the table at `table`.
@@ -215,7 +222,7 @@ void SetScalar(lua_State* state, Attribute& attribute) {
     if (lua_isboolean(state, 2))
         attribute.SetFromBool(lua_toboolean(state, 2));
     else if (attribute.type() == AttributeType::String && lua_isstring(state, 2))
-        attribute.SetFromText(lua_tostring(state, 2));
+        attribute.SetFromText(TextAt(state, 2));
     else if (attribute.type() != AttributeType::String && lua_isnumber(state, 2))
         attribute.SetFromNumber(lua_tonumber(state, 2));
     else

@@ -128,10 +128,10 @@ std::string NumberAsScriptText(double value) {
 }
 
 // Only digits and dots count as a number in an array element's text.
-bool IsPlainDecimal(const char* text) {
-    if (!*text) return false;
-    for (const char* c = text; *c; ++c)
-        if ((*c < '0' || *c > '9') && *c != '.') return false;
+bool IsPlainDecimal(std::string_view text) {
+    if (text.empty()) return false;
+    for (char c : text)
+        if ((c < '0' || c > '9') && c != '.') return false;
     return true;
 }
 
@@ -295,7 +295,7 @@ void Attribute::SetFromNumber(double value) {
     }
 }
 
-void Attribute::SetFromText(const char* text) {
+void Attribute::SetFromText(std::string_view text) {
     if (type_ == AttributeType::String) as<std::string>() = text;
 }
 
@@ -335,22 +335,21 @@ bool Attribute::SetElementFromBool(int64_t index, bool value) {
     return true;
 }
 
-bool Attribute::SetElementFromText(int64_t index, const char* text) {
+bool Attribute::SetElementFromText(int64_t index, std::string_view text) {
     if (index < 0 || static_cast<uint64_t>(index) >= size()) return false;
     switch (type_) {
     case AttributeType::BoolArray: {
-        static const char* const truths[] = {"true", "on", "yes", "1"};
-        static const char* const falsehoods[] = {"false", "off", "no", "0"};
-        for (const char* word : truths)
-            if (strcmp(text, word) == 0) as<BoolArray>()[index] = true;
-        for (const char* word : falsehoods)
-            if (strcmp(text, word) == 0) as<BoolArray>()[index] = false;
+        if (text == "true" || text == "on" || text == "yes" || text == "1")
+            as<BoolArray>()[index] = true;
+        else if (text == "false" || text == "off" || text == "no" || text == "0")
+            as<BoolArray>()[index] = false;
         break;
     }
     case AttributeType::IntArray:
     case AttributeType::FloatArray:
     case AttributeType::DoubleArray:
-        if (IsPlainDecimal(text)) SetElementFromNumber(index, strtod(text, nullptr));
+        if (IsPlainDecimal(text))
+            SetElementFromNumber(index, strtod(std::string(text).c_str(), nullptr));
         break;
     case AttributeType::StringArray: as<StringArray>()[index] = text; break;
     default: break;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // ---------------------------------------------------------------- value types
@@ -125,7 +126,7 @@ public:
     void SetFromBool(bool value);
     void SetFromNumber(double value);
     // String attributes only.
-    void SetFromText(const char* text);
+    void SetFromText(std::string_view text);
 
     // Compound component 0..3 as a float; other numbers are ignored.
     void SetComponent(int component, float value);
@@ -136,7 +137,7 @@ public:
     // a value the element type cannot take leaves the element as it was.
     bool SetElementFromNumber(int64_t index, double value);
     bool SetElementFromBool(int64_t index, bool value);
-    bool SetElementFromText(int64_t index, const char* text);
+    bool SetElementFromText(int64_t index, std::string_view text);
 
 private:
     Attribute() = default;

@@ -37,6 +37,7 @@ Attr.Set({"n", "Count"}, true) print(Attr.Get({"n", "Count"}))
 Attr.Set("n.Rate", 0.1) Attr.Set("n.Big", 0.1) print(Attr.Get("n.Rate"), Attr.Get("n.Big"))
 Attr.Set("n.Text", 3) io.write(Attr.Get("n.Text"), " ")
 Attr.Set("n.Text", 2.5) io.write(Attr.Get("n.Text"), " ")
+Attr.Set("n.Text", "a\0b") io.write(string.len(Attr.Get("n.Text")), " ")
 Attr.Set("n.Text", true) print(Attr.Get("n.Text"))
 Attr.Set("n.Rate", "7") io.write(Attr.Get("n.Rate"), " ")
 Attr.Set("n.Rate[3]", 4) print(Attr.Get("n.Rate"))
@@ -55,7 +56,7 @@ print(Attr.Type("n.Flag"), Attr.Type({"n", "Text"}), Attr.Size("n.Rate"), Attr.I
               "-2\n"
               "1\n"
               "0.10000000149012\t0.1\n"
-              "3 2.5 true\n"
+              "3 2.5 3 true\n"
               "7 4\n"
               "[ERROR] Attr.Set - incorrect data type for attribute\n"
               "[ERROR] Attr.Set - incorrect data type for attribute\n"
