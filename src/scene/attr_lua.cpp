@@ -97,7 +97,8 @@ Attribute* FindByTable(lua_State* state, int* index, int* component) {
         return nullptr;
     }
     if (count >= 3) {
-        if (lua_type(state, entry(3)) == LUA_TNUMBER) {
+        // Numeric text ("2") is an element number too: no component letter is a digit.
+        if (lua_isnumber(state, entry(3))) {
             *index = TruncateToInt(lua_tonumber(state, entry(3)));
         } else if (lua_type(state, entry(3)) == LUA_TSTRING) {
             if (IsCompoundType(attribute->type()))
