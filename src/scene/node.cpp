@@ -1,0 +1,51 @@
+#include "scene/node.h"
+
+#include "scene/node_manager.h"
+
+namespace {
+
+// Every node made consumes one id, registered with a manager or not.
+uint32_t lastNodeId = 0;
+
+bool InRange(int64_t position, size_t count) {
+    return position >= 0 && static_cast<uint64_t>(position) < count;
+}
+
+} // namespace
+
+CNode::CNode() : id_(++lastNodeId) {}
+
+CNode::~CNode() = default;
+
+bool CNode::QueryInterface(int32_t, void**) { return false; }
+
+void CNode::AddInput(const char* name, int32_t interfaceId, void** slot) {
+    inputs_.push_back(NodeInput{slot, name ? name : "", 0, interfaceId});
+}
+
+int32_t CNode::InputInterfaceId(int64_t position) const {
+    return InRange(position, inputs_.size()) ? inputs_[position].interfaceId : 0;
+}
+
+CNode* CNode::ConnectedNode(int64_t position) const {
+    if (!InRange(position, inputs_.size())) return nullptr;
+    uint32_t connected = inputs_[position].connectedId;
+    return connected ? FindNodeById(connected) : nullptr;
+}
+
+int64_t CNode::InputPosition(const char* name) const {
+    if (!name) return 0;
+    for (size_t i = 0; i < inputs_.size(); ++i)
+        if (inputs_[i].name == name) return static_cast<int64_t>(i);
+    return 0;
+}
+
+bool CNode::Connect(int64_t position, CNode& producer) {
+    if (!InRange(position, inputs_.size())) return false;
+    NodeInput& input = inputs_[position];
+    void* answer = nullptr;
+    if (!producer.QueryInterface(input.interfaceId, &answer)) return false;
+    input.connectedId = producer.Id();
+    if (input.slot) *input.slot = answer;
+    return true;
+}
