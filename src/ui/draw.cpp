@@ -203,6 +203,8 @@ void shadow(int x, int y, int w, int h) {
 
 void translate(int dx, int dy) { glTranslatef(static_cast<float>(dx), static_cast<float>(dy), 0); }
 
+void rasterAt(int x, int y) { glRasterPos2f(x + 0.25f, y - 0.25f); }
+
 void setLineWidth(float width) { glLineWidth(width); }
 
 // ---- Scissor stack --------------------------------------------------------

@@ -74,6 +74,10 @@ void whitePanel(int x, int y, int w, int h);
 void pressedPanel(int x, int y, int w, int h, int depth);
 void shadow(int x, int y, int w, int h);
 void translate(int dx, int dy);
+// Sets the raster position to the lower-left corner of pixel row y - 1 at
+// column x in the toolkit's frame (y down), nudged so that rounding cannot
+// move bitmaps by a pixel: a bitmap drawn there ends just above row y.
+void rasterAt(int x, int y);
 void setLineWidth(float width);
 
 // ---- Scissor stack --------------------------------------------------------

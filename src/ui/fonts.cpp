@@ -1,5 +1,6 @@
 #include "ui/fonts.h"
 
+#include "ui/draw.h"
 #include "ui/font_data.h"
 
 #include <GL/glut.h>
@@ -137,7 +138,7 @@ public:
 void drawGlyphAt(int id, int c, int x, int top) {
     switch (fontKind(id)) {
     case FontKind::Glut:
-        glRasterPos2i(x, top + fontHeight(id));
+        rasterAt(x, top + fontHeight(id));
         glutBitmapCharacter(glutFontFor(id), c);
         break;
     case FontKind::Texture:
@@ -147,7 +148,7 @@ void drawGlyphAt(int id, int c, int x, int top) {
         glPopMatrix();
         break;
     default:
-        glRasterPos2i(x, top + fontHeight(id) - (fontHeight(id) - 8) / 2);
+        rasterAt(x, top + fontHeight(id) - (fontHeight(id) - 8) / 2);
         drawChar(id, c);
         break;
     }
@@ -253,7 +254,7 @@ void drawText(int id, const char* text, int x, int y) {
     }
     default:
         if (!bitmapFontReady(id)) return;
-        glRasterPos2i(x, y + fontHeight(id) - (fontHeight(id) - 8) / 2);
+        rasterAt(x, y + fontHeight(id) - (fontHeight(id) - 8) / 2);
         for (const char* p = text; *p; ++p) drawChar(id, static_cast<unsigned char>(*p));
         return;
     }
