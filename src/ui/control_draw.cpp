@@ -18,6 +18,7 @@ void drawChildren(Control* control) {
 }
 
 void drawControls() {
+    if (screenWidth() <= 0 || screenHeight() <= 0) return;  // before the first reshape
     glViewport(0, 0, screenWidth(), screenHeight());
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
