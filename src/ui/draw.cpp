@@ -11,9 +11,18 @@ namespace ui {
 namespace {
 
 constexpr std::array<Rgb, kColourCount> kDefaultScheme = {{
-    {0.930f, 0.913f, 0.847f}, {0, 0, 0},          {0, 0, 0.5f},         {0.239f, 0.584f, 1.0f},
-    {1, 1, 1},                {1, 1, 1},          {0, 0, 0},            {0.6f, 0.6f, 0.6f},
-    {0, 0, 0},                {0.89f, 0.90f, 0.96f}, {0.7f, 0.7f, 0.7f}, {0.94f, 0.923f, 0.93f},
+    {0.930f, 0.913f, 0.847f},
+    {0, 0, 0},
+    {0, 0, 0.5f},
+    {0.239f, 0.584f, 1.0f},
+    {1, 1, 1},
+    {1, 1, 1},
+    {0, 0, 0},
+    {0.6f, 0.6f, 0.6f},
+    {0, 0, 0},
+    {0.89f, 0.90f, 0.96f},
+    {0.7f, 0.7f, 0.7f},
+    {0.94f, 0.923f, 0.93f},
     {0.44f, 0.44f, 0.39f},
 }};
 
@@ -26,20 +35,25 @@ bool scissorEnabledByUs = false;
 
 bool redrawEveryFrame = false;
 
-bool validColour(int index) { return index >= 0 && index < kColourCount; }
+bool validColour(int index) {
+    return index >= 0 && index < kColourCount;
+}
 
 // Line vertices sit on pixel centres so a line at x lights column x.
-void vertexAtPixel(int x, int y) { glVertex2f(x + 0.5f, y + 0.5f); }
+void vertexAtPixel(int x, int y) {
+    glVertex2f(x + 0.5f, y + 0.5f);
+}
 
-void applyScissor(const ClipBox& box) { glScissor(box.x, box.y, box.width, box.height); }
+void applyScissor(const ClipBox& box) {
+    glScissor(box.x, box.y, box.width, box.height);
+}
 
 } // namespace
 
 const std::array<const char*, kColourCount> kColourNames = {
-    "LUI_COLOR_3D_OBJECTS", "LUI_COLOR_BLACK",       "LUI_COLOR_TITLE1",
-    "LUI_COLOR_TITLE2",     "LUI_COLOR_TITLE_TEXT",  "LUI_COLOR_WINDOW",
-    "LUI_COLOR_WINDOW_TEXT", "LUI_COLOR_MENU",       "LUI_COLOR_MENU_TEXT",
-    "LUI_COLOR_HIGHLIGHT",  "LUI_COLOR_DARK_GREY",   "LUI_COLOR_GREY",
+    "LUI_COLOR_3D_OBJECTS", "LUI_COLOR_BLACK",     "LUI_COLOR_TITLE1",      "LUI_COLOR_TITLE2",
+    "LUI_COLOR_TITLE_TEXT", "LUI_COLOR_WINDOW",    "LUI_COLOR_WINDOW_TEXT", "LUI_COLOR_MENU",
+    "LUI_COLOR_MENU_TEXT",  "LUI_COLOR_HIGHLIGHT", "LUI_COLOR_DARK_GREY",   "LUI_COLOR_GREY",
     "LUI_COLOR_LIGHT_GREY",
 };
 
@@ -67,18 +81,30 @@ void setColour(int index) {
     glColor4f(c.r, c.g, c.b, kSchemeAlpha);
 }
 
-Rgb getColour(int index) { return validColour(index) ? scheme[index] : Rgb{}; }
+Rgb getColour(int index) {
+    return validColour(index) ? scheme[index] : Rgb{};
+}
 
 void storeColour(int index, float r, float g, float b) {
     if (validColour(index)) scheme[index] = {r, g, b};
 }
 
-void resetColours() { scheme = kDefaultScheme; }
+void resetColours() {
+    scheme = kDefaultScheme;
+}
 
-bool shadowsEnabled() { return shadowsOn; }
-void setShadowsEnabled(bool on) { shadowsOn = on; }
-bool bevelsEnabled() { return bevelsOn; }
-void setBevelsEnabled(bool on) { bevelsOn = on; }
+bool shadowsEnabled() {
+    return shadowsOn;
+}
+void setShadowsEnabled(bool on) {
+    shadowsOn = on;
+}
+bool bevelsEnabled() {
+    return bevelsOn;
+}
+void setBevelsEnabled(bool on) {
+    bevelsOn = on;
+}
 
 // ---- Primitives -----------------------------------------------------------
 
@@ -201,11 +227,17 @@ void shadow(int x, int y, int w, int h) {
     if (!wasBlending) glDisable(GL_BLEND);
 }
 
-void translate(int dx, int dy) { glTranslatef(static_cast<float>(dx), static_cast<float>(dy), 0); }
+void translate(int dx, int dy) {
+    glTranslatef(static_cast<float>(dx), static_cast<float>(dy), 0);
+}
 
-void rasterAt(int x, int y) { glRasterPos2f(x + 0.25f, y - 0.25f); }
+void rasterAt(int x, int y) {
+    glRasterPos2f(x + 0.25f, y - 0.25f);
+}
 
-void setLineWidth(float width) { glLineWidth(width); }
+void setLineWidth(float width) {
+    glLineWidth(width);
+}
 
 // ---- Scissor stack --------------------------------------------------------
 
@@ -271,22 +303,34 @@ void pushClipLocal(int x, int y, int w, int h) {
     pushClip(left, bottom, right - left, top - bottom);
 }
 
-int clipDepth() { return clipStack.depth(); }
+int clipDepth() {
+    return clipStack.depth();
+}
 
 // ---- Cursors and redisplay ------------------------------------------------
 
 int glutCursorFor(int kind) {
     switch (kind) {
-    case kCursorLeftSide: return GLUT_CURSOR_LEFT_SIDE;
-    case kCursorSpray: return GLUT_CURSOR_SPRAY;
-    case kCursorUpDown: return GLUT_CURSOR_UP_DOWN;
-    case kCursorTopLeftCorner: return GLUT_CURSOR_TOP_LEFT_CORNER;
-    case kCursorTopRightCorner: return GLUT_CURSOR_TOP_RIGHT_CORNER;
-    case kCursorBottomLeftCorner: return GLUT_CURSOR_BOTTOM_LEFT_CORNER;
-    case kCursorBottomRightCorner: return GLUT_CURSOR_BOTTOM_RIGHT_CORNER;
-    case kCursorInherit: return GLUT_CURSOR_INHERIT;
-    case kCursorText: return GLUT_CURSOR_TEXT;
-    default: return -1;
+    case kCursorLeftSide:
+        return GLUT_CURSOR_LEFT_SIDE;
+    case kCursorSpray:
+        return GLUT_CURSOR_SPRAY;
+    case kCursorUpDown:
+        return GLUT_CURSOR_UP_DOWN;
+    case kCursorTopLeftCorner:
+        return GLUT_CURSOR_TOP_LEFT_CORNER;
+    case kCursorTopRightCorner:
+        return GLUT_CURSOR_TOP_RIGHT_CORNER;
+    case kCursorBottomLeftCorner:
+        return GLUT_CURSOR_BOTTOM_LEFT_CORNER;
+    case kCursorBottomRightCorner:
+        return GLUT_CURSOR_BOTTOM_RIGHT_CORNER;
+    case kCursorInherit:
+        return GLUT_CURSOR_INHERIT;
+    case kCursorText:
+        return GLUT_CURSOR_TEXT;
+    default:
+        return -1;
     }
 }
 
@@ -299,6 +343,8 @@ void requestRedisplay() {
     if (!redrawEveryFrame && glutGetWindow() != 0) glutPostRedisplay();
 }
 
-void setRedrawEveryFrame(bool on) { redrawEveryFrame = on; }
+void setRedrawEveryFrame(bool on) {
+    redrawEveryFrame = on;
+}
 
 } // namespace ui

@@ -93,7 +93,7 @@ ClipBox intersectClip(const ClipBox& outer, const ClipBox& box);
 
 // The nesting of clip boxes without GL: what pushClip and popClip keep.
 class ClipStack {
-public:
+  public:
     // Pushes `box` cut down to the current top and returns what was pushed.
     ClipBox push(const ClipBox& box);
     // Drops the top; returns false when the stack was already empty.
@@ -103,7 +103,7 @@ public:
     // The innermost box; only meaningful when not empty.
     ClipBox top() const { return boxes_.empty() ? ClipBox{} : boxes_.back(); }
 
-private:
+  private:
     std::vector<ClipBox> boxes_;
 };
 

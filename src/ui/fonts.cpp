@@ -31,23 +31,35 @@ bool loaded = false;
 std::array<int, kFontRoleCount> roles = {kDefaultFont, kDefaultFont, kDefaultFont, kDefaultFont,
                                          kDefaultFont};
 
-bool hasGlyph(int c) { return c >= kFirstGlyph && c < kFirstGlyph + kGlyphCount; }
+bool hasGlyph(int c) {
+    return c >= kFirstGlyph && c < kFirstGlyph + kGlyphCount;
+}
 
-int familyOf(int id) { return (id - kFirstTextureFont) / kSizesPerFamily; }
+int familyOf(int id) {
+    return (id - kFirstTextureFont) / kSizesPerFamily;
+}
 
 void* glutFontFor(int id) {
     switch (id) {
-    case 2: return GLUT_BITMAP_8_BY_13;
-    case 3: return GLUT_BITMAP_9_BY_15;
-    case 4: return GLUT_BITMAP_HELVETICA_10;
-    case 5: return GLUT_BITMAP_HELVETICA_12;
-    case 6: return GLUT_BITMAP_HELVETICA_18;
-    default: return GLUT_BITMAP_TIMES_ROMAN_24;
+    case 2:
+        return GLUT_BITMAP_8_BY_13;
+    case 3:
+        return GLUT_BITMAP_9_BY_15;
+    case 4:
+        return GLUT_BITMAP_HELVETICA_10;
+    case 5:
+        return GLUT_BITMAP_HELVETICA_12;
+    case 6:
+        return GLUT_BITMAP_HELVETICA_18;
+    default:
+        return GLUT_BITMAP_TIMES_ROMAN_24;
     }
 }
 
 // Which built-in bitmap font an id uses: 0 the fixed one, 1 the inset one.
-int bitmapFontOf(int id) { return fontKind(id) == FontKind::Inset8x8 ? 1 : 0; }
+int bitmapFontOf(int id) {
+    return fontKind(id) == FontKind::Inset8x8 ? 1 : 0;
+}
 
 float textureAdvance(int id, int c) {
     if (!hasGlyph(c)) return 0;
@@ -100,7 +112,8 @@ void buildBitmapFont(int index) {
         const std::array<uint8_t, 8> rows = bitmapGlyphRows(i, !inset);
         // glBitmap takes the bottom row first.
         uint8_t bottomUp[8];
-        for (int row = 0; row < 8; ++row) bottomUp[row] = rows[7 - row];
+        for (int row = 0; row < 8; ++row)
+            bottomUp[row] = rows[7 - row];
         const float advance = 8.0f - (inset ? bitmapGlyphInset(i) : 0);
         glNewList(bitmapLists[index] + i, GL_COMPILE);
         glBitmap(8, 8, 0, 0, advance, 0, bottomUp);
@@ -117,7 +130,7 @@ bool bitmapFontReady(int id) {
 // Texture-font state for a run of glyphs: the current colour at full alpha
 // so text stays solid, blended by the glyph coverage.
 class TextureTextState {
-public:
+  public:
     explicit TextureTextState(int family) {
         glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_CURRENT_BIT | GL_TEXTURE_BIT);
         GLfloat colour[4];
@@ -168,11 +181,13 @@ void loadFonts() {
     GLint alignment = 4;
     glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    for (int i = 0; i < kBitmapFonts; ++i) buildBitmapFont(i);
+    for (int i = 0; i < kBitmapFonts; ++i)
+        buildBitmapFont(i);
     glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
     GLint boundTexture = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &boundTexture);
-    for (int i = 0; i < kTextureFontFamilies; ++i) buildTextureFont(i);
+    for (int i = 0; i < kTextureFontFamilies; ++i)
+        buildTextureFont(i);
     glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(boundTexture));
     loaded = true;
 }
@@ -190,14 +205,20 @@ void releaseFonts() {
     loaded = false;
 }
 
-bool fontsLoaded() { return loaded; }
+bool fontsLoaded() {
+    return loaded;
+}
 
 int fontHeight(int id) {
     switch (fontKind(id)) {
-    case FontKind::Fallback8x8: return 8;
-    case FontKind::Inset8x8: return 12;
-    case FontKind::Texture: return 8 + 2 * ((id - kFirstTextureFont) % kSizesPerFamily);
-    case FontKind::Glut: break;
+    case FontKind::Fallback8x8:
+        return 8;
+    case FontKind::Inset8x8:
+        return 12;
+    case FontKind::Texture:
+        return 8 + 2 * ((id - kFirstTextureFont) % kSizesPerFamily);
+    case FontKind::Glut:
+        break;
     }
     constexpr std::array<int, 5> kGlutHeights = {13, 15, 10, 12, 18};
     return id == kHighestFontId ? 24 : kGlutHeights[id - 2];
@@ -205,10 +226,14 @@ int fontHeight(int id) {
 
 int charWidth(int id, int c) {
     switch (fontKind(id)) {
-    case FontKind::Fallback8x8: return 8;
-    case FontKind::Inset8x8: return hasGlyph(c) ? 8 - bitmapGlyphInset(c - kFirstGlyph) : 0;
-    case FontKind::Glut: return glutBitmapWidth(glutFontFor(id), c);
-    case FontKind::Texture: return static_cast<int>(std::lround(textureAdvance(id, c)));
+    case FontKind::Fallback8x8:
+        return 8;
+    case FontKind::Inset8x8:
+        return hasGlyph(c) ? 8 - bitmapGlyphInset(c - kFirstGlyph) : 0;
+    case FontKind::Glut:
+        return glutBitmapWidth(glutFontFor(id), c);
+    case FontKind::Texture:
+        return static_cast<int>(std::lround(textureAdvance(id, c)));
     }
     return 0;
 }
@@ -220,12 +245,14 @@ int textWidth(int id, const char* text) {
         return glutBitmapLength(glutFontFor(id), reinterpret_cast<const unsigned char*>(text));
     case FontKind::Texture: {
         float width = 0;
-        for (const char* p = text; *p; ++p) width += textureAdvance(id, static_cast<unsigned char>(*p));
+        for (const char* p = text; *p; ++p)
+            width += textureAdvance(id, static_cast<unsigned char>(*p));
         return static_cast<int>(std::lround(width));
     }
     default: {
         int width = 0;
-        for (const char* p = text; *p; ++p) width += charWidth(id, static_cast<unsigned char>(*p));
+        for (const char* p = text; *p; ++p)
+            width += charWidth(id, static_cast<unsigned char>(*p));
         return width;
     }
     }
@@ -255,7 +282,8 @@ void drawText(int id, const char* text, int x, int y) {
     default:
         if (!bitmapFontReady(id)) return;
         rasterAt(x, y + fontHeight(id) - (fontHeight(id) - 8) / 2);
-        for (const char* p = text; *p; ++p) drawChar(id, static_cast<unsigned char>(*p));
+        for (const char* p = text; *p; ++p)
+            drawChar(id, static_cast<unsigned char>(*p));
         return;
     }
 }
@@ -277,8 +305,10 @@ void drawChar(int id, int c) {
     }
     default:
         if (!bitmapFontReady(id)) return;
-        if (hasGlyph(c)) glCallList(bitmapLists[bitmapFontOf(id)] + (c - kFirstGlyph));
-        else if (fontKind(id) == FontKind::Fallback8x8) glBitmap(0, 0, 0, 0, 8, 0, nullptr);
+        if (hasGlyph(c))
+            glCallList(bitmapLists[bitmapFontOf(id)] + (c - kFirstGlyph));
+        else if (fontKind(id) == FontKind::Fallback8x8)
+            glBitmap(0, 0, 0, 0, 8, 0, nullptr);
         return;
     }
 }
@@ -293,9 +323,11 @@ void setFontForRole(int role, int id) {
 
 void drawTextBox(int font, const char* text, int x, int y, int maxX, int maxY, bool singleLine) {
     const int lineHeight = fontHeight(font);
-    const TextBoxLayout layout = layoutTextBox([font](unsigned char c) { return charWidth(font, c); },
-                                               lineHeight, text, x, y, maxX, maxY, singleLine);
-    for (int i = 0; i < layout.bells; ++i) std::fputc('\a', stderr);
+    const TextBoxLayout layout =
+        layoutTextBox([font](unsigned char c) { return charWidth(font, c); }, lineHeight, text, x,
+                      y, maxX, maxY, singleLine);
+    for (int i = 0; i < layout.bells; ++i)
+        std::fputc('\a', stderr);
     for (const PlacedChar& placed : layout.chars)
         drawGlyphAt(font, static_cast<unsigned char>(placed.c), placed.x, placed.y - lineHeight);
 }

@@ -40,127 +40,145 @@ constexpr Colour kOutline{40, 40, 40};
 
 void drawLayered(PixelCanvas& c, int id) {
     const std::pair<char, Colour> k{'k', kBlack}, w{'w', kWhite}, g{'g', kGrey}, G{'G', kDarkGrey},
-        l{'l', kLightGrey}, b{'b', kBlue}, s{'s', kSky}, y{'y', kYellow}, Y{'Y', kGold}, r{'r', kRed},
-        n{'n', kGreen}, o{'o', kBrown};
+        l{'l', kLightGrey}, b{'b', kBlue}, s{'s', kSky}, y{'y', kYellow}, Y{'Y', kGold},
+        r{'r', kRed}, n{'n', kGreen}, o{'o', kBrown};
     switch (id) {
     case ICON_CLOSE:
-        c.art(0, 0, {"................", "................", "................", "...kk......kk...",
-                     "....kk....kk....", ".....kk..kk.....", "......kkkk......", ".......kk.......",
-                     "......kkkk......", ".....kk..kk.....", "....kk....kk....", "...kk......kk...",
-                     "................", "................", "................", "................"},
+        c.art(0, 0,
+              {"................", "................", "................", "...kk......kk...",
+               "....kk....kk....", ".....kk..kk.....", "......kkkk......", ".......kk.......",
+               "......kkkk......", ".....kk..kk.....", "....kk....kk....", "...kk......kk...",
+               "................", "................", "................", "................"},
               {k});
         break;
     case ICON_MAXIMISE:
-        c.art(0, 0, {"................", "................", "................", "...kkkkkkkkkk...",
-                     "...kkkkkkkkkk...", "...k........k...", "...k........k...", "...k........k...",
-                     "...k........k...", "...k........k...", "...k........k...", "...k........k...",
-                     "...kkkkkkkkkk...", "................", "................", "................"},
+        c.art(0, 0,
+              {"................", "................", "................", "...kkkkkkkkkk...",
+               "...kkkkkkkkkk...", "...k........k...", "...k........k...", "...k........k...",
+               "...k........k...", "...k........k...", "...k........k...", "...k........k...",
+               "...kkkkkkkkkk...", "................", "................", "................"},
               {k});
         break;
     case ICON_RESTORE:
-        c.art(0, 0, {"................", "................", "................", ".....kkkkkkkk...",
-                     ".....kkkkkkkk...", ".....k......k...", "...kkkkkkkk.k...", "...kkkkkkkk.k...",
-                     "...k......kkk...", "...k......k.....", "...k......k.....", "...k......k.....",
-                     "...kkkkkkkk.....", "................", "................", "................"},
+        c.art(0, 0,
+              {"................", "................", "................", ".....kkkkkkkk...",
+               ".....kkkkkkkk...", ".....k......k...", "...kkkkkkkk.k...", "...kkkkkkkk.k...",
+               "...k......kkk...", "...k......k.....", "...k......k.....", "...k......k.....",
+               "...kkkkkkkk.....", "................", "................", "................"},
               {k});
         break;
     case ICON_MINIMISE:
-        c.art(0, 0, {"................", "................", "................", "................",
-                     "................", "................", "................", "................",
-                     "................", "................", "...kkkkkkkk.....", "...kkkkkkkk.....",
-                     "................", "................", "................", "................"},
+        c.art(0, 0,
+              {"................", "................", "................", "................",
+               "................", "................", "................", "................",
+               "................", "................", "...kkkkkkkk.....", "...kkkkkkkk.....",
+               "................", "................", "................", "................"},
               {k});
         break;
     case ICON_CUT:
-        c.art(0, 0, {"................", "...G.......G....", "...G.......G....", "...GG.....GG....",
-                     "....G.....G.....", "....GG...GG.....", ".....G...G......", ".....GG.GG......",
-                     "......GkG.......", ".....rr.rr......", "...rrrr.rrrr....", "..rr..r.r..rr...",
-                     "..r...r.r...r...", "..rr.rr..rr.rr..", "...rrr....rrr...", "................"},
+        c.art(0, 0,
+              {"................", "...G.......G....", "...G.......G....", "...GG.....GG....",
+               "....G.....G.....", "....GG...GG.....", ".....G...G......", ".....GG.GG......",
+               "......GkG.......", ".....rr.rr......", "...rrrr.rrrr....", "..rr..r.r..rr...",
+               "..r...r.r...r...", "..rr.rr..rr.rr..", "...rrr....rrr...", "................"},
               {G, k, r});
         break;
     case ICON_SAVE:
-        c.art(0, 0, {"................", ".kkkkkkkkkkkkkk.", ".kbbwwwwwwwwbbk.", ".kbbwggggggwbbk.",
-                     ".kbbwwwwwwwwbbk.", ".kbbwggggggwbbk.", ".kbbwwwwwwwwbbk.", ".kbbbbbbbbbbbbk.",
-                     ".kbbbbbbbbbbbbk.", ".kbbbllllllbbbk.", ".kbbbllGGllbbbk.", ".kbbbllGGllbbbk.",
-                     ".kbbbllGGllbbbk.", ".kbbbllllllbbbk.", ".kkkkkkkkkkkkkk.", "................"},
+        c.art(0, 0,
+              {"................", ".kkkkkkkkkkkkkk.", ".kbbwwwwwwwwbbk.", ".kbbwggggggwbbk.",
+               ".kbbwwwwwwwwbbk.", ".kbbwggggggwbbk.", ".kbbwwwwwwwwbbk.", ".kbbbbbbbbbbbbk.",
+               ".kbbbbbbbbbbbbk.", ".kbbbllllllbbbk.", ".kbbbllGGllbbbk.", ".kbbbllGGllbbbk.",
+               ".kbbbllGGllbbbk.", ".kbbbllllllbbbk.", ".kkkkkkkkkkkkkk.", "................"},
               {k, b, w, l, G});
         break;
     case ICON_SAVEALL:
-        c.art(0, 0, {"kkkkkkkkkkk.....", "kbwwwwwwwbk.....", "kbwwwwwwwbk.....", "kbbbbkkkkkkkkkkk",
-                     "kbbbbkbwwwwwwwbk", "kblGlkbwwwwwwwbk", "kblGlkbwwwwwwwbk", "kbbbbkbbbbbbbbbk",
-                     "kkkkkkbbbbbbbbbk", ".....kbbllllllbk", ".....kbbllGGllbk", ".....kbbllGGllbk",
-                     ".....kbbllllllbk", ".....kkkkkkkkkkk", "................", "................"},
+        c.art(0, 0,
+              {"kkkkkkkkkkk.....", "kbwwwwwwwbk.....", "kbwwwwwwwbk.....", "kbbbbkkkkkkkkkkk",
+               "kbbbbkbwwwwwwwbk", "kblGlkbwwwwwwwbk", "kblGlkbwwwwwwwbk", "kbbbbkbbbbbbbbbk",
+               "kkkkkkbbbbbbbbbk", ".....kbbllllllbk", ".....kbbllGGllbk", ".....kbbllGGllbk",
+               ".....kbbllllllbk", ".....kkkkkkkkkkk", "................", "................"},
               {k, b, w, l, G});
         break;
     case ICON_OPEN:
-        c.art(0, 0, {"................", "................", ".kkkk...........", "kyyyyk..........",
-                     "kyyyyykkkkkkk...", "kyyyyyyyyyyyk...", "kyyyyyyyyyyyk...", "kyykkkkkkkkkkkkk",
-                     "kyykYYYYYYYYYYYk", "kykYYYYYYYYYYYk.", "kykYYYYYYYYYYYk.", "kkYYYYYYYYYYYk..",
-                     "kkYYYYYYYYYYYk..", "kkkkkkkkkkkkk...", "................", "................"},
+        c.art(0, 0,
+              {"................", "................", ".kkkk...........", "kyyyyk..........",
+               "kyyyyykkkkkkk...", "kyyyyyyyyyyyk...", "kyyyyyyyyyyyk...", "kyykkkkkkkkkkkkk",
+               "kyykYYYYYYYYYYYk", "kykYYYYYYYYYYYk.", "kykYYYYYYYYYYYk.", "kkYYYYYYYYYYYk..",
+               "kkYYYYYYYYYYYk..", "kkkkkkkkkkkkk...", "................", "................"},
               {k, y, Y});
         break;
     case ICON_NEW:
-        c.art(0, 0, {"................", "..kkkkkkkk......", "..kwwwwwwkk.....", "..kwwwwwwklk....",
-                     "..kwwwwwwkllk...", "..kwwwwwwkkkkk..", "..kwwwwwwwwwwk..", "..kwwwwwwwwwwk..",
-                     "..kwwwwwwwwwwk..", "..kwwwwwwwwwwk..", "..kwwwwwwwwwwk..", "..kwwwwwwwwwwk..",
-                     "..kwwwwwwwwwwk..", "..kwwwwwwwwwwk..", "..kkkkkkkkkkkk..", "................"},
+        c.art(0, 0,
+              {"................", "..kkkkkkkk......", "..kwwwwwwkk.....", "..kwwwwwwklk....",
+               "..kwwwwwwkllk...", "..kwwwwwwkkkkk..", "..kwwwwwwwwwwk..", "..kwwwwwwwwwwk..",
+               "..kwwwwwwwwwwk..", "..kwwwwwwwwwwk..", "..kwwwwwwwwwwk..", "..kwwwwwwwwwwk..",
+               "..kwwwwwwwwwwk..", "..kwwwwwwwwwwk..", "..kkkkkkkkkkkk..", "................"},
               {k, w, l});
         break;
     case ICON_PRINT:
-        c.art(0, 0, {"................", "....kkkkkkkk....", "....kwwwwwwk....", "....kwllllwk....",
-                     "....kwwwwwwk....", "..kkkkkkkkkkkk..", ".kllllllllllllk.", ".kllllllllllnlk.",
-                     ".kllllllllllllk.", ".kGGGGGGGGGGGGk.", ".kGkkkkkkkkkkGk.", ".kGkwwwwwwwwkGk.",
-                     ".kkkwllllllwkkk.", "...kwwwwwwwwk...", "...kkkkkkkkkk...", "................"},
+        c.art(0, 0,
+              {"................", "....kkkkkkkk....", "....kwwwwwwk....", "....kwllllwk....",
+               "....kwwwwwwk....", "..kkkkkkkkkkkk..", ".kllllllllllllk.", ".kllllllllllnlk.",
+               ".kllllllllllllk.", ".kGGGGGGGGGGGGk.", ".kGkkkkkkkkkkGk.", ".kGkwwwwwwwwkGk.",
+               ".kkkwllllllwkkk.", "...kwwwwwwwwk...", "...kkkkkkkkkk...", "................"},
               {k, w, l, G, n});
         break;
     case ICON_PRINT_PREVIEW:
-        c.art(0, 0, {"kkkkkkkkk.......", "kwwwwwwwkk......", "kwggggwwkwk.....", "kwwwwwwwkkkk....",
-                     "kwggggkkkkwk....", "kwwwwkssssskk...", "kwgggkssssssk...", "kwwwkswssssssk..",
-                     "kwggkssssssssk..", "kwwwkssssssssk..", "kwwwwkssssssk...", "kkkkkkkssssskG..",
-                     ".......kkkkkGGG.", "............GGG.", ".............GG.", "................"},
+        c.art(0, 0,
+              {"kkkkkkkkk.......", "kwwwwwwwkk......", "kwggggwwkwk.....", "kwwwwwwwkkkk....",
+               "kwggggkkkkwk....", "kwwwwkssssskk...", "kwgggkssssssk...", "kwwwkswssssssk..",
+               "kwggkssssssssk..", "kwwwkssssssssk..", "kwwwwkssssssk...", "kkkkkkkssssskG..",
+               ".......kkkkkGGG.", "............GGG.", ".............GG.", "................"},
               {k, w, g, s, G});
         break;
     case ICON_FULLSCREEN:
-        c.art(0, 0, {"................", ".kkkkkkkkkkkkkk.", ".kbbbbbbbbbbbbk.", ".kbwwwbbbbwwwbk.",
-                     ".kbwwbbbbbbwwbk.", ".kbwbwbbbbwbwbk.", ".kbbbbwbbwbbbbk.", ".kbbbbbbbbbbbbk.",
-                     ".kbbbbwbbwbbbbk.", ".kbwbwbbbbwbwbk.", ".kbwwbbbbbbwwbk.", ".kbwwwbbbbwwwbk.",
-                     ".kbbbbbbbbbbbbk.", ".kkkkkkkkkkkkkk.", ".....kkkkkk.....", "................"},
+        c.art(0, 0,
+              {"................", ".kkkkkkkkkkkkkk.", ".kbbbbbbbbbbbbk.", ".kbwwwbbbbwwwbk.",
+               ".kbwwbbbbbbwwbk.", ".kbwbwbbbbwbwbk.", ".kbbbbwbbwbbbbk.", ".kbbbbbbbbbbbbk.",
+               ".kbbbbwbbwbbbbk.", ".kbwbwbbbbwbwbk.", ".kbwwbbbbbbwwbk.", ".kbwwwbbbbwwwbk.",
+               ".kbbbbbbbbbbbbk.", ".kkkkkkkkkkkkkk.", ".....kkkkkk.....", "................"},
               {k, b, w});
         break;
     case ICON_CHECKBOX0:
     case ICON_CHECKBOX1:
-        c.art(0, 0, {"................", ".GGGGGGGGGGGGG..", ".Gwwwwwwwwwwwl..", ".Gwwwwwwwwwwwl..",
-                     ".Gwwwwwwwwwwwl..", ".Gwwwwwwwwwwwl..", ".Gwwwwwwwwwwwl..", ".Gwwwwwwwwwwwl..",
-                     ".Gwwwwwwwwwwwl..", ".Gwwwwwwwwwwwl..", ".Gwwwwwwwwwwwl..", ".Gwwwwwwwwwwwl..",
-                     ".Gwwwwwwwwwwwl..", ".Glllllllllllll.", "................", "................"},
+        c.art(0, 0,
+              {"................", ".GGGGGGGGGGGGG..", ".Gwwwwwwwwwwwl..", ".Gwwwwwwwwwwwl..",
+               ".Gwwwwwwwwwwwl..", ".Gwwwwwwwwwwwl..", ".Gwwwwwwwwwwwl..", ".Gwwwwwwwwwwwl..",
+               ".Gwwwwwwwwwwwl..", ".Gwwwwwwwwwwwl..", ".Gwwwwwwwwwwwl..", ".Gwwwwwwwwwwwl..",
+               ".Gwwwwwwwwwwwl..", ".Glllllllllllll.", "................", "................"},
               {G, w, l});
         if (id == ICON_CHECKBOX1)
-            c.art(0, 0, {"", "", "", "...........k", "..........kk", ".........kkk", "...k....kkk",
-                         "...kk..kkk", "...kkkkkk", "....kkkk", ".....kk"},
+            c.art(0, 0,
+                  {"", "", "", "...........k", "..........kk", ".........kkk", "...k....kkk",
+                   "...kk..kkk", "...kkkkkk", "....kkkk", ".....kk"},
                   {k});
         break;
     case ICON_COPY:
-        c.art(0, 0, {"kkkkkkkk........", "kwwwwwwkk.......", "kwggggwkwk......", "kwwwwwwkkkk.....",
-                     "kwgggggwwwk.....", "kwwwwwkkkkkkkk..", "kwggggkwwwwwwkk.", "kwwwwwkwggggwkwk",
-                     "kwgggg.kwwwwwkkk", "kwwwwwkwgggggwwk", "kkkkkkkwwwwwwwwk", "......kwggggggwk",
-                     "......kwwwwwwwwk", "......kwggggggwk", "......kwwwwwwwwk", "......kkkkkkkkkk"},
+        c.art(0, 0,
+              {"kkkkkkkk........", "kwwwwwwkk.......", "kwggggwkwk......", "kwwwwwwkkkk.....",
+               "kwgggggwwwk.....", "kwwwwwkkkkkkkk..", "kwggggkwwwwwwkk.", "kwwwwwkwggggwkwk",
+               "kwgggg.kwwwwwkkk", "kwwwwwkwgggggwwk", "kkkkkkkwwwwwwwwk", "......kwggggggwk",
+               "......kwwwwwwwwk", "......kwggggggwk", "......kwwwwwwwwk", "......kkkkkkkkkk"},
               {k, w, g});
         break;
     case ICON_PASTE:
-        c.art(0, 0, {"......kkkk......", "..kkkkkllkkkkk..", ".kookllllllkook.", ".kookkkkkkkkook.",
-                     ".koooooooooooook", ".kookkkkkkkkk...", ".kookwwwwwwwwk..", ".kookwggggggwk..",
-                     ".kookwwwwwwwwk..", ".kookwgggggwwk..", ".kookwwwwwwwwk..", ".kookwggggggwk..",
-                     ".kookwwwwwwwwk..", ".kkkkwgggwwwwk..", "....kwwwwwwwwk..", "....kkkkkkkkkk.."},
+        c.art(0, 0,
+              {"......kkkk......", "..kkkkkllkkkkk..", ".kookllllllkook.", ".kookkkkkkkkook.",
+               ".koooooooooooook", ".kookkkkkkkkk...", ".kookwwwwwwwwk..", ".kookwggggggwk..",
+               ".kookwwwwwwwwk..", ".kookwgggggwwk..", ".kookwwwwwwwwk..", ".kookwggggggwk..",
+               ".kookwwwwwwwwk..", ".kkkkwgggwwwwk..", "....kwwwwwwwwk..", "....kkkkkkkkkk.."},
               {k, o, l, w, g});
         break;
     case ICON_TRASH_SMALL:
-        c.art(0, 0, {"......kkkk......", "..kkkkkllkkkkk..", "..kllllllllllk..", "..kkkkkkkkkkkk..",
-                     "...klglglglgk...", "...klglglglgk...", "...klglglglgk...", "...klglglglgk...",
-                     "...klglglglgk...", "...klglglglgk...", "...klglglglgk...", "...klglglglgk...",
-                     "...klglglglgk...", "...klglglglgk...", "....kkkkkkkk....", "................"},
+        c.art(0, 0,
+              {"......kkkk......", "..kkkkkllkkkkk..", "..kllllllllllk..", "..kkkkkkkkkkkk..",
+               "...klglglglgk...", "...klglglglgk...", "...klglglglgk...", "...klglglglgk...",
+               "...klglglglgk...", "...klglglglgk...", "...klglglglgk...", "...klglglglgk...",
+               "...klglglglgk...", "...klglglglgk...", "....kkkkkkkk....", "................"},
               {k, l, g});
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -169,15 +187,23 @@ void drawLayered(PixelCanvas& c, int id) {
 // A folder: back with a tab, then the front; (x, y) is its top-left, w x h its size.
 void folder(PixelCanvas& c, float x, float y, float w, float h, Colour body) {
     const Colour back = body.shade(0.85f), edge = body.shade(0.55f);
-    c.polygon({{x, y + 2}, {x + w * 0.4f, y + 2}, {x + w * 0.48f, y + h * 0.18f}, {x + w, y + h * 0.18f},
-               {x + w, y + h}, {x, y + h}},
+    c.polygon({{x, y + 2},
+               {x + w * 0.4f, y + 2},
+               {x + w * 0.48f, y + h * 0.18f},
+               {x + w, y + h * 0.18f},
+               {x + w, y + h},
+               {x, y + h}},
               edge);
-    c.polygon({{x + 1, y + 3}, {x + w * 0.4f - 0.5f, y + 3}, {x + w * 0.48f - 0.5f, y + h * 0.18f + 1},
-               {x + w - 1, y + h * 0.18f + 1}, {x + w - 1, y + h - 1}, {x + 1, y + h - 1}},
+    c.polygon({{x + 1, y + 3},
+               {x + w * 0.4f - 0.5f, y + 3},
+               {x + w * 0.48f - 0.5f, y + h * 0.18f + 1},
+               {x + w - 1, y + h * 0.18f + 1},
+               {x + w - 1, y + h - 1},
+               {x + 1, y + h - 1}},
               back);
     c.polygon({{x, y + h * 0.32f}, {x + w, y + h * 0.32f}, {x + w, y + h}, {x, y + h}}, edge);
-    c.gradient(static_cast<int>(x + 1), static_cast<int>(y + h * 0.32f + 1), static_cast<int>(x + w - 2),
-               static_cast<int>(y + h - 2), body.shade(1.12f), body);
+    c.gradient(static_cast<int>(x + 1), static_cast<int>(y + h * 0.32f + 1),
+               static_cast<int>(x + w - 2), static_cast<int>(y + h - 2), body.shade(1.12f), body);
 }
 
 // A page with lines of text and a folded top-right corner.
@@ -185,9 +211,15 @@ void page(PixelCanvas& c, int x0, int y0, int x1, int y1, Colour lines) {
     const float fold = std::max(2, (x1 - x0) / 4);
     const float l = x0, t = y0, r = x1 + 1, b = y1 + 1;
     c.polygon({{l, t}, {r - fold, t}, {r, t + fold}, {r, b}, {l, b}}, kOutline);
-    c.polygon({{l + 1, t + 1}, {r - fold - 0.4f, t + 1}, {r - 1, t + fold + 0.4f}, {r - 1, b - 1}, {l + 1, b - 1}}, kPaper);
+    c.polygon({{l + 1, t + 1},
+               {r - fold - 0.4f, t + 1},
+               {r - 1, t + fold + 0.4f},
+               {r - 1, b - 1},
+               {l + 1, b - 1}},
+              kPaper);
     c.polygon({{r - fold, t}, {r - fold, t + fold}, {r, t + fold}}, kLightGrey);
-    for (int yy = y0 + static_cast<int>(fold) + 3; yy < y1 - 1; yy += 3) c.fill(x0 + 3, yy, x1 - 3, yy, lines);
+    for (int yy = y0 + static_cast<int>(fold) + 3; yy < y1 - 1; yy += 3)
+        c.fill(x0 + 3, yy, x1 - 3, yy, lines);
 }
 
 void monitor(PixelCanvas& c, int x0, int y0, int x1, int y1, Colour screen) {
@@ -208,7 +240,8 @@ void arrowLine(PixelCanvas& c, float x0, float y0, float x1, float y1, float wid
 }
 
 // A curved arrow along a circle from a0 to a1 (clockwise when a1 > a0).
-void curvedArrow(PixelCanvas& c, float cx, float cy, float r, float a0, float a1, float width, Colour colour) {
+void curvedArrow(PixelCanvas& c, float cx, float cy, float r, float a0, float a1, float width,
+                 Colour colour) {
     const bool clockwise = a1 > a0;
     const float lo = clockwise ? a0 : a1, hi = clockwise ? a1 : a0;
     const float headAngle = width * 2.2f / r;
@@ -229,14 +262,20 @@ void camera(PixelCanvas& c, float x, float y, float scale) {
     c.disc(x + 6 * scale, y + 4 * scale, 1.2f * scale, kLightGrey);
     c.disc(x + 13 * scale, y + 4 * scale, 3.6f * scale, kDarkGrey);
     c.disc(x + 13 * scale, y + 4 * scale, 1.2f * scale, kLightGrey);
-    c.polygon({{x + 2 * scale, y + 8 * scale}, {x + 17 * scale, y + 8 * scale}, {x + 17 * scale, y + 17 * scale},
+    c.polygon({{x + 2 * scale, y + 8 * scale},
+               {x + 17 * scale, y + 8 * scale},
+               {x + 17 * scale, y + 17 * scale},
                {x + 2 * scale, y + 17 * scale}},
               kOutline);
-    c.polygon({{x + 3 * scale, y + 9 * scale}, {x + 16 * scale, y + 9 * scale}, {x + 16 * scale, y + 16 * scale},
+    c.polygon({{x + 3 * scale, y + 9 * scale},
+               {x + 16 * scale, y + 9 * scale},
+               {x + 16 * scale, y + 16 * scale},
                {x + 3 * scale, y + 16 * scale}},
               kGrey);
-    c.polygon({{x + 17 * scale, y + 11 * scale}, {x + 22 * scale, y + 8.5f * scale},
-               {x + 22 * scale, y + 16.5f * scale}, {x + 17 * scale, y + 14 * scale}},
+    c.polygon({{x + 17 * scale, y + 11 * scale},
+               {x + 22 * scale, y + 8.5f * scale},
+               {x + 22 * scale, y + 16.5f * scale},
+               {x + 17 * scale, y + 14 * scale}},
               kOutline);
     c.disc(x + 6 * scale, y + 12.5f * scale, 1.3f * scale, kRed);
 }
@@ -251,8 +290,10 @@ void smoothShape(PixelCanvas& c, Shape shape) {
     switch (shape) {
     case Shape::Sphere:
         c.sphere(16, 16, 12, base, 0.6f, 20);
-        for (float ry : {4.5f, 9.f}) c.ellipseRing(16, 16, 12, ry, 1, iso);
-        for (float rx : {4.5f, 9.f}) c.ellipseRing(16, 16, rx, 12, 1, iso);
+        for (float ry : {4.5f, 9.f})
+            c.ellipseRing(16, 16, 12, ry, 1, iso);
+        for (float rx : {4.5f, 9.f})
+            c.ellipseRing(16, 16, rx, 12, 1, iso);
         c.line(4, 16, 28, 16, 1, iso);
         c.line(16, 4, 16, 28, 1, iso);
         break;
@@ -284,7 +325,8 @@ void smoothShape(PixelCanvas& c, Shape shape) {
         for (int x = 5; x <= 27; ++x) {
             const float t = (x - 16) / 11.f;
             const float top = 3 + 22 * std::fabs(t);
-            c.fill(x, static_cast<int>(top + 1), x, 25, base.shade(1.25f - 0.55f * t * t - 0.25f * t));
+            c.fill(x, static_cast<int>(top + 1), x, 25,
+                   base.shade(1.25f - 0.55f * t * t - 0.25f * t));
         }
         c.ellipse(16, 25, 11, 3.5f, base.shade(0.9f));
         c.line(16, 3, 16, 28.5f, 1, iso.withAlpha(120));
@@ -332,7 +374,9 @@ void facetedShape(PixelCanvas& c, Shape shape) {
         // An octagonal ball in three bands.
         const float r = 12;
         std::vector<std::pair<float, float>> ring;
-        for (int i = 0; i < 8; ++i) ring.push_back({16 + r * std::cos(i * kPi / 4 + kPi / 8), 16 + r * std::sin(i * kPi / 4 + kPi / 8)});
+        for (int i = 0; i < 8; ++i)
+            ring.push_back({16 + r * std::cos(i * kPi / 4 + kPi / 8),
+                            16 + r * std::sin(i * kPi / 4 + kPi / 8)});
         c.polygon(ring, base);
         for (int i = 0; i < 8; ++i) {
             const auto [x0, y0] = ring[i];
@@ -364,7 +408,8 @@ void facetedShape(PixelCanvas& c, Shape shape) {
         break;
     case Shape::Quad:
         quad({{4, 22}, {12, 6}, {28, 9}, {22, 26}}, 1.1f);
-        for (auto [x, y] : {std::pair{4, 22}, {12, 6}, {28, 9}, {22, 26}}) c.fill(x - 1, y - 1, x + 1, y + 1, kRed);
+        for (auto [x, y] : {std::pair{4, 22}, {12, 6}, {28, 9}, {22, 26}})
+            c.fill(x - 1, y - 1, x + 1, y + 1, kRed);
         break;
     case Shape::Torus:
         quad({{3, 16}, {10, 9}, {22, 9}, {29, 16}, {22, 24}, {10, 24}}, 1.0f);
@@ -379,21 +424,27 @@ void facetedShape(PixelCanvas& c, Shape shape) {
     }
 }
 
-void lightBulbRays(PixelCanvas& c, float cx, float cy, float inner, float outer, int count, Colour colour) {
+void lightBulbRays(PixelCanvas& c, float cx, float cy, float inner, float outer, int count,
+                   Colour colour) {
     for (int i = 0; i < count; ++i) {
         const float a = i * 2 * kPi / count;
-        c.line(cx + inner * std::cos(a), cy + inner * std::sin(a), cx + outer * std::cos(a), cy + outer * std::sin(a), 1.6f,
-               colour);
+        c.line(cx + inner * std::cos(a), cy + inner * std::sin(a), cx + outer * std::cos(a),
+               cy + outer * std::sin(a), 1.6f, colour);
     }
 }
 
 void bin(PixelCanvas& c, float x, float y, float w, float h, Colour body) {
     c.polygon({{x + 1, y + 4}, {x + w - 1, y + 4}, {x + w - 3, y + h}, {x + 3, y + h}}, kOutline);
-    c.polygon({{x + 2, y + 5}, {x + w - 2, y + 5}, {x + w - 4, y + h - 1}, {x + 4, y + h - 1}}, body);
-    for (float rx = x + 6; rx < x + w - 5; rx += 4) c.line(rx, y + 7, rx + (rx < x + w / 2 ? 0.8f : -0.8f), y + h - 3, 1.2f, body.shade(0.7f));
-    c.fill(static_cast<int>(x), static_cast<int>(y + 1), static_cast<int>(x + w - 1), static_cast<int>(y + 3), kOutline);
-    c.fill(static_cast<int>(x + 1), static_cast<int>(y + 2), static_cast<int>(x + w - 2), static_cast<int>(y + 2), body.shade(1.2f));
-    c.fill(static_cast<int>(x + w / 2 - 3), static_cast<int>(y - 1), static_cast<int>(x + w / 2 + 2), static_cast<int>(y), kOutline);
+    c.polygon({{x + 2, y + 5}, {x + w - 2, y + 5}, {x + w - 4, y + h - 1}, {x + 4, y + h - 1}},
+              body);
+    for (float rx = x + 6; rx < x + w - 5; rx += 4)
+        c.line(rx, y + 7, rx + (rx < x + w / 2 ? 0.8f : -0.8f), y + h - 3, 1.2f, body.shade(0.7f));
+    c.fill(static_cast<int>(x), static_cast<int>(y + 1), static_cast<int>(x + w - 1),
+           static_cast<int>(y + 3), kOutline);
+    c.fill(static_cast<int>(x + 1), static_cast<int>(y + 2), static_cast<int>(x + w - 2),
+           static_cast<int>(y + 2), body.shade(1.2f));
+    c.fill(static_cast<int>(x + w / 2 - 3), static_cast<int>(y - 1),
+           static_cast<int>(x + w / 2 + 2), static_cast<int>(y), kOutline);
 }
 
 void recycleArrows(PixelCanvas& c, float cx, float cy, float r, Colour colour) {
@@ -407,7 +458,9 @@ void recycleArrows(PixelCanvas& c, float cx, float cy, float r, Colour colour) {
 
 void drawLarge(PixelCanvas& c, int id) {
     switch (id) {
-    case ICON_CAMERA: camera(c, 2, 6, 1.25f); break;
+    case ICON_CAMERA:
+        camera(c, 2, 6, 1.25f);
+        break;
     case ICON_CAMERA_DOLLY:
         camera(c, 0, 0, 0.9f);
         arrowLine(c, 20, 30, 29, 17, 2, kRed);
@@ -461,7 +514,8 @@ void drawLarge(PixelCanvas& c, int id) {
         c.line(5, 27, 13, 12, 2, kGrey);
         c.line(13, 12, 26, 8, 2, kGrey);
         c.line(5, 27, 26, 8, 1, kRed.withAlpha(180));
-        for (auto [x, y] : {std::pair{5.f, 27.f}, {13.f, 12.f}}) c.sphere(x, y, 3.5f, kOrange, 0.4f, 15);
+        for (auto [x, y] : {std::pair{5.f, 27.f}, {13.f, 12.f}})
+            c.sphere(x, y, 3.5f, kOrange, 0.4f, 15);
         c.line(22, 8, 30, 8, 1.5f, kRed);
         c.line(26, 4, 26, 12, 1.5f, kRed);
         c.ring(26, 8, 3, 1.2f, kRed);
@@ -475,10 +529,12 @@ void drawLarge(PixelCanvas& c, int id) {
     case ICON_LIGHT_AREA:
         c.polygon({{6, 4}, {26, 4}, {22, 12}, {2, 12}}, kGold);
         c.polygon({{7, 5}, {24, 5}, {21, 11}, {4, 11}}, kYellow);
-        for (float x : {5.f, 11.f, 17.f, 23.f}) arrowLine(c, x, 14, x - 1, 29, 1.4f, kGold);
+        for (float x : {5.f, 11.f, 17.f, 23.f})
+            arrowLine(c, x, 14, x - 1, 29, 1.4f, kGold);
         break;
     case ICON_LIGHT_DIRECTIONAL:
-        for (float o : {0.f, 8.f, 16.f}) arrowLine(c, 3 + o, 3, 12 + o, 28, 1.8f, kGold);
+        for (float o : {0.f, 8.f, 16.f})
+            arrowLine(c, 3 + o, 3, 12 + o, 28, 1.8f, kGold);
         break;
     case ICON_LIGHT_POINT:
         lightBulbRays(c, 16, 16, 8, 14, 8, kGold);
@@ -504,24 +560,60 @@ void drawLarge(PixelCanvas& c, int id) {
         for (int i = 0; i < 5; ++i)
             c.ellipse(12 + i * 0.2f, 10 + i * 0.3f, 8 - i, 1.2f, kWhite.withAlpha(60));
         break;
-    case ICON_MATERIAL_BLINN: c.sphere(16, 16, 13, kBlue, 0.9f, 40); break;
-    case ICON_MATERIAL_LAMBERT: c.sphere(16, 16, 13, kRed, 0, 1); break;
-    case ICON_MATERIAL_PHONG: c.sphere(16, 16, 13, kGreen, 1.0f, 90); break;
-    case ICON_NURBS_CONE: smoothShape(c, Shape::Cone); break;
-    case ICON_NURBS_CUBE: smoothShape(c, Shape::Cube); break;
-    case ICON_NURBS_CYLINDER: smoothShape(c, Shape::Cylinder); break;
-    case ICON_NURBS_PLANE: smoothShape(c, Shape::Plane); break;
-    case ICON_NURBS_SPHERE: smoothShape(c, Shape::Sphere); break;
-    case ICON_NURBS_TORUS: smoothShape(c, Shape::Torus); break;
-    case ICON_POLY_CONE: facetedShape(c, Shape::Cone); break;
-    case ICON_POLY_CUBE: facetedShape(c, Shape::Cube); break;
-    case ICON_POLY_CYLINDER: facetedShape(c, Shape::Cylinder); break;
-    case ICON_POLY_PLANE: facetedShape(c, Shape::Plane); break;
-    case ICON_POLY_QUAD: facetedShape(c, Shape::Quad); break;
-    case ICON_POLY_SPHERE: facetedShape(c, Shape::Sphere); break;
-    case ICON_POLY_TORUS: facetedShape(c, Shape::Torus); break;
-    case ICON_REDO: curvedArrow(c, 16, 18, 10, kPi * 0.95f, kPi * 2.05f, 3, kBlue); break;
-    case ICON_UNDO: curvedArrow(c, 16, 18, 10, kPi * 2.05f, kPi * 0.95f, 3, kBlue); break;
+    case ICON_MATERIAL_BLINN:
+        c.sphere(16, 16, 13, kBlue, 0.9f, 40);
+        break;
+    case ICON_MATERIAL_LAMBERT:
+        c.sphere(16, 16, 13, kRed, 0, 1);
+        break;
+    case ICON_MATERIAL_PHONG:
+        c.sphere(16, 16, 13, kGreen, 1.0f, 90);
+        break;
+    case ICON_NURBS_CONE:
+        smoothShape(c, Shape::Cone);
+        break;
+    case ICON_NURBS_CUBE:
+        smoothShape(c, Shape::Cube);
+        break;
+    case ICON_NURBS_CYLINDER:
+        smoothShape(c, Shape::Cylinder);
+        break;
+    case ICON_NURBS_PLANE:
+        smoothShape(c, Shape::Plane);
+        break;
+    case ICON_NURBS_SPHERE:
+        smoothShape(c, Shape::Sphere);
+        break;
+    case ICON_NURBS_TORUS:
+        smoothShape(c, Shape::Torus);
+        break;
+    case ICON_POLY_CONE:
+        facetedShape(c, Shape::Cone);
+        break;
+    case ICON_POLY_CUBE:
+        facetedShape(c, Shape::Cube);
+        break;
+    case ICON_POLY_CYLINDER:
+        facetedShape(c, Shape::Cylinder);
+        break;
+    case ICON_POLY_PLANE:
+        facetedShape(c, Shape::Plane);
+        break;
+    case ICON_POLY_QUAD:
+        facetedShape(c, Shape::Quad);
+        break;
+    case ICON_POLY_SPHERE:
+        facetedShape(c, Shape::Sphere);
+        break;
+    case ICON_POLY_TORUS:
+        facetedShape(c, Shape::Torus);
+        break;
+    case ICON_REDO:
+        curvedArrow(c, 16, 18, 10, kPi * 0.95f, kPi * 2.05f, 3, kBlue);
+        break;
+    case ICON_UNDO:
+        curvedArrow(c, 16, 18, 10, kPi * 2.05f, kPi * 0.95f, 3, kBlue);
+        break;
     case ICON_TEXTURE_MOVIE:
         c.fill(5, 1, 26, 30, kOutline);
         for (int y = 3; y < 30; y += 4) {
@@ -543,17 +635,21 @@ void drawLarge(PixelCanvas& c, int id) {
         break;
     case ICON_TOOL_CURVE_CV: {
         const std::pair<float, float> cv[4] = {{3, 27}, {8, 4}, {24, 28}, {29, 5}};
-        for (int i = 0; i < 3; ++i) c.line(cv[i].first, cv[i].second, cv[i + 1].first, cv[i + 1].second, 1, kGrey);
+        for (int i = 0; i < 3; ++i)
+            c.line(cv[i].first, cv[i].second, cv[i + 1].first, cv[i + 1].second, 1, kGrey);
         std::pair<float, float> last = cv[0];
         for (int i = 1; i <= 24; ++i) {
             const float t = i / 24.f, u = 1 - t;
-            const float x = u * u * u * cv[0].first + 3 * u * u * t * cv[1].first + 3 * u * t * t * cv[2].first + t * t * t * cv[3].first;
-            const float y = u * u * u * cv[0].second + 3 * u * u * t * cv[1].second + 3 * u * t * t * cv[2].second + t * t * t * cv[3].second;
+            const float x = u * u * u * cv[0].first + 3 * u * u * t * cv[1].first +
+                            3 * u * t * t * cv[2].first + t * t * t * cv[3].first;
+            const float y = u * u * u * cv[0].second + 3 * u * u * t * cv[1].second +
+                            3 * u * t * t * cv[2].second + t * t * t * cv[3].second;
             c.line(last.first, last.second, x, y, 2, kBlue);
             last = {x, y};
         }
         for (const auto& [x, y] : cv) {
-            c.fill(static_cast<int>(x) - 2, static_cast<int>(y) - 2, static_cast<int>(x) + 1, static_cast<int>(y) + 1, kPurple);
+            c.fill(static_cast<int>(x) - 2, static_cast<int>(y) - 2, static_cast<int>(x) + 1,
+                   static_cast<int>(y) + 1, kPurple);
         }
         break;
     }
@@ -561,12 +657,14 @@ void drawLarge(PixelCanvas& c, int id) {
         std::pair<float, float> last{3, 24};
         for (int i = 1; i <= 24; ++i) {
             const float t = i / 24.f;
-            const float x = 3 + 26 * t, y = 16 + 9 * std::cos(t * 2 * kPi * 0.9f) * (1 - 0.3f * t) - 1;
+            const float x = 3 + 26 * t,
+                        y = 16 + 9 * std::cos(t * 2 * kPi * 0.9f) * (1 - 0.3f * t) - 1;
             c.line(last.first, last.second, x, y, 2, kBlue);
             last = {x, y};
         }
         for (float t : {0.f, 0.33f, 0.66f, 1.f}) {
-            const float x = 3 + 26 * t, y = 16 + 9 * std::cos(t * 2 * kPi * 0.9f) * (1 - 0.3f * t) - 1;
+            const float x = 3 + 26 * t,
+                        y = 16 + 9 * std::cos(t * 2 * kPi * 0.9f) * (1 - 0.3f * t) - 1;
             c.ring(x, y, 2.2f, 1.2f, kPurple);
         }
         break;
@@ -595,8 +693,15 @@ void drawLarge(PixelCanvas& c, int id) {
         arrowLine(c, 12, 19, 29, 2, 2.2f, kOutline);
         break;
     case ICON_TOOL_SELECT:
-        c.polygon({{8, 3}, {8, 26}, {13, 21}, {17, 30}, {21, 28}, {17, 19.5f}, {24, 19.5f}}, kBlack);
-        c.polygon({{9.5f, 6.5f}, {9.5f, 22.5f}, {13.5f, 18.5f}, {17.8f, 27.8f}, {19.2f, 27.2f}, {15.2f, 18.2f}, {20.5f, 18.2f}},
+        c.polygon({{8, 3}, {8, 26}, {13, 21}, {17, 30}, {21, 28}, {17, 19.5f}, {24, 19.5f}},
+                  kBlack);
+        c.polygon({{9.5f, 6.5f},
+                   {9.5f, 22.5f},
+                   {13.5f, 18.5f},
+                   {17.8f, 27.8f},
+                   {19.2f, 27.2f},
+                   {15.2f, 18.2f},
+                   {20.5f, 18.2f}},
                   kWhite);
         break;
     case ICON_TOOL_TEXT:
@@ -606,8 +711,11 @@ void drawLarge(PixelCanvas& c, int id) {
         c.fill(13, 8, 18, 26, kOutline);
         c.fill(10, 27, 21, 29, kOutline);
         break;
-    case ICON_TRASH: bin(c, 5, 3, 22, 27, kLightGrey); break;
-    default: break;
+    case ICON_TRASH:
+        bin(c, 5, 3, 22, 27, kLightGrey);
+        break;
+    default:
+        break;
     }
 }
 
@@ -615,10 +723,18 @@ void drawLarge(PixelCanvas& c, int id) {
 
 void drawSmall(PixelCanvas& c, int id) {
     switch (id) {
-    case ICON_SMALL_ARROW_DOWN: c.polygon({{3, 5}, {13, 5}, {8, 11}}, kBlack); break;
-    case ICON_SMALL_ARROW_UP: c.polygon({{3, 11}, {13, 11}, {8, 5}}, kBlack); break;
-    case ICON_SMALL_ARROW_LEFT: c.polygon({{11, 3}, {11, 13}, {5, 8}}, kBlack); break;
-    case ICON_SMALL_ARROW_RIGHT: c.polygon({{5, 3}, {5, 13}, {11, 8}}, kBlack); break;
+    case ICON_SMALL_ARROW_DOWN:
+        c.polygon({{3, 5}, {13, 5}, {8, 11}}, kBlack);
+        break;
+    case ICON_SMALL_ARROW_UP:
+        c.polygon({{3, 11}, {13, 11}, {8, 5}}, kBlack);
+        break;
+    case ICON_SMALL_ARROW_LEFT:
+        c.polygon({{11, 3}, {11, 13}, {5, 8}}, kBlack);
+        break;
+    case ICON_SMALL_ARROW_RIGHT:
+        c.polygon({{5, 3}, {5, 13}, {11, 8}}, kBlack);
+        break;
     case ICON_SMALL_CDROM:
         c.disc(8, 8, 7.5f, kGrey);
         c.disc(8, 8, 6.8f, kSilver);
@@ -640,7 +756,9 @@ void drawSmall(PixelCanvas& c, int id) {
         c.line(3.5f, 3.5f, 12.5f, 12.5f, 3, kRed);
         c.line(12.5f, 3.5f, 3.5f, 12.5f, 3, kRed);
         break;
-    case ICON_SMALL_DESKTOP: monitor(c, 1, 1, 14, 10, kTeal); break;
+    case ICON_SMALL_DESKTOP:
+        monitor(c, 1, 1, 14, 10, kTeal);
+        break;
     case ICON_SMALL_EMAIL:
         c.fill(1, 3, 14, 12, kOutline);
         c.fill(2, 4, 13, 11, kPaper);
@@ -655,7 +773,9 @@ void drawSmall(PixelCanvas& c, int id) {
         c.fill(3, 9, 12, 13, kPaper);
         c.fill(4, 10, 11, 10, kBlue);
         break;
-    case ICON_SMALL_FOLDER: folder(c, 0.5f, 1.5f, 15, 13, kYellow); break;
+    case ICON_SMALL_FOLDER:
+        folder(c, 0.5f, 1.5f, 15, 13, kYellow);
+        break;
     case ICON_SMALL_MOVE_FOLDER:
         folder(c, 0.5f, 1.5f, 15, 13, kYellow);
         arrowLine(c, 3, 10, 13, 10, 2, kGreen);
@@ -683,7 +803,8 @@ void drawSmall(PixelCanvas& c, int id) {
         c.disc(8, 10, 3, kGreen);
         c.disc(8, 10, 1.5f, Colour{150, 200, 150});
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -707,7 +828,9 @@ void drawLargeAlpha(PixelCanvas& c, int id) {
         c.line(12, 24.5f, 26, 24.5f, 1, kGreen);
         c.polygon({{2, 14}, {26, 14}, {22, 6}, {4, 6}}, kLightGrey.withAlpha(200));
         break;
-    case ICON_FOLDER: folder(c, 1, 3, 30, 25, kYellow); break;
+    case ICON_FOLDER:
+        folder(c, 1, 3, 30, 25, kYellow);
+        break;
     case ICON_FOLDERS:
         folder(c, 1, 1, 22, 18, kYellow.shade(0.9f));
         folder(c, 9, 11, 22, 18, kYellow);
@@ -725,7 +848,8 @@ void drawLargeAlpha(PixelCanvas& c, int id) {
         c.polygon({{1, 12}, {31, 12}, {31, 26}, {1, 26}}, kOutline);
         c.fill(2, 13, 30, 25, kSilver);
         for (int row = 0; row < 3; ++row)
-            for (int key = 0; key < 9; ++key) c.fill(3 + key * 3 + row, 14 + row * 3, 4 + key * 3 + row, 15 + row * 3, kGrey);
+            for (int key = 0; key < 9; ++key)
+                c.fill(3 + key * 3 + row, 14 + row * 3, 4 + key * 3 + row, 15 + row * 3, kGrey);
         c.fill(8, 23, 23, 24, kGrey);
         break;
     case ICON_MAGNIFY:
@@ -759,7 +883,8 @@ void drawLargeAlpha(PixelCanvas& c, int id) {
     case ICON_PHONE_MODEM:
         c.fill(2, 18, 29, 28, kOutline);
         c.fill(3, 19, 28, 27, kLightGrey);
-        for (int i = 0; i < 4; ++i) c.fill(6 + i * 3, 24, 7 + i * 3, 25, i == 0 ? kGreen : kRed);
+        for (int i = 0; i < 4; ++i)
+            c.fill(6 + i * 3, 24, 7 + i * 3, 25, i == 0 ? kGreen : kRed);
         c.arc(16, 14, 11, 4, -kPi * 0.95f, -kPi * 0.05f, kDarkGrey);
         c.fill(3, 11, 8, 16, kDarkGrey);
         c.fill(24, 11, 29, 16, kDarkGrey);
@@ -767,7 +892,8 @@ void drawLargeAlpha(PixelCanvas& c, int id) {
     case ICON_PRINTER:
         c.fill(9, 2, 23, 13, kOutline);
         c.fill(10, 3, 22, 13, kPaper);
-        for (int y = 5; y < 12; y += 3) c.fill(12, y, 20, y, kGrey);
+        for (int y = 5; y < 12; y += 3)
+            c.fill(12, y, 20, y, kGrey);
         c.fill(2, 12, 29, 24, kOutline);
         c.fill(3, 13, 28, 23, kLightGrey);
         c.fill(3, 13, 28, 15, kSilver);
@@ -790,7 +916,8 @@ void drawLargeAlpha(PixelCanvas& c, int id) {
         c.disc(16, 16, 3, kBlack);
         c.disc(14, 14, 1.3f, kWhite);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

@@ -29,11 +29,13 @@ struct LayeredIcon {
 
 struct IconSet {
     std::array<LayeredIcon, kLastLayered + 1> layered;
-    std::array<std::vector<uint8_t>, kLastRgb + 1> rgb;      // 32x32x3, top row first
-    std::array<std::vector<uint8_t>, kIconCount> rgba;      // size x size x 4, top row first
+    std::array<std::vector<uint8_t>, kLastRgb + 1> rgb; // 32x32x3, top row first
+    std::array<std::vector<uint8_t>, kIconCount> rgba;  // size x size x 4, top row first
 };
 
-bool sameColour(Colour a, Colour b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
+bool sameColour(Colour a, Colour b) {
+    return a.r == b.r && a.g == b.g && a.b == b.b;
+}
 
 // Splits the art into one layer per colour, in order of first appearance.
 LayeredIcon toLayers(const PixelCanvas& art) {
@@ -43,7 +45,8 @@ LayeredIcon toLayers(const PixelCanvas& art) {
             const Colour c = art.at(x, y);
             if (c.a < 128) continue;
             int layer = 0;
-            while (layer < icon.layers && !sameColour(icon.colours[layer], c)) ++layer;
+            while (layer < icon.layers && !sameColour(icon.colours[layer], c))
+                ++layer;
             if (layer == icon.layers) {
                 if (icon.layers == kMaxLayers) continue;
                 icon.colours[icon.layers++] = c;
@@ -107,7 +110,8 @@ void drawLayers(const LayeredIcon& icon, int x, int y) {
 void drawRgb(const std::vector<uint8_t>& rgb, int x, int y) {
     std::vector<uint8_t> bottomUp(rgb.size());
     const size_t row = 32 * 3;
-    for (int r = 0; r < 32; ++r) std::copy_n(&rgb[(31 - r) * row], row, &bottomUp[r * row]);
+    for (int r = 0; r < 32; ++r)
+        std::copy_n(&rgb[(31 - r) * row], row, &bottomUp[r * row]);
     rasterAt(x, y);
     glDrawPixels(32, 32, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
 }
@@ -137,26 +141,102 @@ void drawTextured(int id, int x, int y) {
 } // namespace
 
 const std::array<const char*, kIconCount> kIconNames = {
-    "ICON_NONE", "ICON_CLOSE", "ICON_MAXIMISE", "ICON_RESTORE", "ICON_MINIMISE", "ICON_CUT", "ICON_SAVE",
-    "ICON_SAVEALL", "ICON_OPEN", "ICON_NEW", "ICON_PRINT", "ICON_PRINT_PREVIEW", "ICON_FULLSCREEN",
-    "ICON_CHECKBOX0", "ICON_CHECKBOX1", "ICON_COPY", "ICON_PASTE", "ICON_TRASH_SMALL", "ICON_CAMERA",
-    "ICON_CAMERA_DOLLY", "ICON_CAMERA_PAN", "ICON_CAMERA_ROLL", "ICON_CAMERA_TRACK", "ICON_CAMERA_TUMBLE",
-    "ICON_CAMERA_YAWPITCH", "ICON_GROUP", "ICON_IK_JOINT", "ICON_IK_HANDLE", "ICON_LIGHT_AMBIENT",
-    "ICON_LIGHT_AREA", "ICON_LIGHT_DIRECTIONAL", "ICON_LIGHT_POINT", "ICON_LIGHT_SPOT", "ICON_LOCATOR",
-    "ICON_MATERIAL_ANISTROPIC", "ICON_MATERIAL_BLINN", "ICON_MATERIAL_LAMBERT", "ICON_MATERIAL_PHONG",
-    "ICON_NURBS_CONE", "ICON_NURBS_CUBE", "ICON_NURBS_CYLINDER", "ICON_NURBS_PLANE", "ICON_NURBS_SPHERE",
-    "ICON_NURBS_TORUS", "ICON_POLY_CONE", "ICON_POLY_CUBE", "ICON_POLY_CYLINDER", "ICON_POLY_PLANE",
-    "ICON_POLY_QUAD", "ICON_POLY_SPHERE", "ICON_POLY_TORUS", "ICON_REDO", "ICON_TEXTURE_MOVIE",
-    "ICON_TEXTURE_RAMP", "ICON_TOOL_CURVE_CV", "ICON_TOOL_CURVE_EP", "ICON_TOOL_LASSO_SELECT",
-    "ICON_TOOL_MOVE", "ICON_TOOL_ROTATE", "ICON_TOOL_SCALE", "ICON_TOOL_SELECT", "ICON_TOOL_TEXT",
-    "ICON_TRASH", "ICON_UNDO", "ICON_SMALL_ARROW_DOWN", "ICON_SMALL_ARROW_UP", "ICON_SMALL_ARROW_LEFT",
-    "ICON_SMALL_ARROW_RIGHT", "ICON_SMALL_CDROM", "ICON_SMALL_CONTROL_PANEL", "ICON_SMALL_DELETE",
-    "ICON_SMALL_DESKTOP", "ICON_SMALL_EMAIL", "ICON_SMALL_FLOPPY", "ICON_SMALL_FOLDER",
-    "ICON_SMALL_MOVE_FOLDER", "ICON_SMALL_MY_COMPUTER", "ICON_SMALL_MY_DOCUMENTS",
-    "ICON_SMALL_NETWORK_NEIGHBOURHOOD", "ICON_SMALL_RECYCLE", "ICON_BACK", "ICON_CAMERA_SCANNER",
-    "ICON_FOLDER", "ICON_FOLDERS", "ICON_FORWARD", "ICON_JOYPAD", "ICON_KEYBOARD", "ICON_MAGNIFY", "ICON_MOUSE",
-    "ICON_MY_COMPUTER", "ICON_MY_DOCUMENTS", "ICON_PHONE_MODEM", "ICON_PRINTER", "ICON_RECYCLE",
-    "ICON_UP_FOLDER", "ICON_VIEW",
+    "ICON_NONE",
+    "ICON_CLOSE",
+    "ICON_MAXIMISE",
+    "ICON_RESTORE",
+    "ICON_MINIMISE",
+    "ICON_CUT",
+    "ICON_SAVE",
+    "ICON_SAVEALL",
+    "ICON_OPEN",
+    "ICON_NEW",
+    "ICON_PRINT",
+    "ICON_PRINT_PREVIEW",
+    "ICON_FULLSCREEN",
+    "ICON_CHECKBOX0",
+    "ICON_CHECKBOX1",
+    "ICON_COPY",
+    "ICON_PASTE",
+    "ICON_TRASH_SMALL",
+    "ICON_CAMERA",
+    "ICON_CAMERA_DOLLY",
+    "ICON_CAMERA_PAN",
+    "ICON_CAMERA_ROLL",
+    "ICON_CAMERA_TRACK",
+    "ICON_CAMERA_TUMBLE",
+    "ICON_CAMERA_YAWPITCH",
+    "ICON_GROUP",
+    "ICON_IK_JOINT",
+    "ICON_IK_HANDLE",
+    "ICON_LIGHT_AMBIENT",
+    "ICON_LIGHT_AREA",
+    "ICON_LIGHT_DIRECTIONAL",
+    "ICON_LIGHT_POINT",
+    "ICON_LIGHT_SPOT",
+    "ICON_LOCATOR",
+    "ICON_MATERIAL_ANISTROPIC",
+    "ICON_MATERIAL_BLINN",
+    "ICON_MATERIAL_LAMBERT",
+    "ICON_MATERIAL_PHONG",
+    "ICON_NURBS_CONE",
+    "ICON_NURBS_CUBE",
+    "ICON_NURBS_CYLINDER",
+    "ICON_NURBS_PLANE",
+    "ICON_NURBS_SPHERE",
+    "ICON_NURBS_TORUS",
+    "ICON_POLY_CONE",
+    "ICON_POLY_CUBE",
+    "ICON_POLY_CYLINDER",
+    "ICON_POLY_PLANE",
+    "ICON_POLY_QUAD",
+    "ICON_POLY_SPHERE",
+    "ICON_POLY_TORUS",
+    "ICON_REDO",
+    "ICON_TEXTURE_MOVIE",
+    "ICON_TEXTURE_RAMP",
+    "ICON_TOOL_CURVE_CV",
+    "ICON_TOOL_CURVE_EP",
+    "ICON_TOOL_LASSO_SELECT",
+    "ICON_TOOL_MOVE",
+    "ICON_TOOL_ROTATE",
+    "ICON_TOOL_SCALE",
+    "ICON_TOOL_SELECT",
+    "ICON_TOOL_TEXT",
+    "ICON_TRASH",
+    "ICON_UNDO",
+    "ICON_SMALL_ARROW_DOWN",
+    "ICON_SMALL_ARROW_UP",
+    "ICON_SMALL_ARROW_LEFT",
+    "ICON_SMALL_ARROW_RIGHT",
+    "ICON_SMALL_CDROM",
+    "ICON_SMALL_CONTROL_PANEL",
+    "ICON_SMALL_DELETE",
+    "ICON_SMALL_DESKTOP",
+    "ICON_SMALL_EMAIL",
+    "ICON_SMALL_FLOPPY",
+    "ICON_SMALL_FOLDER",
+    "ICON_SMALL_MOVE_FOLDER",
+    "ICON_SMALL_MY_COMPUTER",
+    "ICON_SMALL_MY_DOCUMENTS",
+    "ICON_SMALL_NETWORK_NEIGHBOURHOOD",
+    "ICON_SMALL_RECYCLE",
+    "ICON_BACK",
+    "ICON_CAMERA_SCANNER",
+    "ICON_FOLDER",
+    "ICON_FOLDERS",
+    "ICON_FORWARD",
+    "ICON_JOYPAD",
+    "ICON_KEYBOARD",
+    "ICON_MAGNIFY",
+    "ICON_MOUSE",
+    "ICON_MY_COMPUTER",
+    "ICON_MY_DOCUMENTS",
+    "ICON_PHONE_MODEM",
+    "ICON_PRINTER",
+    "ICON_RECYCLE",
+    "ICON_UP_FOLDER",
+    "ICON_VIEW",
 };
 
 int iconSize(int id) {
@@ -206,7 +286,8 @@ void createIconTextures() {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, size, size, 0, GL_RGBA, GL_UNSIGNED_BYTE, set.rgba[id].data());
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, size, size, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                     set.rgba[id].data());
     }
     glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(boundTexture));
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

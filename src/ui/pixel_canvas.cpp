@@ -8,7 +8,9 @@ namespace ui {
 
 namespace {
 
-uint8_t clampByte(float v) { return static_cast<uint8_t>(std::clamp(std::lround(v), 0L, 255L)); }
+uint8_t clampByte(float v) {
+    return static_cast<uint8_t>(std::clamp(std::lround(v), 0L, 255L));
+}
 
 float segmentDistance(float px, float py, float x0, float y0, float x1, float y1) {
     const float dx = x1 - x0, dy = y1 - y0;
@@ -30,9 +32,12 @@ bool insidePolygon(const std::vector<std::pair<float, float>>& points, float x, 
 
 } // namespace
 
-Colour Colour::shade(float f) const { return {clampByte(r * f), clampByte(g * f), clampByte(b * f), a}; }
+Colour Colour::shade(float f) const {
+    return {clampByte(r * f), clampByte(g * f), clampByte(b * f), a};
+}
 
-PixelCanvas::PixelCanvas(int size) : size_(size), pixels_(static_cast<size_t>(size) * size * 4, 0) {}
+PixelCanvas::PixelCanvas(int size)
+    : size_(size), pixels_(static_cast<size_t>(size) * size * 4, 0) {}
 
 Colour PixelCanvas::at(int x, int y) const {
     if (x < 0 || y < 0 || x >= size_ || y >= size_) return {0, 0, 0, 0};
@@ -58,7 +63,8 @@ void PixelCanvas::blend(int x, int y, Colour c, float coverage) {
 
 void PixelCanvas::fill(int x0, int y0, int x1, int y1, Colour c) {
     for (int y = y0; y <= y1; ++y)
-        for (int x = x0; x <= x1; ++x) blend(x, y, c);
+        for (int x = x0; x <= x1; ++x)
+            blend(x, y, c);
 }
 
 void PixelCanvas::frame(int x0, int y0, int x1, int y1, Colour c) {
@@ -71,8 +77,9 @@ void PixelCanvas::frame(int x0, int y0, int x1, int y1, Colour c) {
 void PixelCanvas::gradient(int x0, int y0, int x1, int y1, Colour top, Colour bottom) {
     for (int y = y0; y <= y1; ++y) {
         const float t = y1 > y0 ? float(y - y0) / (y1 - y0) : 0;
-        const Colour c{clampByte(top.r + (bottom.r - top.r) * t), clampByte(top.g + (bottom.g - top.g) * t),
-                       clampByte(top.b + (bottom.b - top.b) * t), clampByte(top.a + (bottom.a - top.a) * t)};
+        const Colour c{
+            clampByte(top.r + (bottom.r - top.r) * t), clampByte(top.g + (bottom.g - top.g) * t),
+            clampByte(top.b + (bottom.b - top.b) * t), clampByte(top.a + (bottom.a - top.a) * t)};
         fill(x0, y, x1, y, c);
     }
 }
@@ -92,7 +99,8 @@ void PixelCanvas::cover(float x0, float y0, float x1, float y1, Distance distanc
 
 template <typename Distance>
 void PixelCanvas::shape(float x0, float y0, float x1, float y1, Colour c, Distance distance) {
-    cover(x0, y0, x1, y1, distance, [&](int x, int y, float coverage) { blend(x, y, c, coverage); });
+    cover(x0, y0, x1, y1, distance,
+          [&](int x, int y, float coverage) { blend(x, y, c, coverage); });
 }
 
 namespace {
@@ -109,7 +117,8 @@ float ellipseDistance(float x, float y, float cx, float cy, float rx, float ry) 
 } // namespace
 
 void PixelCanvas::disc(float cx, float cy, float r, Colour c) {
-    shape(cx - r, cy - r, cx + r, cy + r, c, [&](float x, float y) { return std::hypot(x - cx, y - cy) - r; });
+    shape(cx - r, cy - r, cx + r, cy + r, c,
+          [&](float x, float y) { return std::hypot(x - cx, y - cy) - r; });
 }
 
 void PixelCanvas::ellipse(float cx, float cy, float rx, float ry, Colour c) {
@@ -119,15 +128,19 @@ void PixelCanvas::ellipse(float cx, float cy, float rx, float ry, Colour c) {
 
 void PixelCanvas::ellipseRing(float cx, float cy, float rx, float ry, float width, Colour c) {
     shape(cx - rx - width, cy - ry - width, cx + rx + width, cy + ry + width, c,
-          [&](float x, float y) { return std::fabs(ellipseDistance(x, y, cx, cy, rx, ry)) - width / 2; });
+          [&](float x, float y) {
+              return std::fabs(ellipseDistance(x, y, cx, cy, rx, ry)) - width / 2;
+          });
 }
 
 void PixelCanvas::erase(float cx, float cy, float rx, float ry) {
-    cover(cx - rx, cy - ry, cx + rx, cy + ry, [&](float x, float y) { return ellipseDistance(x, y, cx, cy, rx, ry); },
-          [&](int x, int y, float coverage) {
-              uint8_t& alpha = pixels_[(static_cast<size_t>(y) * size_ + x) * 4 + 3];
-              alpha = clampByte(alpha * (1 - coverage));
-          });
+    cover(
+        cx - rx, cy - ry, cx + rx, cy + ry,
+        [&](float x, float y) { return ellipseDistance(x, y, cx, cy, rx, ry); },
+        [&](int x, int y, float coverage) {
+            uint8_t& alpha = pixels_[(static_cast<size_t>(y) * size_ + x) * 4 + 3];
+            alpha = clampByte(alpha * (1 - coverage));
+        });
 }
 
 void PixelCanvas::ring(float cx, float cy, float r, float width, Colour c) {
@@ -142,15 +155,18 @@ void PixelCanvas::arc(float cx, float cy, float r, float width, float a0, float 
     const float end1x = cx + r * std::cos(a1), end1y = cy + r * std::sin(a1);
     shape(cx - outer, cy - outer, cx + outer, cy + outer, c, [&](float x, float y) {
         float angle = std::atan2(y - cy, x - cx);
-        while (angle < a0) angle += 2 * std::numbers::pi_v<float>;
+        while (angle < a0)
+            angle += 2 * std::numbers::pi_v<float>;
         if (angle <= a1) return std::fabs(std::hypot(x - cx, y - cy) - r) - width / 2;
         // Outside the sweep: round caps at both ends.
-        return std::min(std::hypot(x - end0x, y - end0y), std::hypot(x - end1x, y - end1y)) - width / 2;
+        return std::min(std::hypot(x - end0x, y - end0y), std::hypot(x - end1x, y - end1y)) -
+               width / 2;
     });
 }
 
 void PixelCanvas::line(float x0, float y0, float x1, float y1, float width, Colour c) {
-    shape(std::min(x0, x1) - width, std::min(y0, y1) - width, std::max(x0, x1) + width, std::max(y0, y1) + width, c,
+    shape(std::min(x0, x1) - width, std::min(y0, y1) - width, std::max(x0, x1) + width,
+          std::max(y0, y1) + width, c,
           [&](float x, float y) { return segmentDistance(x, y, x0, y0, x1, y1) - width / 2; });
 }
 
@@ -171,10 +187,12 @@ void PixelCanvas::polygon(const std::vector<std::pair<float, float>>& points, Co
         }
 }
 
-void PixelCanvas::sphere(float cx, float cy, float r, Colour base, float highlight, float sharpness) {
+void PixelCanvas::sphere(float cx, float cy, float r, Colour base, float highlight,
+                         float sharpness) {
     // Light from the upper left, towards the viewer.
     const float lx = -0.5f, ly = -0.6f, lz = 0.62f;
-    shape(cx - r, cy - r, cx + r, cy + r, base, [&](float x, float y) { return std::hypot(x - cx, y - cy) - r; });
+    shape(cx - r, cy - r, cx + r, cy + r, base,
+          [&](float x, float y) { return std::hypot(x - cx, y - cy) - r; });
     for (int y = 0; y < size_; ++y)
         for (int x = 0; x < size_; ++x) {
             const float nx = (x + 0.5f - cx) / r, ny = (y + 0.5f - cy) / r;
@@ -185,11 +203,13 @@ void PixelCanvas::sphere(float cx, float cy, float r, Colour base, float highlig
             // Half-vector between the light and the viewer (0, 0, 1).
             const float hx = lx, hy = ly, hz = lz + 1;
             const float hl = std::sqrt(hx * hx + hy * hy + hz * hz);
-            const float spec = std::pow(std::max(0.f, (nx * hx + ny * hy + nz * hz) / hl), sharpness) * highlight;
+            const float spec =
+                std::pow(std::max(0.f, (nx * hx + ny * hy + nz * hz) / hl), sharpness) * highlight;
             const Colour lit = base.shade(0.35f + 0.85f * diffuse);
             const Colour c{clampByte(lit.r + spec * 255), clampByte(lit.g + spec * 255),
                            clampByte(lit.b + spec * 255), 255};
-            const float edge = std::clamp(r - std::hypot(x + 0.5f - cx, y + 0.5f - cy) + 0.5f, 0.f, 1.f);
+            const float edge =
+                std::clamp(r - std::hypot(x + 0.5f - cx, y + 0.5f - cy) + 0.5f, 0.f, 1.f);
             uint8_t* p = &pixels_[(static_cast<size_t>(y) * size_ + x) * 4];
             const float keep = 1 - edge;
             p[0] = clampByte(p[0] * keep + c.r * edge);

@@ -18,7 +18,7 @@ struct Colour {
 };
 
 class PixelCanvas {
-public:
+  public:
     explicit PixelCanvas(int size);
 
     int size() const { return size_; }
@@ -58,7 +58,7 @@ public:
     void art(int x, int y, std::initializer_list<const char*> rows,
              std::initializer_list<std::pair<char, Colour>> palette);
 
-private:
+  private:
     // Smoothed coverage for a shape given by its signed distance (negative inside).
     template <typename Distance>
     void shape(float x0, float y0, float x1, float y1, Colour c, Distance distance);

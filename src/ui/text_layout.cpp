@@ -30,7 +30,8 @@ TextBoxLayout layoutTextBox(const std::function<int(unsigned char)>& advance, in
         const int width = advance(c);
         if (penX + width > maxX) {
             // The rest of this line does not fit: skip to its end.
-            while (p[1] && p[1] != '\n') ++p;
+            while (p[1] && p[1] != '\n')
+                ++p;
             continue;
         }
         layout.chars.push_back({static_cast<char>(c), penX, penY});

@@ -19,7 +19,9 @@ void expectNear(Pixel actual, Rgb expected, const char* where) {
     EXPECT_NEAR(actual.b, toByte(expected.b), 2);
 }
 
-Rgb offset(Rgb c, float d) { return {c.r + d, c.g + d, c.b + d}; }
+Rgb offset(Rgb c, float d) {
+    return {c.r + d, c.g + d, c.b + d};
+}
 
 ClipBox scissorBox() {
     GLint box[4];
@@ -32,7 +34,8 @@ ClipBox scissorBox() {
 TEST(ColourScheme, StoresOnlyItsThirteenEntries) {
     resetColours();
     std::vector<Rgb> before;
-    for (int i = 0; i < kColourCount; ++i) before.push_back(getColour(i));
+    for (int i = 0; i < kColourCount; ++i)
+        before.push_back(getColour(i));
     storeColour(13, 0.25f, 0.5f, 0.75f);
     storeColour(-1, 0.25f, 0.5f, 0.75f);
     for (int i = 0; i < kColourCount; ++i) {

@@ -15,7 +15,9 @@ using namespace ui;
 namespace {
 
 // Every character 5 wide, a space 3, for layout checks.
-int fakeAdvance(unsigned char c) { return c == ' ' ? 3 : 5; }
+int fakeAdvance(unsigned char c) {
+    return c == ' ' ? 3 : 5;
+}
 
 TextBoxLayout layout(const char* text, int maxX = 1000, int maxY = 1000, bool singleLine = false) {
     return layoutTextBox(fakeAdvance, 10, text, 0, 0, maxX, maxY, singleLine);
@@ -23,7 +25,8 @@ TextBoxLayout layout(const char* text, int maxX = 1000, int maxY = 1000, bool si
 
 std::string placedText(const TextBoxLayout& l) {
     std::string text;
-    for (const PlacedChar& c : l.chars) text += c.c;
+    for (const PlacedChar& c : l.chars)
+        text += c.c;
     return text;
 }
 
@@ -59,7 +62,8 @@ TEST(FontMetrics, TextureAndBitmapAdvances) {
     for (int id : {9, 14, 19, 24, 34, 44}) {
         const char* text = "The quick brown fox";
         int sum = 0;
-        for (const char* p = text; *p; ++p) sum += charWidth(id, *p);
+        for (const char* p = text; *p; ++p)
+            sum += charWidth(id, *p);
         EXPECT_EQ(textWidth(id, text), sum) << id;
         EXPECT_LT(charWidth(id, 'i'), charWidth(id, 'm')) << id;
     }
@@ -70,13 +74,15 @@ TEST(FontMetrics, TextureAndBitmapAdvances) {
 TEST(FontMetrics, GlutFontsMeasureThroughGlut) {
     EnsureGlWindow();
     EXPECT_EQ(textWidth(2, "abcd"), 32);
-    EXPECT_EQ(textWidth(5, "Hello"), glutBitmapLength(GLUT_BITMAP_HELVETICA_12,
-                                                      reinterpret_cast<const unsigned char*>("Hello")));
+    EXPECT_EQ(textWidth(5, "Hello"),
+              glutBitmapLength(GLUT_BITMAP_HELVETICA_12,
+                               reinterpret_cast<const unsigned char*>("Hello")));
     EXPECT_EQ(charWidth(47, 'M'), glutBitmapWidth(GLUT_BITMAP_TIMES_ROMAN_24, 'M'));
 }
 
 TEST(FontRoles, DefaultToTheDefaultFontAndIgnoreUnknownRoles) {
-    for (int role = 0; role < kFontRoleCount; ++role) EXPECT_EQ(fontForRole(role), kDefaultFont);
+    for (int role = 0; role < kFontRoleCount; ++role)
+        EXPECT_EQ(fontForRole(role), kDefaultFont);
     setFontForRole(3, 5);
     setFontForRole(5, 6);
     setFontForRole(-1, 6);
@@ -122,9 +128,9 @@ TEST_F(FrameTest, EveryFontKindPutsInkWhereTheTextIs) {
         const char* what;
     };
     for (const Case& c : {Case{0, "8x8 fallback"}, Case{1, "8x8 inset"}, Case{2, "GLUT 8x13"},
-                          Case{5, "GLUT Helvetica 12"}, Case{47, "GLUT Times 24"}, Case{9, "texture sans"},
-                          Case{29, "texture mono (default)"}, Case{39, "texture extended"},
-                          Case{46, "texture serif italic"}}) {
+                          Case{5, "GLUT Helvetica 12"}, Case{47, "GLUT Times 24"},
+                          Case{9, "texture sans"}, Case{29, "texture mono (default)"},
+                          Case{39, "texture extended"}, Case{46, "texture serif italic"}}) {
         SCOPED_TRACE(c.what);
         glClear(GL_COLOR_BUFFER_BIT);
         glColor3f(0, 0, 0);
@@ -159,7 +165,8 @@ TEST_F(FrameTest, DrawCharAdvancesThePen) {
     glColor3f(0, 0, 0);
     glPushMatrix();
     translate(20, 20);
-    for (char c : std::string("HI")) drawChar(kDefaultFont, c);
+    for (char c : std::string("HI"))
+        drawChar(kDefaultFont, c);
     glPopMatrix();
     drawText(kDefaultFont, "HI", 20, 60);
     grab();

@@ -32,7 +32,8 @@ void FrameTest::SetUp() {
 }
 
 void FrameTest::TearDown() {
-    while (ui::clipDepth() > 0) ui::popClip();
+    while (ui::clipDepth() > 0)
+        ui::popClip();
     ui::resetColours();
     ui::setBevelsEnabled(true);
     ui::setShadowsEnabled(true);
@@ -58,4 +59,6 @@ int FrameTest::darkPixels(int x0, int y0, int x1, int y1, int limit) const {
     return count;
 }
 
-int toByte(float value) { return static_cast<int>(std::lround(std::clamp(value, 0.f, 1.f) * 255)); }
+int toByte(float value) {
+    return static_cast<int>(std::lround(std::clamp(value, 0.f, 1.f) * 255));
+}

@@ -13,7 +13,7 @@ struct Pixel {
 };
 
 class FrameTest : public ::testing::Test {
-protected:
+  protected:
     static constexpr int kSize = 256;
     void SetUp() override;
     void TearDown() override;
@@ -24,7 +24,7 @@ protected:
     // Pixels of the box [x0, x1) x [y0, y1) whose red, green and blue are all below `limit`.
     int darkPixels(int x0, int y0, int x1, int y1, int limit = 128) const;
 
-private:
+  private:
     std::vector<uint8_t> frame_;
 };
 

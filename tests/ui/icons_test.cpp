@@ -55,7 +55,7 @@ TEST(Icons, EveryIconHasItsOwnArtwork) {
 }
 
 class IconFrameTest : public FrameTest {
-protected:
+  protected:
     // Draws the icon with its lower-left corner at (x, y) and checks every
     // opaque pixel of its artwork landed in place.
     void expectDrawnInPlace(int id, int x, int y) {
@@ -71,7 +71,9 @@ protected:
                 const uint8_t* a = &art[(static_cast<size_t>(row) * size + col) * 4];
                 if (a[3] != 255) continue;
                 const Pixel p = pixel(x + col, y - size + row);
-                if (std::abs(p.r - a[0]) > 2 || std::abs(p.g - a[1]) > 2 || std::abs(p.b - a[2]) > 2) ++mismatches;
+                if (std::abs(p.r - a[0]) > 2 || std::abs(p.g - a[1]) > 2 ||
+                    std::abs(p.b - a[2]) > 2)
+                    ++mismatches;
             }
         EXPECT_EQ(mismatches, 0);
         // Nothing outside the icon's square.

@@ -32,9 +32,9 @@ constexpr int kAtlasH = 128;
 struct Family {
     const char* file;
     const char* name;
-    int designSize;      // pixel height the glyphs are hinted for: 12 or 16
-    float fixedAdvance;  // in texels; 0 for the face's own advances
-    float widen;         // horizontal stretch of the outlines
+    int designSize;     // pixel height the glyphs are hinted for: 12 or 16
+    float fixedAdvance; // in texels; 0 for the face's own advances
+    float widen;        // horizontal stretch of the outlines
 };
 
 // Ids 7-11, 12-16, ... 42-46 in order. Family 4 holds the default font.
@@ -52,7 +52,7 @@ const std::array<Family, 8> kFamilies = {{
 using Plane = std::vector<float>; // coverage 0..1, row-major
 
 struct Glyph {
-    Plane pixels; // size x size
+    Plane pixels;  // size x size
     float advance; // pixels at the design size
 };
 
@@ -108,7 +108,8 @@ Glyph renderGlyph(FT_Face face, int c, int size, int baseline, int shift, float 
     const float ownAdvance = slot->advance.x / 64.f;
     glyph.advance = fixedAdvancePx > 0 ? fixedAdvancePx : ownAdvance;
     const int penX =
-        shift + (fixedAdvancePx > 0 ? static_cast<int>(std::floor((fixedAdvancePx - ownAdvance) / 2)) : 0);
+        shift +
+        (fixedAdvancePx > 0 ? static_cast<int>(std::floor((fixedAdvancePx - ownAdvance) / 2)) : 0);
     int left = penX + slot->bitmap_left;
     // Whatever still overhangs is moved inside the cell.
     if (left < 0) left = 0;
@@ -143,7 +144,8 @@ Plane widenToCell(const Plane& design) {
         for (int block = 0; block < 4; ++block) {
             const float* p = &design[static_cast<size_t>(y) * 12 + block * 3];
             const auto t = widenThree(p[0], p[1], p[2]);
-            for (int k = 0; k < 4; ++k) rows[static_cast<size_t>(y) * kCell + block * 4 + k] = t[k];
+            for (int k = 0; k < 4; ++k)
+                rows[static_cast<size_t>(y) * kCell + block * 4 + k] = t[k];
         }
     Plane cell(static_cast<size_t>(kCell) * kCell);
     for (int x = 0; x < kCell; ++x)
@@ -152,7 +154,8 @@ Plane widenToCell(const Plane& design) {
             const float p1 = rows[static_cast<size_t>(block * 3 + 1) * kCell + x];
             const float p2 = rows[static_cast<size_t>(block * 3 + 2) * kCell + x];
             const auto t = widenThree(p0, p1, p2);
-            for (int k = 0; k < 4; ++k) cell[static_cast<size_t>(block * 4 + k) * kCell + x] = t[k];
+            for (int k = 0; k < 4; ++k)
+                cell[static_cast<size_t>(block * 4 + k) * kCell + x] = t[k];
         }
     return cell;
 }
@@ -172,24 +175,27 @@ TextureFont buildTextureFont(const std::string& dir, const Family& family) {
     const int shift = overhangShift(face, family.widen);
     TextureFont font;
     for (int i = 0; i < kCount; ++i) {
-        const Glyph glyph =
-            renderGlyph(face, kFirst + i, size, baselineFor(face, ppem), shift, fixedPx, family.widen);
+        const Glyph glyph = renderGlyph(face, kFirst + i, size, baselineFor(face, ppem), shift,
+                                        fixedPx, family.widen);
         const Plane cell = size == kCell ? glyph.pixels : widenToCell(glyph.pixels);
-        font.advances[i] = family.fixedAdvance > 0 ? family.fixedAdvance
-                                                   : std::min(float(kCell), glyph.advance * texelsPerPixel);
+        font.advances[i] = family.fixedAdvance > 0
+                               ? family.fixedAdvance
+                               : std::min(float(kCell), glyph.advance * texelsPerPixel);
         const int cellX = (i % 16) * kCell;
         const int cellY = (i / 16) * kCell;
         for (int y = 0; y < kCell; ++y)
             for (int x = 0; x < kCell; ++x)
                 font.atlas[static_cast<size_t>(cellY + y) * kAtlasW + cellX + x] =
-                    static_cast<uint8_t>(std::lround(cell[static_cast<size_t>(y) * kCell + x] * 255));
+                    static_cast<uint8_t>(
+                        std::lround(cell[static_cast<size_t>(y) * kCell + x] * 255));
     }
     FT_Done_Face(face);
     return font;
 }
 
 void writeBytes(FILE* out, const uint8_t* bytes, size_t count) {
-    for (size_t i = 0; i < count; ++i) std::fprintf(out, "%u,%s", bytes[i], i % 32 == 31 ? "\n" : "");
+    for (size_t i = 0; i < count; ++i)
+        std::fprintf(out, "%u,%s", bytes[i], i % 32 == 31 ? "\n" : "");
 }
 
 } // namespace
@@ -221,7 +227,8 @@ int main(int argc, char** argv) {
     for (const Family& family : kFamilies) {
         const TextureFont font = buildTextureFont(dir, family);
         std::fprintf(out, "{\"%s\",\n{", family.name);
-        for (float advance : font.advances) std::fprintf(out, "%.4ff,", advance);
+        for (float advance : font.advances)
+            std::fprintf(out, "%.4ff,", advance);
         std::fprintf(out, "},\n{");
         writeBytes(out, font.atlas.data(), font.atlas.size());
         std::fprintf(out, "}},\n");
