@@ -489,8 +489,9 @@ void drawLarge(PixelCanvas& c, int id) {
         break;
     case ICON_CAMERA_YAWPITCH:
         camera(c, 0, 0, 0.9f);
-        curvedArrow(c, 22, 30, 8, -kPi * 0.85f, -kPi * 0.15f, 1.8f, kRed);
-        curvedArrow(c, 33, 22, 8, kPi * 0.6f, kPi * 1.35f, 1.8f, kBlue);
+        // Yaw swings along the bottom, pitch along the right-hand side.
+        curvedArrow(c, 13, 11, 16, kPi * 0.3f, kPi * 0.8f, 1.8f, kRed);
+        curvedArrow(c, 13, 11, 16, -kPi * 0.15f, kPi * 0.2f, 1.8f, kBlue);
         break;
     case ICON_GROUP:
         c.sphere(10, 11, 6, kRed, 0.5f, 20);
