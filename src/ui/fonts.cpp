@@ -121,6 +121,10 @@ void buildBitmapFont(int index) {
     }
 }
 
+// Where an 8x8 glyph's bottom goes for a line whose top is at `top`: the
+// glyph centred in the font's line height.
+int bitmapGlyphBottom(int id, int top) { return top + fontHeight(id) - (fontHeight(id) - 8) / 2; }
+
 bool bitmapFontReady(int id) {
     if (bitmapLists[bitmapFontOf(id)] != 0) return true;
     std::printf("Error: font has not been initialised\n");
@@ -161,7 +165,7 @@ void drawGlyphAt(int id, int c, int x, int top) {
         glPopMatrix();
         break;
     default:
-        rasterAt(x, top + fontHeight(id) - (fontHeight(id) - 8) / 2);
+        rasterAt(x, bitmapGlyphBottom(id, top));
         drawChar(id, c);
         break;
     }
@@ -281,7 +285,7 @@ void drawText(int id, const char* text, int x, int y) {
     }
     default:
         if (!bitmapFontReady(id)) return;
-        rasterAt(x, y + fontHeight(id) - (fontHeight(id) - 8) / 2);
+        rasterAt(x, bitmapGlyphBottom(id, y));
         for (const char* p = text; *p; ++p)
             drawChar(id, static_cast<unsigned char>(*p));
         return;
