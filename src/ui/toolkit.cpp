@@ -4,6 +4,14 @@
 
 #include <cstdio>
 
+#include "ui/callback.h"
+#include "ui/control.h"
+#include "ui/control_draw.h"
+#include "ui/dispatch.h"
+#include "ui/draw.h"
+#include "ui/fonts.h"
+#include "ui/icons.h"
+
 namespace {
 
 IdleHook idleHook = nullptr;
@@ -16,7 +24,10 @@ MotionHook passiveMotionHook = nullptr;
 
 } // namespace
 
-void setIdleHook(IdleHook hook) { idleHook = hook; }
+void setIdleHook(IdleHook hook) {
+    idleHook = hook;
+    ui::setRedrawEveryFrame(hook != nullptr);
+}
 void setKeyboardHook(KeyboardHook hook) { keyboardHook = hook; }
 void setReshapeHook(ReshapeHook hook) { reshapeHook = hook; }
 void setMouseHook(MouseHook hook) { mouseHook = hook; }
@@ -25,28 +36,46 @@ void setPassiveMotionHook(MotionHook hook) { passiveMotionHook = hook; }
 void setSpecialHook(SpecialHook hook) { specialHook = hook; }
 
 void toolkitReshape(int width, int height) {
+    ui::setScreenSize(width, height);
     if (reshapeHook) reshapeHook(width, height);
 }
+
 void toolkitMouse(int button, int state, int x, int y) {
+    if (ui::toolkitVisible() && ui::dispatchButton(button, state, x, y)) return;
     if (mouseHook) mouseHook(button, state, x, y);
 }
+
 void toolkitMotion(int x, int y) {
+    if (ui::toolkitVisible() && ui::dispatchDrag(x, y)) return;
     if (dragHook) dragHook(x, y);
 }
+
 void toolkitPassiveMotion(int x, int y) {
+    if (ui::toolkitVisible() && ui::dispatchHover(x, y)) return;
     if (passiveMotionHook) passiveMotionHook(x, y);
 }
+
 void toolkitKeyboard(unsigned char key, int x, int y) {
+    if (ui::toolkitVisible() && ui::dispatchKey(key, x, y)) return;
     if (keyboardHook) keyboardHook(key, x, y);
 }
-void toolkitSpecial(int key, int x, int y) {
+
+void toolkitSpecialKey(int key, int x, int y, int modifiers) {
+    if (modifiers == GLUT_ACTIVE_ALT && key == GLUT_KEY_F12) ui::toggleToolkitVisible();
+    if (ui::toolkitVisible() && ui::dispatchSpecialKey(key, x, y)) return;
     if (specialHook) specialHook(key, x, y);
 }
+
+void toolkitSpecial(int key, int x, int y) { toolkitSpecialKey(key, x, y, glutGetModifiers()); }
+
 void toolkitIdle() {
     if (idleHook) idleHook();
 }
 
-void initToolkit(lua_State*) {
+void initToolkit(lua_State* state) {
+    ui::createIconTextures();
+    ui::loadFonts();
+    ui::setToolkitScriptState(state);
     glutReshapeFunc(toolkitReshape);
     glutMouseFunc(toolkitMouse);
     glutMotionFunc(toolkitMotion);
@@ -59,5 +88,11 @@ void initToolkit(lua_State*) {
         fprintf(stderr, "[ERROR] Unable to open ./stdout.log for output\n");
 }
 
-void drawToolkit() {}
-void destroyAll() {}
+void drawToolkit() {
+    if (ui::toolkitVisible()) ui::drawControls();
+}
+
+void destroyAll() {
+    ui::destroyAllControls();
+    ui::releaseFonts();
+}

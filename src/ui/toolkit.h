@@ -19,15 +19,17 @@ void setDragHook(MotionHook hook);
 void setPassiveMotionHook(MotionHook hook);
 void setSpecialHook(SpecialHook hook);
 
-// Registers the control types, installs the GLUT callbacks below and sends
-// standard output to "./stdout.log".
+// Toolkit start-up: creates the icon textures, loads the fonts, keeps the
+// interpreter for script call-backs, installs the GLUT callbacks below and
+// sends standard output to "./stdout.log". Needs the GLUT window.
 void initToolkit(lua_State* state);
 // Draws every visible control with the toolkit's own pixel projection.
 void drawToolkit();
 // Shutdown: destroys every top-level control, then releases the fonts.
 void destroyAll();
 
-// The GLUT callbacks; tests drive the toolkit through them with synthetic events.
+// The GLUT callbacks. Events the controls do not take (all of them while the
+// toolkit is hidden) go on to the shell's hooks.
 void toolkitReshape(int width, int height);
 void toolkitMouse(int button, int state, int x, int y);
 void toolkitMotion(int x, int y);
@@ -35,3 +37,6 @@ void toolkitPassiveMotion(int x, int y);
 void toolkitKeyboard(unsigned char key, int x, int y);
 void toolkitSpecial(int key, int x, int y);
 void toolkitIdle();
+// toolkitSpecial with the modifier keys (GLUT_ACTIVE_*) given rather than
+// asked of GLUT: Alt alone with F12 hides or shows the whole toolkit.
+void toolkitSpecialKey(int key, int x, int y, int modifiers);

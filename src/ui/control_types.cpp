@@ -1,0 +1,88 @@
+#include "ui/control_types.h"
+
+#include <array>
+
+#include "ui/window.h"
+
+namespace ui {
+
+namespace {
+
+// The toolkit's name table, in type order; it is also the set of reserved
+// base names. Entries 50 to 53 name the image and video views.
+constexpr std::array<const char*, 54> kNameTable = {
+    "luiColourChooser", "luiConsole", "luiDisplaySettings", "luiExplorer", "luiFileDialog",
+    "luiMenubar", "luiMessageBox", "luiScriptEditor", "luiShelf", "luiStartMenu",
+    "luiTextEditor", "luiToolbar", "luiWindow", "luiArrowButton", "luiButton", "luiCheckBox",
+    "luiColorSlider", "luiComboBox", "luiFloatField", "luiFloatFieldGrp", "luiFloatSlider",
+    "luiFloatSliderGrp", "luiIconButton", "luiIntField", "luiIntFieldGrp", "luiIntSlider",
+    "luiIntSliderGrp", "luiListBox", "luiMenu", "luiRadioButton", "luiText", "luiTextField",
+    "luiFrameLayout", "luiGroup", "luiIconView", "luiListView", "luiScrollBar",
+    "luiScrollLayout", "luiTabLayout", "luiTileView", "luiTreeView", "luiClock",
+    "luiFloatShake", "luiIntShake", "luiFloatDial", "luiIntDial", "luiFloatHoudini",
+    "luiIntHoudini", "luiFloatScroll", "luiIntScroll", "luiImageView", "luiAviView",
+    "luiColorButton", "luiColorTab",
+};
+
+// Classes of types whose controls have no behaviour of their own yet: a type
+// number and, for containers, the container flag.
+constexpr ControlClass placeholder(int typeId, int isContainer = 0) {
+    ControlClass cls;
+    cls.typeId = typeId;
+    cls.isContainer = isContainer;
+    return cls;
+}
+
+constexpr std::array<ControlClass, kControlTypeCount> kPlaceholders = [] {
+    std::array<ControlClass, kControlTypeCount> classes{};
+    for (int type = 0; type < kControlTypeCount; ++type) classes[type] = placeholder(type);
+    for (int type : {LUI_FILE_DIALOG, LUI_MESSAGEBOX, LUI_SCRIPT_EDITOR, LUI_START_MENU,
+                     LUI_TEXT_EDITOR, LUI_COLOR_SLIDER, LUI_COMBO_BOX, LUI_FLOAT_SLIDER_GRP,
+                     LUI_INT_SLIDER_GRP, LUI_LIST_BOX, LUI_FRAME_LAYOUT, LUI_GROUP,
+                     LUI_SCROLL_LAYOUT})
+        classes[type].isContainer = 1;
+    classes[LUI_MENU].typeId = 0;
+    classes[kColourSliderPartType].typeId = 0;
+    return classes;
+}();
+
+} // namespace
+
+Placement placementOf(int type) {
+    switch (type) {
+    case LUI_COLOR_CHOOSER: case LUI_CONSOLE: case LUI_DISPLAY_SETTINGS: case LUI_EXPLORER:
+    case LUI_FILE_DIALOG: case LUI_MENUBAR: case LUI_MESSAGEBOX: case LUI_SCRIPT_EDITOR:
+    case LUI_SHELF: case LUI_TOOLBAR: case LUI_WINDOW:
+        return Placement::TopLevel;
+    case LUI_START_MENU: return Placement::StartMenu;
+    case LUI_FRAME_LAYOUT: case LUI_GROUP: case LUI_ICON_VIEW: case LUI_LIST_VIEW:
+    case LUI_SCROLL_LAYOUT: case LUI_TAB_LAYOUT: case LUI_TILE_VIEW: case LUI_TREE_VIEW:
+        return Placement::Layout;
+    case LUI_ROW_LAYOUT: case LUI_COLUMN_LAYOUT: return Placement::NotCreatable;
+    default: return type >= 0 && type < kControlTypeCount ? Placement::Child : Placement::NotCreatable;
+    }
+}
+
+const char* defaultName(int type) {
+    if (type == kImageViewType || type == kVideoViewType) return kNameTable[type];
+    if (type >= 0 && type < LUI_ROW_LAYOUT) return kNameTable[type];
+    return "";
+}
+
+const ControlClass* classOf(int type) {
+    if (placementOf(type) == Placement::NotCreatable) return nullptr;
+    if (type == LUI_WINDOW) return &windowClass;
+    return &kPlaceholders[type];
+}
+
+bool isReservedName(std::string_view name) {
+    for (const char* reserved : kNameTable)
+        if (name == reserved) return true;
+    return false;
+}
+
+bool isWindowType(int type) {
+    return type == LUI_FILE_DIALOG || type == LUI_SCRIPT_EDITOR || type == LUI_WINDOW;
+}
+
+} // namespace ui

@@ -1,0 +1,189 @@
+// The colour scheme, the scissor stack and the panels as they come out on screen.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "frame_fixture.h"
+#include "script/script_host.h"
+#include "ui/draw.h"
+
+using namespace ui;
+
+namespace {
+
+void expectNear(Pixel actual, Rgb expected, const char* where) {
+    SCOPED_TRACE(where);
+    EXPECT_NEAR(actual.r, toByte(expected.r), 2);
+    EXPECT_NEAR(actual.g, toByte(expected.g), 2);
+    EXPECT_NEAR(actual.b, toByte(expected.b), 2);
+}
+
+Rgb offset(Rgb c, float d) {
+    return {c.r + d, c.g + d, c.b + d};
+}
+
+ClipBox scissorBox() {
+    GLint box[4];
+    glGetIntegerv(GL_SCISSOR_BOX, box);
+    return {box[0], box[1], box[2], box[3]};
+}
+
+} // namespace
+
+TEST(ColourScheme, StoresOnlyItsThirteenEntries) {
+    resetColours();
+    std::vector<Rgb> before;
+    for (int i = 0; i < kColourCount; ++i)
+        before.push_back(getColour(i));
+    storeColour(13, 0.25f, 0.5f, 0.75f);
+    storeColour(-1, 0.25f, 0.5f, 0.75f);
+    for (int i = 0; i < kColourCount; ++i) {
+        EXPECT_EQ(getColour(i).r, before[i].r) << i;
+        EXPECT_EQ(getColour(i).g, before[i].g) << i;
+        EXPECT_EQ(getColour(i).b, before[i].b) << i;
+    }
+    EXPECT_FLOAT_EQ(getColour(LUI_COLOR_HIGHLIGHT).r, 0.89f);
+    storeColour(LUI_COLOR_HIGHLIGHT, 0.1f, 0.2f, 0.3f);
+    EXPECT_FLOAT_EQ(getColour(LUI_COLOR_HIGHLIGHT).b, 0.3f);
+    resetColours();
+    EXPECT_FLOAT_EQ(getColour(LUI_COLOR_HIGHLIGHT).r, 0.89f);
+}
+
+TEST(ColourScheme, ConstantScriptDefinesEveryNameWithItsIndex) {
+    lua_State* state = luaL_newstate();
+    ASSERT_EQ(RunString(state, colourConstantScript()), 0);
+    for (int i = 0; i < kColourCount; ++i) {
+        lua_getglobal(state, kColourNames[i]);
+        EXPECT_TRUE(lua_isnumber(state, -1)) << kColourNames[i];
+        EXPECT_EQ(lua_tointeger(state, -1), i) << kColourNames[i];
+        lua_pop(state, 1);
+    }
+    lua_close(state);
+}
+
+TEST(ClipStack, NestedBoxesNeverWiden) {
+    ClipStack stack;
+    EXPECT_EQ(stack.push({10, 10, 100, 80}), (ClipBox{10, 10, 100, 80}));
+    // Wider on every side: cut back to the outer box.
+    EXPECT_EQ(stack.push({0, 0, 300, 300}), (ClipBox{10, 10, 100, 80}));
+    // Overlapping the right and upper edges.
+    EXPECT_EQ(stack.push({50, 60, 100, 100}), (ClipBox{50, 60, 60, 30}));
+    // Entirely outside: nothing left visible.
+    const ClipBox outside = stack.push({200, 200, 10, 10});
+    EXPECT_EQ(outside.width, 0);
+    EXPECT_EQ(outside.height, 0);
+    EXPECT_EQ(stack.depth(), 4);
+    EXPECT_TRUE(stack.pop());
+    EXPECT_EQ(stack.top(), (ClipBox{50, 60, 60, 30}));
+    while (stack.pop()) {
+    }
+    EXPECT_TRUE(stack.empty());
+    EXPECT_FALSE(stack.pop());
+}
+
+TEST_F(FrameTest, ClipsNestAndTheLastPopTurnsTheScissorTestOff) {
+    pushClip(10, 10, 100, 100);
+    EXPECT_TRUE(glIsEnabled(GL_SCISSOR_TEST));
+    pushClip(50, 0, 200, 40);
+    EXPECT_EQ(scissorBox(), (ClipBox{50, 10, 60, 30}));
+    popClip();
+    EXPECT_EQ(scissorBox(), (ClipBox{10, 10, 100, 100}));
+    popClip();
+    EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
+    EXPECT_EQ(clipDepth(), 0);
+    popClip(); // one pop too many is harmless
+    EXPECT_EQ(clipDepth(), 0);
+
+    // A scissor test someone else turned on stays on.
+    glEnable(GL_SCISSOR_TEST);
+    pushClip(0, 0, 10, 10);
+    popClip();
+    EXPECT_TRUE(glIsEnabled(GL_SCISSOR_TEST));
+    glDisable(GL_SCISSOR_TEST);
+}
+
+TEST_F(FrameTest, LocalClipBoxesFollowTheDrawingFrame) {
+    // A control at (30, 40) clipping its 50x20 client area: window rows count from the bottom.
+    glPushMatrix();
+    translate(30, 40);
+    pushClipLocal(0, 0, 50, 20);
+    glPopMatrix();
+    EXPECT_EQ(scissorBox(), (ClipBox{30, kSize - 60, 50, 20}));
+    setColour(LUI_COLOR_BLACK);
+    fillRect(0, 0, kSize, kSize);
+    popClip();
+    grab();
+    EXPECT_EQ(darkPixels(0, 0, kSize, kSize), 50 * 20);
+    EXPECT_EQ(darkPixels(30, 40, 80, 60), 50 * 20);
+}
+
+TEST_F(FrameTest, RaisedAndSunkenPanelsShadeTheirEdges) {
+    const Rgb face = getColour(LUI_COLOR_3D_OBJECTS);
+    panel(10, 10, 60, 30, false, 1);
+    panel(100, 10, 60, 30, false, -1);
+    grab();
+    expectNear(pixel(40, 25), face, "raised face");
+    expectNear(pixel(40, 10), offset(face, 0.3f), "raised top edge");
+    expectNear(pixel(10, 25), offset(face, 0.3f), "raised left edge");
+    expectNear(pixel(40, 39), offset(face, -0.3f), "raised bottom edge");
+    expectNear(pixel(69, 25), offset(face, -0.3f), "raised right edge");
+    expectNear(pixel(130, 10), offset(face, -0.3f), "sunken top edge");
+    expectNear(pixel(130, 39), offset(face, 0.3f), "sunken bottom edge");
+    // The bevel stays inside the area the panel fills.
+    expectNear(pixel(70, 25), {1, 1, 1}, "right of the raised panel");
+    expectNear(pixel(40, 40), {1, 1, 1}, "below the raised panel");
+}
+
+TEST_F(FrameTest, FlatGradientWhiteAndPressedPanels) {
+    panel(10, 10, 100, 20, false, 2);
+    panel(10, 40, 100, 20, true, 0);
+    whitePanel(10, 70, 100, 20);
+    pressedPanel(10, 100, 100, 20, 0);
+    highlightPanel(10, 130, 100, 20, 0);
+    grab();
+    expectNear(pixel(11, 20), getColour(LUI_COLOR_LIGHT_GREY), "flat inner outline");
+    expectNear(pixel(10, 20), getColour(LUI_COLOR_3D_OBJECTS), "flat face outside the outline");
+    expectNear(pixel(10, 50), getColour(LUI_COLOR_TITLE1), "gradient left end");
+    expectNear(pixel(109, 50), getColour(LUI_COLOR_TITLE2), "gradient right end");
+    expectNear(pixel(10, 80), getColour(LUI_COLOR_DARK_GREY), "white panel outline");
+    expectNear(pixel(50, 80), getColour(LUI_COLOR_WINDOW), "white panel fill");
+    expectNear(pixel(50, 110), getColour(LUI_COLOR_TITLE_TEXT), "pressed fill");
+    expectNear(pixel(50, 140), getColour(LUI_COLOR_HIGHLIGHT), "highlight fill");
+}
+
+TEST_F(FrameTest, StyleSwitchesDropBevelsAndShadows) {
+    setBevelsEnabled(false);
+    setShadowsEnabled(false);
+    panel(10, 10, 60, 30, false, 1);
+    whitePanel(100, 10, 60, 30);
+    shadow(10, 60, 60, 30);
+    grab();
+    expectNear(pixel(40, 10), getColour(LUI_COLOR_3D_OBJECTS), "no bevel");
+    expectNear(pixel(100, 20), getColour(LUI_COLOR_WINDOW), "no outline");
+    expectNear(pixel(40, 75), {1, 1, 1}, "no shadow");
+}
+
+TEST_F(FrameTest, ShadowDarkensBehindTheBoxByAQuarter) {
+    shadow(10, 10, 50, 30);
+    panel(10, 10, 50, 30, false, 0);
+    grab();
+    expectNear(pixel(62, 42), {0.75f, 0.75f, 0.75f}, "shadow beside the panel");
+    expectNear(pixel(12, 12), getColour(LUI_COLOR_3D_OBJECTS), "panel over its shadow");
+    expectNear(pixel(12, 42), {1, 1, 1}, "shadow offset to the right");
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+}
+
+TEST_F(FrameTest, LinesAndOutlinesLightTheirOwnPixels) {
+    setColour(LUI_COLOR_BLACK);
+    line(20, 20, 10, 0);
+    outlineRect(LUI_COLOR_BLACK, 40, 40, 49, 49);
+    triangle(100, 100, 120, 100, 110, 110, 0.0f);
+    grab();
+    EXPECT_EQ(darkPixels(20, 20, 30, 21), 10);
+    EXPECT_EQ(darkPixels(0, 19, kSize, 20) + darkPixels(0, 21, kSize, 22), 0);
+    // A 10x10 outline: 36 pixels on its border, none inside.
+    EXPECT_EQ(darkPixels(40, 40, 50, 50), 36);
+    EXPECT_EQ(darkPixels(41, 41, 49, 49), 0);
+    EXPECT_GT(darkPixels(100, 100, 121, 111), 80);
+}

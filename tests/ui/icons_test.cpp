@@ -1,0 +1,110 @@
+// The icon set: sizes, artwork in every storage form, and where drawIcon puts it.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+#include <vector>
+
+#include "frame_fixture.h"
+#include "ui/icons.h"
+
+using namespace ui;
+
+TEST(Icons, SizesByStorageForm) {
+    EXPECT_EQ(iconSize(ICON_NONE), 0);
+    EXPECT_EQ(iconSize(-1), 0);
+    EXPECT_EQ(iconSize(96), 0);
+    EXPECT_EQ(iconSize(ICON_CLOSE), 16);
+    EXPECT_EQ(iconSize(ICON_TRASH_SMALL), 16);
+    EXPECT_EQ(iconSize(ICON_CAMERA), 32);
+    EXPECT_EQ(iconSize(20), 32);
+    EXPECT_EQ(iconSize(ICON_UNDO), 32);
+    EXPECT_EQ(iconSize(70), 16);
+    EXPECT_EQ(iconSize(ICON_SMALL_RECYCLE), 16);
+    EXPECT_EQ(iconSize(ICON_BACK), 32);
+    EXPECT_EQ(iconSize(ICON_VIEW), 32);
+    EXPECT_STREQ(kIconNames[ICON_VIEW], "ICON_VIEW");
+}
+
+TEST(Icons, EveryIconHasItsOwnArtwork) {
+    std::set<std::vector<uint8_t>> seen;
+    EXPECT_TRUE(iconPixels(ICON_NONE).empty());
+    for (int id = 1; id < kIconCount; ++id) {
+        const std::vector<uint8_t> pixels = iconPixels(id);
+        const int size = iconSize(id);
+        ASSERT_EQ(pixels.size(), static_cast<size_t>(size * size * 4)) << id;
+        int opaque = 0;
+        std::set<uint32_t> colours;
+        for (size_t i = 0; i < pixels.size(); i += 4) {
+            if (pixels[i + 3] < 128) continue;
+            ++opaque;
+            colours.insert(pixels[i] << 16 | pixels[i + 1] << 8 | pixels[i + 2]);
+        }
+        EXPECT_GE(opaque, 8) << kIconNames[id];
+        // The layered icons hold one to five one-bit layers.
+        if (id <= ICON_TRASH_SMALL) {
+            EXPECT_LE(colours.size(), 5u) << kIconNames[id];
+        }
+        // The textured icons have a see-through background.
+        if (id >= ICON_SMALL_ARROW_DOWN) {
+            EXPECT_LT(opaque, size * size) << kIconNames[id];
+        }
+        EXPECT_TRUE(seen.insert(pixels).second) << kIconNames[id] << " looks like another icon";
+    }
+}
+
+class IconFrameTest : public FrameTest {
+  protected:
+    // Draws the icon with its lower-left corner at (x, y) and checks every
+    // opaque pixel of its artwork landed in place.
+    void expectDrawnInPlace(int id, int x, int y) {
+        SCOPED_TRACE(kIconNames[id]);
+        glClear(GL_COLOR_BUFFER_BIT);
+        drawIcon(id, x, y);
+        grab();
+        const int size = iconSize(id);
+        const std::vector<uint8_t> art = iconPixels(id);
+        int mismatches = 0;
+        for (int row = 0; row < size; ++row)
+            for (int col = 0; col < size; ++col) {
+                const uint8_t* a = &art[(static_cast<size_t>(row) * size + col) * 4];
+                if (a[3] != 255) continue;
+                const Pixel p = pixel(x + col, y - size + row);
+                if (std::abs(p.r - a[0]) > 2 || std::abs(p.g - a[1]) > 2 ||
+                    std::abs(p.b - a[2]) > 2)
+                    ++mismatches;
+            }
+        EXPECT_EQ(mismatches, 0);
+        // Nothing outside the icon's square.
+        const int everything = darkPixels(0, 0, kSize, kSize, 250);
+        EXPECT_EQ(darkPixels(x, y - size, x + size, y, 250), everything);
+    }
+};
+
+TEST_F(IconFrameTest, EachStorageFormDrawsAtItsLowerLeftCorner) {
+    expectDrawnInPlace(ICON_CLOSE, 40, 100);
+    expectDrawnInPlace(ICON_SAVE, 41, 77);
+    expectDrawnInPlace(ICON_CAMERA, 100, 150);
+    expectDrawnInPlace(ICON_SMALL_MY_DOCUMENTS, 10, 30);
+    expectDrawnInPlace(ICON_UP_FOLDER, 200, 240);
+}
+
+TEST_F(IconFrameTest, NoneAndUnknownIdsDrawNothing) {
+    drawIcon(ICON_NONE, 50, 50);
+    drawIcon(96, 50, 50);
+    drawIcon(-4, 50, 50);
+    grab();
+    EXPECT_EQ(darkPixels(0, 0, kSize, kSize, 255), 0);
+}
+
+TEST_F(IconFrameTest, DrawingLeavesColourAndBlendingAlone) {
+    glColor4f(0.2f, 0.4f, 0.6f, 0.5f);
+    drawIcon(ICON_CHECKBOX1, 10, 30);
+    drawIcon(ICON_FOLDER, 40, 60);
+    GLfloat colour[4];
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    EXPECT_FLOAT_EQ(colour[1], 0.4f);
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+}
