@@ -71,9 +71,11 @@ std::optional<RunnerOptions> ParseRunnerArguments(int argc, char** argv) {
     return options;
 }
 
-void RunAutomation(const RunnerOptions& options, int* argc, char** argv) {
+void RunAutomation(const RunnerOptions& options, int* argc, char** argv,
+                   ExtraRegistration extra) {
     StartSystem(argc, argv);
     WaitForSurface();
+    if (extra) extra(ShellScriptState());
     FrameTimer().SetFixedFrameTime(options.frameTime);
     RunFile(ShellScriptState(), options.scriptPath.c_str());
 

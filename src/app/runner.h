@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "script/lua_api.h"
+
 struct RunnerOptions {
     int frames = 1;
     float frameTime = 0.0f; // 0: measure real time
@@ -15,5 +17,9 @@ struct RunnerOptions {
 // prints the usage on standard error and gives nothing when they are wrong.
 std::optional<RunnerOptions> ParseRunnerArguments(int argc, char** argv);
 
+// Registers extra script functions after start-up (test entry points).
+using ExtraRegistration = void (*)(lua_State* state);
+
 // Never returns: ends the process with status 0 through the at-exit handler.
-[[noreturn]] void RunAutomation(const RunnerOptions& options, int* argc, char** argv);
+[[noreturn]] void RunAutomation(const RunnerOptions& options, int* argc, char** argv,
+                                ExtraRegistration extra = nullptr);

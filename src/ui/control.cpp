@@ -16,24 +16,23 @@ namespace {
 
 constexpr ControlClass kRootClass{};
 
-Control& root() {
-    static Control control = [] {
-        Control main{};
-        strcpy(main.name, "main");
-        main.cls = &kRootClass;
-        return main;
-    }();
-    return control;
-}
+// Namespace-scope, not function-local: they must outlive the at-exit
+// handler that destroys every control.
+Control rootRecord = [] {
+    Control main{};
+    strcpy(main.name, "main");
+    main.cls = &kRootClass;
+    return main;
+}();
 
-NameRegistry& names() {
-    static NameRegistry registry = [] {
-        NameRegistry known;
-        known.add("main");
-        return known;
-    }();
-    return registry;
-}
+NameRegistry controlNames = [] {
+    NameRegistry known;
+    known.add("main");
+    return known;
+}();
+
+Control& root() { return rootRecord; }
+NameRegistry& names() { return controlNames; }
 
 Control* parentForNewControls = nullptr;
 Control* theStartMenu = nullptr;

@@ -51,7 +51,7 @@ ScriptRunResult RunScript(const std::string& script, const ScriptRunOptions& opt
 
     std::ostringstream command;
     for (const std::string& entry : options.environment) command << entry << ' ';
-    command << "'" << SCRIPTDESK_RUN_PATH << "' --frames " << options.frames;
+    command << "'" << options.runnerPath << "' --frames " << options.frames;
     if (options.frameTime > 0) command << " --dt " << options.frameTime;
     if (options.screenshot) command << " --screenshot shot.png";
     command << " script.lua >console.txt 2>errors.txt";
