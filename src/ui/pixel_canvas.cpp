@@ -203,11 +203,11 @@ void PixelCanvas::sphere(float cx, float cy, float r, Colour base, float highlig
             // Half-vector between the light and the viewer (0, 0, 1).
             const float hx = lx, hy = ly, hz = lz + 1;
             const float hl = std::sqrt(hx * hx + hy * hy + hz * hz);
-            const float spec =
+            const float shine =
                 std::pow(std::max(0.f, (nx * hx + ny * hy + nz * hz) / hl), sharpness) * highlight;
             const Colour lit = base.shade(0.35f + 0.85f * diffuse);
-            const Colour c{clampByte(lit.r + spec * 255), clampByte(lit.g + spec * 255),
-                           clampByte(lit.b + spec * 255), 255};
+            const Colour c{clampByte(lit.r + shine * 255), clampByte(lit.g + shine * 255),
+                           clampByte(lit.b + shine * 255), 255};
             const float edge =
                 std::clamp(r - std::hypot(x + 0.5f - cx, y + 0.5f - cy) + 0.5f, 0.f, 1.f);
             uint8_t* p = &pixels_[(static_cast<size_t>(y) * size_ + x) * 4];
