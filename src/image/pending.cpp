@@ -1,5 +1,4 @@
 // Placeholders until the picture subsystem lands.
-#include "image/drawing.h"
 #include "image/image_library.h"
 #include "image/texture_cache.h"
 
@@ -8,5 +7,3 @@ void ReleaseTexture(uint32_t) {}
 void BindTexture(uint32_t) {}
 void RegisterImageLibrary() {}
 void ImageDeleteAll() {}
-void RegisterDrawingLibrary() {}
-void RunIdleScripts(lua_State*) {}
