@@ -1,0 +1,49 @@
+// Shared helpers of the picture readers.
+#include "image/picture_file.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+bool PictureSizeAllowed(uint64_t width, uint64_t height) {
+  return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
+         width * height <= kMaxPicturePixels;
+}
+
+bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes) {
+  std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path, "rb"), std::fclose);
+  if (!file) return false;
+  bytes.clear();
+  uint8_t chunk[65536];
+  size_t count;
+  while ((count = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
+    bytes.insert(bytes.end(), chunk, chunk + count);
+  }
+  return !std::ferror(file.get());
+}
+
+bool ReadPictureFile(const char* path, PictureDecoder decode, std::vector<uint8_t>& pixels,
+                     uint32_t& width, uint32_t& height, uint32_t& depth) {
+  std::vector<uint8_t> bytes;
+  if (!ReadWholeFile(path, bytes)) return false;
+  ImageRecord image;
+  if (!decode(bytes, path, image)) return false;
+  pixels = std::move(image.pixels);
+  width = image.width;
+  height = image.height;
+  depth = image.depth;
+  return true;
+}
+
+void SwapRedAndBlue(uint8_t* pixels, size_t pixel_count, uint32_t depth) {
+  for (size_t i = 0; i < pixel_count; ++i, pixels += depth) std::swap(pixels[0], pixels[2]);
+}
+
+void ReverseRows(ImageRecord& image) {
+  const size_t row_bytes = size_t{image.width} * image.depth;
+  uint8_t* top = image.pixels.data();
+  uint8_t* bottom = top + (size_t{image.height} - 1) * row_bytes;
+  for (; top < bottom; top += row_bytes, bottom -= row_bytes) {
+    std::swap_ranges(top, top + row_bytes, bottom);
+  }
+}
