@@ -21,10 +21,11 @@ void IdleScriptList::SetEnabled(uint32_t id, bool enabled) {
     }
 }
 
-IdleScriptList& IdleScripts() {
-    static IdleScriptList list;
-    return list;
-}
+namespace {
+IdleScriptList idleScripts;
+} // namespace
+
+IdleScriptList& IdleScripts() { return idleScripts; }
 
 // Entries added during the pass wait for the next frame; an entry disabled by
 // an earlier one in the same pass is skipped, since each flag is read on arrival.
