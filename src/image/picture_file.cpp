@@ -5,9 +5,10 @@
 #include <cstdio>
 #include <memory>
 
-bool PictureSizeAllowed(uint64_t width, uint64_t height) {
-  return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
-         width * height <= kMaxPicturePixels;
+bool PictureSizeAllowed(uint64_t width, uint64_t height, uint64_t depth) {
+  return width > 0 && height > 0 && depth > 0 && width <= kMaxPictureSide &&
+         height <= kMaxPictureSide && width * height <= kMaxPicturePixels &&
+         width * height * depth <= kMaxPictureBytes;
 }
 
 bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes) {
@@ -23,9 +24,13 @@ bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes) {
 }
 
 bool ReadPictureFile(const char* path, PictureDecoder decode, std::vector<uint8_t>& pixels,
-                     uint32_t& width, uint32_t& height, uint32_t& depth) {
+                     uint32_t& width, uint32_t& height, uint32_t& depth,
+                     const char* open_failure) {
   std::vector<uint8_t> bytes;
-  if (!ReadWholeFile(path, bytes)) return false;
+  if (!ReadWholeFile(path, bytes)) {
+    if (open_failure) std::fputs(open_failure, stdout);
+    return false;
+  }
   ImageRecord image;
   if (!decode(bytes, path, image)) return false;
   pixels = std::move(image.pixels);

@@ -11,18 +11,21 @@
 // Pictures larger than this are refused rather than allocated.
 constexpr uint64_t kMaxPictureSide = 32768;
 constexpr uint64_t kMaxPicturePixels = uint64_t{1} << 26;  // 8192 x 8192
+constexpr uint64_t kMaxPictureBytes = uint64_t{1} << 28;
 
 // False for an empty picture or one beyond the limits.
-bool PictureSizeAllowed(uint64_t width, uint64_t height);
+bool PictureSizeAllowed(uint64_t width, uint64_t height, uint64_t depth);
 
 // False when the file cannot be opened or read.
 bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes);
 
-// Reads path and runs decode over its bytes; fills the reader outputs on success.
+// Reads path and runs decode over its bytes; fills the reader outputs on success. A file
+// that cannot be read prints open_failure (with no arguments) when it is given.
 using PictureDecoder = bool (*)(std::span<const uint8_t> file, const char* name,
                                 ImageRecord& out);
 bool ReadPictureFile(const char* path, PictureDecoder decode, std::vector<uint8_t>& pixels,
-                     uint32_t& width, uint32_t& height, uint32_t& depth);
+                     uint32_t& width, uint32_t& height, uint32_t& depth,
+                     const char* open_failure = nullptr);
 
 // Little-endian fields of a header.
 inline uint16_t ReadLe16(const uint8_t* bytes) {
