@@ -9,9 +9,10 @@
 
 uint16_t ImageTable::Add(ImageRecord picture) {
     if (Full()) return 0;
+    // Until the counter first wraps, no id ahead of it can be in use.
     do {
-        ++lastId_;
-    } while (lastId_ == 0 || Find(lastId_));
+        if (++lastId_ == 0) wrapped_ = true;
+    } while (lastId_ == 0 || (wrapped_ && Find(lastId_)));
     entries_.push_back(Entry{lastId_, std::move(picture)});
     return lastId_;
 }

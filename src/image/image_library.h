@@ -31,6 +31,7 @@ private:
     };
     std::vector<Entry> entries_;
     uint16_t lastId_ = 0;
+    bool wrapped_ = false;
 };
 
 // The process-wide table behind the script functions.
