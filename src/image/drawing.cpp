@@ -11,13 +11,19 @@ constexpr int kCircleSegments = 30;
 
 enum UnitShape { kFilledSquare, kWireSquare, kWireCircle, kFilledCircle, kShapeCount };
 
+struct Colour {
+    float r = 0, g = 0, b = 0, a = 0;
+};
+
 int32_t pointSize = 1;
 int32_t lineWidth = 1;
 Colour foreground;
 Colour background;
 GLuint unitShapes = 0; // first of kShapeCount consecutive display lists
 
-void SendForeground() { glColor4fv(&foreground.r); }
+void SendForeground() {
+    glColor4fv(&foreground.r);
+}
 
 void SquareVertices() {
     glVertex2f(1, 1);
@@ -70,9 +76,6 @@ void SetLineWidth(int32_t width) {
     if (width > 0) lineWidth = width;
 }
 
-int32_t PointSize() { return pointSize; }
-int32_t LineWidth() { return lineWidth; }
-
 void SetForeground(float r, float g, float b) {
     foreground.r = r;
     foreground.g = g;
@@ -91,9 +94,6 @@ void SetBackground(float r, float g, float b) {
     background.b = b;
     glClearColor(r, g, b, background.a);
 }
-
-Colour Foreground() { return foreground; }
-Colour Background() { return background; }
 
 void DrawPoint(float x, float y) {
     glPointSize(static_cast<float>(pointSize));

@@ -14,10 +14,6 @@ void RunIdleScripts(lua_State* state);
 
 namespace Drawing2D {
 
-struct Colour {
-    float r = 0, g = 0, b = 0, a = 0;
-};
-
 // Sets the clear and current colours from the drawing state and builds the
 // unit shapes; needs the GL context.
 void Initialise();
@@ -25,16 +21,12 @@ void Initialise();
 // Non-positive sizes are ignored.
 void SetPointSize(int32_t size);
 void SetLineWidth(int32_t width);
-int32_t PointSize();
-int32_t LineWidth();
 
 // These send the new colour to GL at once (foreground as the current colour,
 // background as the clear colour); the background's alpha never changes.
 void SetForeground(float r, float g, float b);
 void SetTransparent(float a);
 void SetBackground(float r, float g, float b);
-Colour Foreground();
-Colour Background();
 
 void DrawPoint(float x, float y);
 void DrawLine(float x1, float y1, float x2, float y2);

@@ -8,7 +8,9 @@
 
 namespace {
 
-float FloatArg(int index) { return static_cast<float>(ScriptArgs::GetDouble(index)); }
+float FloatArg(int index) {
+    return static_cast<float>(ScriptArgs::GetDouble(index));
+}
 
 int SetPointSizeFunction(lua_State* state) {
     if (!ScriptArgs::Begin(state, 1)) return 0;
@@ -101,8 +103,12 @@ int AddIdleEntry(lua_State* state, bool isFile, const char* functionName) {
     return ScriptArgs::End();
 }
 
-int AddIdleScriptFunction(lua_State* state) { return AddIdleEntry(state, true, "AddIdleScript"); }
-int AddIdleStringFunction(lua_State* state) { return AddIdleEntry(state, false, "AddIdleString"); }
+int AddIdleScriptFunction(lua_State* state) {
+    return AddIdleEntry(state, true, "AddIdleScript");
+}
+int AddIdleStringFunction(lua_State* state) {
+    return AddIdleEntry(state, false, "AddIdleString");
+}
 
 int SetIdleEntryEnabled(lua_State* state, bool enabled) {
     if (!ScriptArgs::Begin(state, 1)) return 0;
@@ -110,8 +116,12 @@ int SetIdleEntryEnabled(lua_State* state, bool enabled) {
     return ScriptArgs::End();
 }
 
-int EnableIdleScriptFunction(lua_State* state) { return SetIdleEntryEnabled(state, true); }
-int DisableIdleScriptFunction(lua_State* state) { return SetIdleEntryEnabled(state, false); }
+int EnableIdleScriptFunction(lua_State* state) {
+    return SetIdleEntryEnabled(state, true);
+}
+int DisableIdleScriptFunction(lua_State* state) {
+    return SetIdleEntryEnabled(state, false);
+}
 
 } // namespace
 

@@ -25,7 +25,9 @@ namespace {
 IdleScriptList idleScripts;
 } // namespace
 
-IdleScriptList& IdleScripts() { return idleScripts; }
+IdleScriptList& IdleScripts() {
+    return idleScripts;
+}
 
 // Entries added during the pass wait for the next frame; an entry disabled by
 // an earlier one in the same pass is skipped, since each flag is read on arrival.

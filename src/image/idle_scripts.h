@@ -15,7 +15,7 @@ struct IdleScript {
 };
 
 class IdleScriptList {
-public:
+  public:
     // Appends an enabled entry and returns its id; ids start at 1.
     uint32_t Add(const char* text, bool isFile);
     // Sets the enabled flag of the first entry with the id; unknown ids change nothing.
@@ -25,7 +25,7 @@ public:
     // Stays valid while entries are added (a deque never moves its elements).
     const IdleScript& At(size_t index) const { return entries_[index]; }
 
-private:
+  private:
     std::deque<IdleScript> entries_;
     uint32_t lastId_ = 0;
 };

@@ -43,7 +43,9 @@ namespace {
 ImageTable images;
 } // namespace
 
-ImageTable& Images() { return images; }
+ImageTable& Images() {
+    return images;
+}
 
 uint16_t ImageLoad(const char* path) {
     ImageTable& table = Images();
@@ -62,10 +64,17 @@ bool ImageDraw(uint16_t id, int32_t x, int32_t y) {
     if (!picture) return false;
     GLenum format = 0;
     switch (picture->depth) {
-    case 1: format = GL_ALPHA; break;
-    case 3: format = GL_RGB; break;
-    case 4: format = GL_RGBA; break;
-    default: return true; // a depth GL cannot draw shows nothing
+    case 1:
+        format = GL_ALPHA;
+        break;
+    case 3:
+        format = GL_RGB;
+        break;
+    case 4:
+        format = GL_RGBA;
+        break;
+    default:
+        return true; // a depth GL cannot draw shows nothing
     }
     // Rows are unpadded; any other alignment would read past the end of each row.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
@@ -75,6 +84,10 @@ bool ImageDraw(uint16_t id, int32_t x, int32_t y) {
     return true;
 }
 
-void ImageDelete(uint16_t id) { Images().Delete(id); }
+void ImageDelete(uint16_t id) {
+    Images().Delete(id);
+}
 
-void ImageDeleteAll() { Images().Clear(); }
+void ImageDeleteAll() {
+    Images().Clear();
+}

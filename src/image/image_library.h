@@ -12,7 +12,7 @@
 #include "image/image_record.h"
 
 class ImageTable {
-public:
+  public:
     // Takes the picture and returns its new id, or 0 when every id is in use.
     uint16_t Add(ImageRecord picture);
     // Null for an unknown id.
@@ -23,7 +23,7 @@ public:
     size_t Count() const { return entries_.size(); }
     bool Full() const { return entries_.size() >= kMaxImages; }
 
-private:
+  private:
     static constexpr size_t kMaxImages = 65535;
     struct Entry {
         uint16_t id;

@@ -23,10 +23,17 @@ TextureRecord* FindRecord(uint32_t id) {
 // Depth may come in bytes or in bits per pixel; 0 for anything else.
 GLenum PixelFormat(uint32_t depth) {
     switch (depth) {
-    case 1: case 8: return GL_ALPHA;
-    case 3: case 24: return GL_RGB;
-    case 4: case 32: return GL_RGBA;
-    default: return 0;
+    case 1:
+    case 8:
+        return GL_ALPHA;
+    case 3:
+    case 24:
+        return GL_RGB;
+    case 4:
+    case 32:
+        return GL_RGBA;
+    default:
+        return 0;
     }
 }
 
@@ -85,4 +92,6 @@ void BindTexture(uint32_t id) {
     if (const TextureRecord* record = FindRecord(id)) glBindTexture(GL_TEXTURE_2D, record->texture);
 }
 
-const TextureRecord* FindTexture(uint32_t id) { return FindRecord(id); }
+const TextureRecord* FindTexture(uint32_t id) {
+    return FindRecord(id);
+}

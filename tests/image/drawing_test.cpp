@@ -13,12 +13,22 @@ namespace {
 constexpr char kDiagonal[] = "SetForeground(1, 1, 1) SetTransparent(0) DrawLine(-10, 0, 10, 16)";
 
 // Idle scripts draw with x from -10 to 10 and y from 0 to 16 over the 1024 x 768 surface.
-int PixelX(double x) { return static_cast<int>((x + 10) / 20 * 1024); }
-int PixelY(double y) { return static_cast<int>(y / 16 * 768); }
-Rgba AtWorld(const PngImage& shot, double x, double y) { return shot.AtGl(PixelX(x), PixelY(y)); }
+int PixelX(double x) {
+    return static_cast<int>((x + 10) / 20 * 1024);
+}
+int PixelY(double y) {
+    return static_cast<int>(y / 16 * 768);
+}
+Rgba AtWorld(const PngImage& shot, double x, double y) {
+    return shot.AtGl(PixelX(x), PixelY(y));
+}
 
-bool IsWhite(const Rgba& c) { return c.r > 200 && c.g > 200 && c.b > 200; }
-bool IsGreen(const Rgba& c) { return c.g > 200 && c.r < 50 && c.b < 50; }
+bool IsWhite(const Rgba& c) {
+    return c.r > 200 && c.g > 200 && c.b > 200;
+}
+bool IsGreen(const Rgba& c) {
+    return c.g > 200 && c.r < 50 && c.b < 50;
+}
 
 // Whether the white diagonal passes within a pixel of its place in column x.
 bool DiagonalAt(const PngImage& shot, int x) {
@@ -31,13 +41,15 @@ bool DiagonalAt(const PngImage& shot, int x) {
 int CountMatching(const PngImage& shot, int x0, int y0, int dx, int dy, int steps,
                   bool (*match)(const Rgba&)) {
     int count = 0;
-    for (int i = 0; i < steps; ++i) count += match(shot.AtGl(x0 + i * dx, y0 + i * dy)) ? 1 : 0;
+    for (int i = 0; i < steps; ++i)
+        count += match(shot.AtGl(x0 + i * dx, y0 + i * dy)) ? 1 : 0;
     return count;
 }
 
 size_t CountOccurrences(const std::string& text, const std::string& part) {
     size_t count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
     return count;
 }
 
@@ -54,7 +66,8 @@ TEST(IdleScripts, StringAndFileEntriesRunEveryFrameAndDrawOverEverything) {
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
     EXPECT_EQ(run.stdoutLog, std::string("1\n2\nfile entry ran\nfile entry ran\n") + kExitLine);
     ASSERT_FALSE(run.screenshot.empty());
-    for (int x : {40, 300, 700, 1000}) EXPECT_TRUE(DiagonalAt(run.screenshot, x)) << "column " << x;
+    for (int x : {40, 300, 700, 1000})
+        EXPECT_TRUE(DiagonalAt(run.screenshot, x)) << "column " << x;
     EXPECT_TRUE(ColourNear(run.screenshot.AtGl(700, 300), 0, 0, 0));
 }
 
@@ -65,8 +78,9 @@ TEST(IdleScripts, EnableDisableAndAddTakeEffectInPassOrder) {
     options.frames = 3;
     options.screenshot = true;
     options.files = {BlackStartupPicture()};
-    const std::string script = std::string("frame = 0\nline = AddIdleString(\"print('line ' .. frame) ") +
-                               kDiagonal + "\")\n" + R"lua(
+    const std::string script =
+        std::string("frame = 0\nline = AddIdleString(\"print('line ' .. frame) ") + kDiagonal +
+        "\")\n" + R"lua(
 AddIdleString([[
 frame = frame + 1
 print('control ' .. frame)
@@ -83,7 +97,8 @@ end
 )lua";
     ScriptRunResult run = RunScript(script, options);
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
-    EXPECT_EQ(run.stdoutLog, std::string("line 0\ncontrol 1\ncontrol 2\nlate 2\nline 2\ncontrol 3\n") + kExitLine);
+    EXPECT_EQ(run.stdoutLog,
+              std::string("line 0\ncontrol 1\ncontrol 2\nlate 2\nline 2\ncontrol 3\n") + kExitLine);
     EXPECT_TRUE(DiagonalAt(run.screenshot, 300));
 }
 
@@ -96,21 +111,23 @@ TEST(IdleScripts, DisabledEntryDrawsNothingFromTheNextFrame) {
                                         "\")\nAddIdleString(\"DisableIdleScript(1)\")\n",
                                     options);
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
-    for (int x : {40, 300, 700, 1000}) EXPECT_FALSE(DiagonalAt(run.screenshot, x)) << "column " << x;
+    for (int x : {40, 300, 700, 1000})
+        EXPECT_FALSE(DiagonalAt(run.screenshot, x)) << "column " << x;
 }
 
 TEST(IdleScripts, FailingEntriesAreReportedEveryFrameAndKeepRunning) {
     ScriptRunOptions options;
     options.frames = 3;
     options.files = {BlackStartupPicture()};
-    ScriptRunResult run = RunScript(
-        "AddIdleString(\"error('idle failure')\")\nAddIdleScript(\"missing_idle.lua\")\n"
-        "AddIdleString(\"print('still running')\")\n",
-        options);
+    ScriptRunResult run =
+        RunScript("AddIdleString(\"error('idle failure')\")\nAddIdleScript(\"missing_idle.lua\")\n"
+                  "AddIdleString(\"print('still running')\")\n",
+                  options);
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
     EXPECT_EQ(CountOccurrences(run.errors, ":1: idle failure\n"), 3u) << run.errors;
     EXPECT_EQ(CountOccurrences(run.errors, "cannot open missing_idle.lua"), 3u) << run.errors;
-    EXPECT_EQ(run.stdoutLog, std::string("still running\nstill running\nstill running\n") + kExitLine);
+    EXPECT_EQ(run.stdoutLog,
+              std::string("still running\nstill running\nstill running\n") + kExitLine);
 }
 
 TEST(IdleScripts, BadArgumentsAddNoEntry) {
@@ -125,12 +142,12 @@ print(AddIdleScript())
 print(AddIdleString("x = 1"))
 )lua",
                                     options);
-    EXPECT_EQ(run.stdoutLog,
-              std::string("[ERROR] Incorrect Number of arguments specified\n"
-              "[ERROR] AddIdleString needs a string argument\n0\n"
-              "[ERROR] AddIdleScript needs a string argument\n0\n"
-              "[ERROR] Incorrect Number of arguments specified\n\n"
-              "1\n") + kExitLine);
+    EXPECT_EQ(run.stdoutLog, std::string("[ERROR] Incorrect Number of arguments specified\n"
+                                         "[ERROR] AddIdleString needs a string argument\n0\n"
+                                         "[ERROR] AddIdleScript needs a string argument\n0\n"
+                                         "[ERROR] Incorrect Number of arguments specified\n\n"
+                                         "1\n") +
+                                 kExitLine);
 }
 
 // Alpha is a transparency inside idle scripts: 0 opaque, 1 invisible.

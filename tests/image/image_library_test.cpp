@@ -7,8 +7,8 @@
 #include "support/script_run.h"
 
 using test_pictures::BlackStartupPicture;
-using test_pictures::kExitLine;
 using test_pictures::Bmp24;
+using test_pictures::kExitLine;
 using test_pictures::SolidBmp;
 using test_pictures::Tga32;
 
@@ -26,7 +26,8 @@ std::string TwoPixelBmp() {
 TEST(ImageLibrary, ScriptFunctionsAnswerAboutLoadedPictures) {
     ScriptRunOptions options;
     options.frames = 0;
-    options.files = {BlackStartupPicture(), {"two.bmp", TwoPixelBmp()}, {"UPPER.BMP", TwoPixelBmp()}};
+    options.files = {
+        BlackStartupPicture(), {"two.bmp", TwoPixelBmp()}, {"UPPER.BMP", TwoPixelBmp()}};
     ScriptRunResult run = RunScript(R"lua(
 local a = ImageLoad("two.bmp")
 local b = ImageLoad("UPPER.BMP")
@@ -59,26 +60,28 @@ ImageDraw(1, 2)
 )lua",
                                     options);
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
-    EXPECT_EQ(run.stdoutLog,
-              std::string("1\t2\n"
-              "2\t1\n"
-              "3\n"
-              "3\t40\t50\t60\n"
-              "10\t20\t30\n"
-              "\n\n\n\n"
-              "0\t0\n"
-              "0\t0\n"
-              "2\t1\n"
-              "0\n"
-              "[ERROR] Unsupported file format photo.jpeg\nUnable to load photo.jpeg\n0\n"
-              "[ERROR] Unsupported file format nodot\nUnable to load nodot\n0\n"
-              "[ERROR] ImageLoad needs a file name\n0\n"
-              "0\t0\n"
-              "2\t1\n"
-              "0\t0\n"
-              "3\n"
-              "0\n"
-              "[ERROR] Incorrect Number of arguments specified\n") + kExitLine);
+    EXPECT_EQ(
+        run.stdoutLog,
+        std::string("1\t2\n"
+                    "2\t1\n"
+                    "3\n"
+                    "3\t40\t50\t60\n"
+                    "10\t20\t30\n"
+                    "\n\n\n\n"
+                    "0\t0\n"
+                    "0\t0\n"
+                    "2\t1\n"
+                    "0\n"
+                    "[ERROR] Unsupported file format photo.jpeg\nUnable to load photo.jpeg\n0\n"
+                    "[ERROR] Unsupported file format nodot\nUnable to load nodot\n0\n"
+                    "[ERROR] ImageLoad needs a file name\n0\n"
+                    "0\t0\n"
+                    "2\t1\n"
+                    "0\t0\n"
+                    "3\n"
+                    "0\n"
+                    "[ERROR] Incorrect Number of arguments specified\n") +
+            kExitLine);
 }
 
 // The counter is 16 bits wide; once it wraps it skips 0, which reports a
@@ -105,7 +108,8 @@ print(ImageGetSize(keep))
 
 TEST(ImageTable, FullTableRefusesAndFreedIdsReturnOnlyAfterTheWrap) {
     ImageTable table;
-    for (int i = 1; i <= 65535; ++i) ASSERT_EQ(table.Add(ImageRecord{}), i);
+    for (int i = 1; i <= 65535; ++i)
+        ASSERT_EQ(table.Add(ImageRecord{}), i);
     EXPECT_TRUE(table.Full());
     EXPECT_EQ(table.Add(ImageRecord{}), 0);
     table.Delete(500);
@@ -113,6 +117,18 @@ TEST(ImageTable, FullTableRefusesAndFreedIdsReturnOnlyAfterTheWrap) {
     EXPECT_EQ(table.Add(ImageRecord{}), 7);
     EXPECT_EQ(table.Add(ImageRecord{}), 500);
     EXPECT_EQ(table.Count(), 65535u);
+}
+
+TEST(ImageTable, LoadIntoAFullTableOpensNothingAndReportsIt) {
+    for (int i = 0; i < 65535; ++i)
+        Images().Add(ImageRecord{});
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(ImageLoad("never-opened.bmp"), 0);
+    fflush(stdout);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "[ERROR] Too many images loaded\nUnable to load never-opened.bmp\n");
+    ImageDeleteAll();
+    EXPECT_EQ(Images().Count(), 0u);
 }
 
 // An RGB picture has alpha 1, which idle-script blending makes invisible; an
@@ -124,9 +140,8 @@ TEST(ImageLibrary, IdleScriptDrawsPicturesAboveTheirRasterPosition) {
     });
     ScriptRunOptions options;
     options.screenshot = true;
-    options.files = {BlackStartupPicture(),
-                     {"rgba.tga", rgba},
-                     {"rgb.bmp", SolidBmp(4, 2, {0, 255, 0})}};
+    options.files = {
+        BlackStartupPicture(), {"rgba.tga", rgba}, {"rgb.bmp", SolidBmp(4, 2, {0, 255, 0})}};
     ScriptRunResult run = RunScript(R"lua(
 rgba = ImageLoad("rgba.tga")
 rgb = ImageLoad("rgb.bmp")

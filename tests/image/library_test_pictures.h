@@ -20,7 +20,8 @@ using PixelPainter = std::function<TestColour(int x, int row)>;
 namespace test_pictures {
 
 inline void PutLe(std::string& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xff);
+    for (int i = 0; i < bytes; ++i)
+        out += static_cast<char>((value >> (8 * i)) & 0xff);
 }
 
 // An uncompressed 24-bit BMP; rows are padded to four bytes as the format wants.
@@ -37,7 +38,8 @@ inline std::string Bmp24(int width, int height, const PixelPainter& paint) {
     PutLe(out, 24, 2);
     PutLe(out, 0, 4);
     PutLe(out, rowSize * height, 4);
-    for (int i = 0; i < 4; ++i) PutLe(out, 0, 4);
+    for (int i = 0; i < 4; ++i)
+        PutLe(out, 0, 4);
     for (int row = 0; row < height; ++row) {
         for (int x = 0; x < width; ++x) {
             TestColour c = paint(x, row);

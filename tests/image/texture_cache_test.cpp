@@ -88,7 +88,8 @@ TEST(BackgroundPicture, FillsTheSurfaceBehindTheGrid) {
 
     // The grid, seen edge-on, is drawn over the picture across the middle.
     bool gridSeen = false;
-    for (int y = 374; y <= 394; ++y) gridSeen = gridSeen || ColourNear(shot.AtGl(100, y), 102, 102, 102);
+    for (int y = 374; y <= 394; ++y)
+        gridSeen = gridSeen || ColourNear(shot.AtGl(100, y), 102, 102, 102);
     EXPECT_TRUE(gridSeen);
     EXPECT_EQ(run.stdoutLog, kExitLine);
 }
@@ -99,10 +100,9 @@ TEST(BackgroundPicture, PictureThatCannotBeLoadedLeavesNone) {
     options.files = {{"startmenu/bliss.bmp", QuarterPicture()}};
     ScriptRunResult run = RunScript("SetBackgroundImage(\"gone.xyz\")\n", options);
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
-    EXPECT_EQ(run.stdoutLog,
-              std::string("[ERROR] Unsupported file format gone.xyz\n"
-                          "[ERROR] Unable to load sprite gone.xyz\n") +
-                  kExitLine);
+    EXPECT_EQ(run.stdoutLog, std::string("[ERROR] Unsupported file format gone.xyz\n"
+                                         "[ERROR] Unable to load sprite gone.xyz\n") +
+                                 kExitLine);
     EXPECT_TRUE(ColourNear(run.screenshot.AtGl(256, 192), 0, 0, 0));
     EXPECT_TRUE(ColourNear(run.screenshot.AtGl(768, 576), 0, 0, 0));
 }
@@ -112,12 +112,14 @@ TEST(BackgroundPicture, ShippedStartupPictureShowsSkyOverHills) {
     ScriptRunOptions options;
     options.screenshot = true;
     options.withRuntime = true;
-    ScriptRunResult run = RunScript("print(ImageGetSize(ImageLoad(\"startmenu/bliss.bmp\")))\n", options);
+    ScriptRunResult run =
+        RunScript("print(ImageGetSize(ImageLoad(\"startmenu/bliss.bmp\")))\n", options);
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
     EXPECT_EQ(run.stdoutLog, std::string("1024\t768\n") + kExitLine);
     const Rgba sky = run.screenshot.At(800, 20);
     const Rgba grass = run.screenshot.At(500, 740);
-    EXPECT_TRUE(sky.b > sky.r && sky.b > sky.g) << int(sky.r) << "," << int(sky.g) << "," << int(sky.b);
+    EXPECT_TRUE(sky.b > sky.r && sky.b > sky.g)
+        << int(sky.r) << "," << int(sky.g) << "," << int(sky.b);
     EXPECT_TRUE(grass.g > grass.r && grass.g > grass.b)
         << int(grass.r) << "," << int(grass.g) << "," << int(grass.b);
 }
