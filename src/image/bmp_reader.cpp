@@ -30,19 +30,8 @@ void ConvertRow(const uint8_t* in, uint8_t* out, uint32_t width, uint32_t bits,
       out[1] = entry[1];
       out[2] = entry[0];
     }
-  } else if (bits == 24) {
-    for (uint32_t x = 0; x < width; ++x, in += 3, out += 3) {
-      out[0] = in[2];
-      out[1] = in[1];
-      out[2] = in[0];
-    }
   } else {
-    for (uint32_t x = 0; x < width; ++x, in += 4, out += 4) {
-      out[0] = in[2];
-      out[1] = in[1];
-      out[2] = in[0];
-      out[3] = in[3];
-    }
+    CopyBgrAsRgb(in, out, width, bits / 8);
   }
 }
 

@@ -110,7 +110,9 @@ class GifDecoder {
     }
     screen_width_ = ReadLe16(screen);
     screen_height_ = ReadLe16(screen + 2);
-    if (!PictureSizeAllowed(screen_width_, screen_height_, 4)) {
+    // A screen far larger than any picture the file could hold is refused with the rest.
+    if (!PictureSizeAllowed(screen_width_, screen_height_, 4) ||
+        uint64_t{screen_width_} * screen_height_ > file_.size() * kMaxLzwExpansion) {
       Fatal("unsupported screen size %u x %u", screen_width_, screen_height_);
       return 0;
     }
@@ -199,7 +201,7 @@ class GifDecoder {
       Fatal("error reading image");
       return false;
     }
-    if (!ReadImageData(width, height, flags & 0x40)) return false;
+    if (!ReadImageData(width, height, flags & 0x40, index == 0)) return false;
     if (index == 0) PlaceOnScreen(left, top, width, height, out);
     return true;
   }
@@ -252,44 +254,68 @@ class GifDecoder {
     }
   }
 
-  // Decodes one image's indices into indices_, rows in picture order.
-  bool ReadImageData(uint32_t width, uint32_t height, bool interlaced) {
+  // Decodes one image. The first one's indices are kept in indices_, rows in picture
+  // order; the buffer grows with the data actually decoded, and pixels the data does not
+  // reach stay index 0.
+  bool ReadImageData(uint32_t width, uint32_t height, bool interlaced, bool keep) {
     const int minimum_size = ReadByte();
     if (minimum_size < 0) {
       Fatal("EOF / read error on image data");
       return false;
     }
-    if (minimum_size >= kMaxLzwBits) {
+    if (minimum_size < 1 || minimum_size >= kMaxLzwBits) {
       Fatal("error reading image");
       return false;
     }
     StartLzw(minimum_size);
-    indices_.assign(size_t{width} * height, 0);
+    indices_.clear();
 
-    // Interlaced rows come in four passes: every 8th from 0, every 8th from 4, every 4th
-    // from 2, every 2nd from 1.
-    static constexpr uint32_t kPassStart[] = {0, 4, 2, 1};
-    static constexpr uint32_t kPassStep[] = {8, 8, 4, 2};
-    int pass = 0;
+    uint32_t rows = 0;  // complete rows, in the order the file stores them
     uint32_t x = 0;
-    uint32_t y = 0;
-    bool complete = false;
+    uint8_t* row = nullptr;
     int value;
-    while (!complete && (value = ReadLzwByte()) >= 0) {
-      indices_[size_t{y} * width + x] = static_cast<uint8_t>(value);
-      if (++x < width) continue;
-      x = 0;
-      if (!interlaced) {
-        complete = ++y >= height;
-        continue;
+    while (rows < height && (value = ReadLzwByte()) >= 0) {
+      if (keep) {
+        if (x == 0) {
+          indices_.resize(size_t{rows + 1} * width);
+          row = indices_.data() + size_t{rows} * width;
+        }
+        row[x] = static_cast<uint8_t>(value);
       }
-      y += kPassStep[pass];
-      while (y >= height && ++pass < 4) y = kPassStart[pass];
-      complete = pass >= 4;
+      if (++x == width) {
+        x = 0;
+        ++rows;
+      }
     }
     if (error_) return false;
-    if (complete && ReadLzwByte() >= 0) Warn("too much input data, ignoring extra...");
-    return !error_;
+    if (rows == height && ReadLzwByte() >= 0) Warn("too much input data, ignoring extra...");
+    if (error_) return false;
+    if (keep) ArrangeRows(width, height, interlaced);
+    return true;
+  }
+
+  // Puts the stored rows of indices_ in picture order and fills it to width x height.
+  // Interlaced rows come in four passes: every 8th from 0, every 8th from 4, every 4th
+  // from 2, every 2nd from 1.
+  void ArrangeRows(uint32_t width, uint32_t height, bool interlaced) {
+    if (!interlaced) {
+      indices_.resize(size_t{width} * height, 0);
+      return;
+    }
+    static constexpr uint32_t kPassStart[] = {0, 4, 2, 1};
+    static constexpr uint32_t kPassStep[] = {8, 8, 4, 2};
+    std::vector<uint8_t> arranged(size_t{width} * height, 0);
+    const size_t stored_rows = (indices_.size() + width - 1) / width;
+    size_t stored = 0;
+    for (int pass = 0; pass < 4; ++pass) {
+      for (uint32_t y = kPassStart[pass]; y < height && stored < stored_rows;
+           y += kPassStep[pass], ++stored) {
+        const size_t begin = stored * width;
+        const size_t count = std::min<size_t>(width, indices_.size() - begin);
+        std::copy_n(indices_.begin() + begin, count, arranged.begin() + size_t{y} * width);
+      }
+    }
+    indices_ = std::move(arranged);
   }
 
   // ---- LZW ----

@@ -40,6 +40,24 @@ bool ReadPictureFile(const char* path, PictureDecoder decode, std::vector<uint8_
   return true;
 }
 
+void CopyBgrAsRgb(const uint8_t* in, uint8_t* out, size_t pixel_count, uint32_t depth) {
+  // Separate loops let the compiler see the fixed stride.
+  if (depth == 3) {
+    for (size_t i = 0; i < pixel_count; ++i, in += 3, out += 3) {
+      out[0] = in[2];
+      out[1] = in[1];
+      out[2] = in[0];
+    }
+  } else {
+    for (size_t i = 0; i < pixel_count; ++i, in += 4, out += 4) {
+      out[0] = in[2];
+      out[1] = in[1];
+      out[2] = in[0];
+      out[3] = in[3];
+    }
+  }
+}
+
 void SwapRedAndBlue(uint8_t* pixels, size_t pixel_count, uint32_t depth) {
   for (size_t i = 0; i < pixel_count; ++i, pixels += depth) std::swap(pixels[0], pixels[2]);
 }

@@ -36,6 +36,9 @@ inline uint32_t ReadLe32(const uint8_t* bytes) {
          (uint32_t{bytes[3]} << 24);
 }
 
+// Copies pixels of depth 3 or 4 stored blue first into red-first order.
+void CopyBgrAsRgb(const uint8_t* in, uint8_t* out, size_t pixel_count, uint32_t depth);
+
 // Swaps the first and third byte of every pixel: BGR(A) to RGB(A) and back.
 void SwapRedAndBlue(uint8_t* pixels, size_t pixel_count, uint32_t depth);
 

@@ -94,6 +94,10 @@ bool DecodeRaw(std::span<const uint8_t> data, const PixelSource& source, ImageRe
       std::memcpy(row, in, out_row_bytes);
       continue;
     }
+    if (!source.palette) {
+      CopyBgrAsRgb(in, row, out.width, source.depth);
+      continue;
+    }
     for (uint32_t x = 0; x < out.width; ++x, in += source.FileBytes(), row += out.depth) {
       source.Put(in, row);
     }
