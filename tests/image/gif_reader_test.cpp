@@ -164,10 +164,8 @@ TEST(GifReader, WarningsLeaveThePictureAndFatalErrorsFailIt) {
   EXPECT_EQ(d.err, "Image reader: bogus character 0x55, ignoring\n");
 
   const std::pair<Bytes, const char*> fatal[] = {
-      {Bytes(good.begin(), good.begin() + 4), "error reading magic number"},
       {{'G', 'I', 'X', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0}, "not a GIF file"},
       {{'G', 'I', 'F', '9', '0', 'a', 1, 0, 1, 0, 0, 0, 0}, "bad version number, not '87a' or '89a'"},
-      {Bytes(good.begin(), good.begin() + 9), "failed to read screen descriptor"},
       {Bytes(good.begin(), good.begin() + 20), "bad colormap"},
       {Bytes(good.begin(), good.end() - 1), "EOF / read error on image data"},
   };
