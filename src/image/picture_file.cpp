@@ -15,9 +15,15 @@ bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes) {
   std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path, "rb"), std::fclose);
   if (!file) return false;
   bytes.clear();
+  if (std::fseek(file.get(), 0, SEEK_END) == 0) {
+    const long size = std::ftell(file.get());
+    if (size > 0 && uint64_t(size) <= kMaxPictureFileBytes) bytes.reserve(size);
+    std::rewind(file.get());
+  }
   uint8_t chunk[65536];
   size_t count;
   while ((count = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
+    if (bytes.size() + count > kMaxPictureFileBytes) return false;
     bytes.insert(bytes.end(), chunk, chunk + count);
   }
   return !std::ferror(file.get());

@@ -16,7 +16,10 @@ constexpr uint64_t kMaxPictureBytes = uint64_t{1} << 28;
 // False for an empty picture or one beyond the limits.
 bool PictureSizeAllowed(uint64_t width, uint64_t height, uint64_t depth);
 
-// False when the file cannot be opened or read.
+// Larger files are not read: no picture within the limits needs one.
+constexpr uint64_t kMaxPictureFileBytes = uint64_t{1} << 30;
+
+// False when the file cannot be opened or read, or is larger than the limit.
 bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes);
 
 // Reads path and runs decode over its bytes; fills the reader outputs on success. A file
