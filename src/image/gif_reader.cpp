@@ -324,6 +324,11 @@ class GifDecoder {
     minimum_size_ = minimum_size;
     clear_code_ = 1 << minimum_size;
     end_code_ = clear_code_ + 1;
+    for (int i = 0; i < kLzwTableSize; ++i) {
+      prefix_[i] = 0;
+      suffix_[i] = static_cast<uint16_t>(i < clear_code_ ? i : 0);
+    }
+    next_code_ = clear_code_ + 2;
     ResetLzwTables();
     current_bit_ = 0;
     last_bit_ = 0;
@@ -333,14 +338,13 @@ class GifDecoder {
     fresh_ = true;
   }
 
+  // Only the entries added since the last reset differ from their starting values.
   void ResetLzwTables() {
+    std::fill(prefix_ + clear_code_ + 2, prefix_ + next_code_, 0);
+    std::fill(suffix_ + clear_code_ + 2, suffix_ + next_code_, 0);
     code_size_ = minimum_size_ + 1;
     code_limit_ = 2 * clear_code_;
     next_code_ = clear_code_ + 2;
-    for (int i = 0; i < kLzwTableSize; ++i) {
-      prefix_[i] = 0;
-      suffix_[i] = static_cast<uint16_t>(i < clear_code_ ? i : 0);
-    }
     stack_top_ = 0;
   }
 
