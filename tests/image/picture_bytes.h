@@ -1,0 +1,79 @@
+// Picture files assembled byte by byte for the reader tests, fuzz seeds and benchmarks.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace picture_bytes {
+
+using Bytes = std::vector<uint8_t>;
+using Rgb = std::array<uint8_t, 3>;
+
+void PutLe16(Bytes& out, uint32_t value);
+void PutLe32(Bytes& out, uint32_t value);
+
+// Rows are given in file order without padding, in the file's own byte order (blue first).
+// palette holds blue, green, red, reserved entries; 8-bit files get 256 of them, padded
+// with zeros, unless colours_used says otherwise.
+Bytes Bmp(uint32_t width, int32_t height, uint16_t bits, const Bytes& rows,
+          const std::vector<std::array<uint8_t, 4>>& palette = {}, uint32_t colours_used = 0);
+
+// Scan lines in file order (top first), each planes x bytes_per_line bytes, run-length
+// encoded here. A palette of 768 bytes goes after the marker byte 12.
+Bytes Pcx(uint16_t width, uint16_t height, uint8_t planes, uint16_t bytes_per_line,
+          const Bytes& scan_lines, const Bytes& palette = {});
+// The run-length code of one scan line.
+Bytes PcxRle(const Bytes& line);
+
+struct TgaHeader {
+  uint8_t id_length = 0;
+  uint8_t colour_map_type = 0;
+  uint8_t type = 2;
+  uint16_t map_length = 0;
+  uint8_t map_entry_bits = 0;
+  uint16_t width = 0;
+  uint16_t height = 0;
+  uint8_t pixel_bits = 24;
+  uint8_t descriptor = 0;
+};
+// The header, id_length bytes of id, the colour map and the data, as given.
+Bytes Tga(const TgaHeader& header, const Bytes& colour_map, const Bytes& data);
+// Run and raw packets for pixels of pixel_bytes each.
+Bytes TgaRle(const Bytes& pixels, uint32_t pixel_bytes);
+
+struct GifFrame {
+  uint16_t left = 0;
+  uint16_t top = 0;
+  uint16_t width = 0;
+  uint16_t height = 0;
+  Bytes indices;  // rows top first, whatever the interlace
+  std::vector<Rgb> local_map;
+  bool interlaced = false;
+  int transparent = -1;  // writes a graphic-control extension before the frame when >= 0
+  int minimum_code_size = 8;
+};
+Bytes Gif(uint16_t screen_width, uint16_t screen_height, const std::vector<Rgb>& global_map,
+          const std::vector<GifFrame>& frames);
+// The LZW code of indices as sub-blocks ending in a zero-length block.
+Bytes GifImageData(const Bytes& indices, int minimum_code_size);
+
+enum class PngKind { kGrey, kGreyAlpha, kPalette, kRgb, kRgba };
+// Rows top first, packed as the bit depth wants; palette of RGB triples for kPalette.
+Bytes Png(uint32_t width, uint32_t height, PngKind kind, int bit_depth, const Bytes& rows,
+          bool interlaced = false, const std::vector<Rgb>& palette = {});
+
+// A smooth, varied test pattern of width x height pixels of depth bytes.
+Bytes Pattern(uint32_t width, uint32_t height, uint32_t depth);
+
+// The rows of a picture in the opposite order.
+Bytes FlipRows(const Bytes& pixels, size_t row_bytes);
+
+// The picture as stb_image decodes it, rows top first, channels components per pixel;
+// empty when stb_image cannot read it.
+Bytes StbDecode(const Bytes& file, int channels, int* width = nullptr, int* height = nullptr);
+
+void WriteFile(const std::string& path, const Bytes& bytes);
+
+}  // namespace picture_bytes
