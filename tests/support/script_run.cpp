@@ -29,8 +29,28 @@ std::string ReadFile(const std::string& path) {
 
 void WriteFile(const std::string& path, const std::string& bytes) {
     fs::create_directories(fs::path(path).parent_path());
+    // Replace a link to a shipped runtime file instead of writing through it.
+    fs::remove(path);
     std::ofstream(path, std::ios::binary) << bytes;
 }
+
+namespace {
+
+// Real folders holding links to each shipped file, so that a test writing into
+// them never changes the repository's runtime folder.
+void LinkRuntimeFolder(const fs::path& from, const fs::path& to) {
+    fs::create_directories(to);
+    if (!fs::is_directory(from)) return;
+    for (const fs::directory_entry& entry : fs::directory_iterator(from)) {
+        fs::path target = to / entry.path().filename();
+        if (entry.is_directory())
+            LinkRuntimeFolder(entry.path(), target);
+        else
+            fs::create_symlink(entry.path(), target);
+    }
+}
+
+} // namespace
 
 int RunCommand(const std::string& command, const std::string& workDir) {
     std::string line = "cd '" + workDir + "' && " + command;
@@ -44,7 +64,7 @@ ScriptRunResult RunScript(const std::string& script, const ScriptRunOptions& opt
     fs::path dir = result.workDir;
     if (options.withRuntime) {
         for (const char* name : {"startmenu", "syntax"})
-            fs::create_directory_symlink(fs::path(SCRIPTDESK_RUNTIME_DIR) / name, dir / name);
+            LinkRuntimeFolder(fs::path(SCRIPTDESK_RUNTIME_DIR) / name, dir / name);
     }
     for (const auto& [name, bytes] : options.files) WriteFile((dir / name).string(), bytes);
     WriteFile((dir / "script.lua").string(), script);

@@ -12,7 +12,7 @@ struct ScriptRunOptions {
     double frameTime = 0.0; // 0: real time
     bool screenshot = false;
     // Link the shipped runtime folders (startmenu, syntax) into the working folder.
-    bool withRuntime = false;
+    bool withRuntime = true;
     // Extra files to place in the working folder before the run: {name, bytes}.
     std::vector<std::pair<std::string, std::string>> files;
     std::vector<std::string> environment; // NAME=VALUE entries added to the run
