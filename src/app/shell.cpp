@@ -15,6 +15,8 @@
 #include "media/sound.h"
 #include "scene/scene_graph.h"
 #include "script/script_host.h"
+#include "ui/control.h"
+#include "ui/control_types.h"
 #include "ui/toolkit.h"
 
 namespace {
@@ -152,6 +154,7 @@ void StartSystem(int* argc, char** argv) {
     RegisterImageLibrary();
     FrameTimer().Start();
     initToolkit(scriptState);
+    ui::createControl(ui::LUI_START_MENU, "");
 
     glClearColor(0.5f, 0.5f, 0.5f, 0.5f);
     RunString(scriptState, "SetBackgroundImage(\"startmenu/bliss.bmp\");");
