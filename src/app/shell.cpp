@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/camera.h"
 #include "app/plugin_library.h"
 #include "app/shell_lua.h"
 #include "app/timer.h"
@@ -233,7 +234,5 @@ void SetBackgroundPicture(const char* path) {
     backgroundPicture = AcquireTexture(path);
 }
 
-unsigned BackgroundPicture() { return backgroundPicture; }
-const ViewCamera& ShellCamera() { return camera; }
 int ShellWindowWidth() { return windowWidth; }
 int ShellWindowHeight() { return windowHeight; }

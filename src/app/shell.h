@@ -1,7 +1,6 @@
 // The application shell: start-up, the frame passes, the camera and shutdown.
 #pragma once
 
-#include "app/camera.h"
 #include "script/lua_api.h"
 
 // Steps 1 to 15 of start-up: everything up to entering the main loop.
@@ -20,10 +19,9 @@ void ShutdownAll();
 // DisplayFrame without the buffer swap, so automation can read the pixels.
 void DrawFrame();
 
-// The background picture: a texture-cache id, 0 for none.
+// Releases the background picture and acquires the one at path (none when
+// it cannot be loaded).
 void SetBackgroundPicture(const char* path);
-unsigned BackgroundPicture();
 
-const ViewCamera& ShellCamera();
 int ShellWindowWidth();
 int ShellWindowHeight();

@@ -8,6 +8,8 @@
 namespace ScriptArgs {
 namespace {
 
+enum class ArgKind : uint32_t { Number = 0, String = 1, None = 2 };
+
 struct ArgRecord {
     std::string string;
     ArgKind kind = ArgKind::None;
@@ -77,12 +79,6 @@ const char* GetString(int index) {
     if (index < 0 || index >= argCount || args[index].kind != ArgKind::String) return nullptr;
     return args[index].string.c_str();
 }
-
-ArgKind GetKind(int index) {
-    return index >= 0 && index < argCount ? args[index].kind : ArgKind::None;
-}
-
-int ArgCount() { return argCount; }
 
 void PushBool(lua_State* state, bool value) {
     lua_pushboolean(state, value ? 1 : 0);

@@ -12,8 +12,6 @@
 
 namespace ScriptArgs {
 
-enum class ArgKind : uint32_t { Number = 0, String = 1, None = 2 };
-
 bool Begin(lua_State* state, int expectedCount);
 
 uint8_t GetByte(int index);
@@ -22,8 +20,6 @@ int32_t GetInt(int index);
 double GetDouble(int index);
 // Valid until End; null when absent or not a string.
 const char* GetString(int index);
-ArgKind GetKind(int index);
-int ArgCount();
 
 void PushBool(lua_State* state, bool value);
 void PushInt(lua_State* state, int32_t value);
