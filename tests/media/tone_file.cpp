@@ -12,6 +12,15 @@ std::vector<float> Tone(double seconds, double hz, int rate, double amplitude) {
     return samples;
 }
 
+std::vector<float> Melody(int notes, double noteSeconds) {
+    std::vector<float> music;
+    for (int note = 0; note < notes; ++note) {
+        std::vector<float> part = Tone(noteSeconds, 300 + 150 * (note % 5), 44100, 0.8);
+        music.insert(music.end(), part.begin(), part.end());
+    }
+    return music;
+}
+
 void WriteWav(const std::string& path, const std::vector<float>& samples, int rate, int channels) {
     SF_INFO info{};
     info.samplerate = rate;
