@@ -1,5 +1,7 @@
 #include "avi_test_file.h"
 
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 
 namespace {
@@ -47,6 +49,12 @@ Rgb TopColour(int frame) {
 Rgb BottomColour(int frame) {
     return {static_cast<uint8_t>(230 - 19 * frame), static_cast<uint8_t>(40 + 13 * frame),
             static_cast<uint8_t>(180 - 7 * frame)};
+}
+
+void ExpectColour(Rgb expected, const uint8_t* rgb, int tolerance) {
+    EXPECT_NEAR(rgb[0], expected.r, tolerance);
+    EXPECT_NEAR(rgb[1], expected.g, tolerance);
+    EXPECT_NEAR(rgb[2], expected.b, tolerance);
 }
 
 std::string MakeUncompressedAvi(int width, int height, int frameCount, int framesPerSecond) {
