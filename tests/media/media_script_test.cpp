@@ -2,7 +2,6 @@
 // them on the null output, no device at all, and what reaches the speakers,
 // caught by OpenAL Soft's wave-file output.
 #include <gtest/gtest.h>
-#include <sndfile.h>
 
 #include <algorithm>
 #include <cmath>
@@ -36,20 +35,14 @@ struct ToneMeasure {
 // Frequency (by zero crossings) and peak of one channel, from 0.1 s to 0.4 s
 // after the sound sets in.
 ToneMeasure Measure(const DecodedSound& sound, int channel) {
-    size_t frames = sound.samples.size() / sound.channels;
-    auto at = [&](size_t frame) { return sound.samples[frame * sound.channels + channel]; };
-    size_t onset = 0;
-    while (onset < frames && std::abs(at(onset)) < 0.05f) ++onset;
-    size_t begin = onset + sound.rate / 10;
-    size_t end = std::min(frames, onset + sound.rate * 4 / 10);
+    std::vector<float> wave;
+    for (size_t i = channel; i < sound.samples.size(); i += sound.channels) wave.push_back(sound.samples[i]);
+    size_t onset = std::ranges::find_if(wave, [](float v) { return std::abs(v) >= 0.05f; }) - wave.begin();
     ToneMeasure measure;
-    if (begin >= end) return measure;
-    int crossings = 0;
-    for (size_t i = begin; i < end; ++i) {
-        if ((at(i - 1) < 0) != (at(i) < 0)) ++crossings;
-        measure.peak = std::max(measure.peak, std::abs(at(i)));
+    for (size_t i = onset + sound.rate / 10; i < std::min(wave.size(), onset + sound.rate * 4 / 10); ++i) {
+        measure.hz += ((wave[i - 1] < 0) != (wave[i] < 0)) / (2 * 0.3);
+        measure.peak = std::max(measure.peak, std::abs(wave[i]));
     }
-    measure.hz = crossings / 2.0 / (double(end - begin) / sound.rate);
     return measure;
 }
 
@@ -168,16 +161,4 @@ os.execute("sleep 0.8")
     EXPECT_NEAR(right.hz, 2000, 40); // twice the sample's own rate
     EXPECT_NEAR(right.peak, 0.5f * 127 / 255, 0.02f);
     EXPECT_LT(Measure(out, 0).peak, 0.01f); // nothing on the left
-}
-
-TEST(MediaScript, StartUpChimeIsAQuietTwoSecondWaveFile) {
-    DecodedSound chime = ReadSound(std::string(SCRIPTDESK_RUNTIME_DIR) + "/startmenu/Startup.wav");
-    EXPECT_EQ(chime.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-    ASSERT_GT(chime.channels, 0);
-    EXPECT_NEAR(double(chime.samples.size()) / chime.channels / chime.rate, 2.0, 0.5);
-    float peak = 0;
-    for (float value : chime.samples) peak = std::max(peak, std::abs(value));
-    EXPECT_GT(peak, 0.3f);
-    EXPECT_LT(peak, 0.99f);                           // no clipping
-    EXPECT_LT(std::abs(chime.samples.back()), 0.01f); // ends without a click
 }

@@ -39,7 +39,6 @@ DecodedSound ReadSound(const std::string& path) {
     if (!file) return sound;
     sound.rate = info.samplerate;
     sound.channels = info.channels;
-    sound.format = info.format;
     sound.samples.resize(static_cast<size_t>(info.frames) * info.channels);
     sf_count_t got = sf_readf_float(file, sound.samples.data(), info.frames);
     sound.samples.resize(static_cast<size_t>(got) * info.channels);

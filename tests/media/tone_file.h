@@ -15,7 +15,6 @@ void WriteWav(const std::string& path, const std::vector<float>& samples, int ra
 struct DecodedSound {
     int rate = 0;
     int channels = 0;
-    int format = 0; // libsndfile's SF_FORMAT_* bits
     std::vector<float> samples; // interleaved
 };
 DecodedSound ReadSound(const std::string& path);

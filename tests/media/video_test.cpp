@@ -162,25 +162,25 @@ TEST_F(AviLibrary, FilesThatCannotPlayPrintWhyAndGiveZero) {
     std::string whole = MakeUncompressedAvi(64, 48, 10, 10);
     std::string unknownCodec = whole;
     unknownCodec.replace(unknownCodec.find("strf") + 8 + 16, 4, "ZQZQ");
-    WriteFile(dir_ + "/nothing.avi", "");
-    WriteFile(dir_ + "/garbage.avi", std::string(3000, '\x17'));
-    WriteFile(dir_ + "/cut.avi", whole.substr(0, 120));
-    WriteFile(dir_ + "/empty.avi", MakeUncompressedAvi(64, 48, 0, 10));
-    WriteFile(dir_ + "/codec.avi", unknownCodec);
-    const std::string corrupt = "File Corrupt or Not In Existance! " + dir_;
-    std::vector<std::pair<std::string, std::string>> cases = {
-        {"absent.avi", corrupt + "/absent.avi\n"},
-        {"nothing.avi", corrupt + "/nothing.avi\n"},
-        {"garbage.avi", corrupt + "/garbage.avi\n"},
-        {"cut.avi", corrupt + "/cut.avi\n"},
-        {"codec.avi", "Error: Avi type unsupported " + dir_ + "/codec.avi\n"},
-        {"empty.avi", "Couldn't retrieve first AVI frame\n"},
+    const std::string corrupt = "File Corrupt or Not In Existance! ";
+    const std::string noFrame = "Couldn't retrieve first AVI frame\n";
+    struct Case {
+        std::string name, bytes, message;
     };
+    std::vector<Case> cases = {
+        {"nothing.avi", "", corrupt + dir_ + "/nothing.avi\n"},
+        {"garbage.avi", std::string(3000, '\x17'), corrupt + dir_ + "/garbage.avi\n"},
+        {"cut.avi", whole.substr(0, 120), corrupt + dir_ + "/cut.avi\n"},
+        {"codec.avi", unknownCodec, "Error: Avi type unsupported " + dir_ + "/codec.avi\n"},
+        {"empty.avi", MakeUncompressedAvi(64, 48, 0, 10), noFrame},
+    };
+    for (const Case& c : cases) WriteFile(dir_ + "/" + c.name, c.bytes);
+    cases.push_back({"absent.avi", "", corrupt + dir_ + "/absent.avi\n"});
     if (!FfmpegFile(dir_, "-f lavfi -i sine=duration=0.2 -c:a pcm_s16le", "sound.avi").empty())
-        cases.push_back({"sound.avi", "Couldn't retrieve first AVI frame\n"}); // no video stream
-    for (const auto& [name, message] : cases)
-        EXPECT_EQ(Run("print(Avi.Open(dir .. '" + name + "', 64, 64))"), message + "\tCAvi::~CAvi\n0\n");
-    EXPECT_EQ(Run("print(Avi.Open(nil, 64, 64))"), "File Corrupt or Not In Existance! \n\tCAvi::~CAvi\n0\n");
+        cases.push_back({"sound.avi", "", noFrame}); // no video stream
+    for (const Case& c : cases)
+        EXPECT_EQ(Run("print(Avi.Open(dir .. '" + c.name + "', 64, 64))"), c.message + "\tCAvi::~CAvi\n0\n");
+    EXPECT_EQ(Run("print(Avi.Open(nil, 64, 64))"), corrupt + "\n\tCAvi::~CAvi\n0\n");
     EXPECT_EQ(Open("dir .. 'clip.avi', 64, 64"), 1u);
 }
 
