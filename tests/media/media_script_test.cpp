@@ -15,18 +15,6 @@
 
 namespace {
 
-std::string WavBytes(const std::vector<float>& samples, int rate) {
-    std::string path = MakeWorkDir() + "/tone.wav";
-    WriteWav(path, samples, rate);
-    return ReadFile(path);
-}
-
-void ExpectPixel(const PngImage& image, int x, int y, Rgb expected) {
-    Rgba pixel = image.At(x, y);
-    const uint8_t rgb[] = {pixel.r, pixel.g, pixel.b};
-    ExpectColour(expected, rgb, 2);
-}
-
 struct ToneMeasure {
     double hz = 0;
     float peak = 0;
@@ -109,8 +97,8 @@ print("not reached")
     // Six passes of 0.15 s show frame 5, upside down in the idle scripts'
     // upward frame: the video fills the lower left quarter of the 1024 × 768 surface.
     ASSERT_EQ(run.screenshot.width, 1024);
-    ExpectPixel(run.screenshot, 256, 450, BottomColour(5));
-    ExpectPixel(run.screenshot, 256, 700, TopColour(5));
+    ExpectColour(BottomColour(5), &run.screenshot.rgba[(450 * 1024 + 256) * 4], 2);
+    ExpectColour(TopColour(5), &run.screenshot.rgba[(700 * 1024 + 256) * 4], 2);
 }
 
 TEST(MediaScript, WithoutADeviceEveryFunctionGivesItsDefault) {

@@ -30,9 +30,9 @@ class SoundLibrary : public ::testing::Test {
         StartSound(state);
 
         std::string dir = MakeWorkDir() + "/";
-        WriteWav(dir + "half.wav", Tone(0.5, 440, 22050), 22050);
-        WriteWav(dir + "long.wav", Tone(3.7, 440, 22050), 22050);
-        WriteWav(dir + "music.wav", Melody(15, 0.1), 44100);
+        WriteFile(dir + "half.wav", WavBytes(Tone(0.5, 440, 22050), 22050));
+        WriteFile(dir + "long.wav", WavBytes(Tone(3.7, 440, 22050), 22050));
+        WriteFile(dir + "music.wav", WavBytes(Melody(15, 0.1), 44100));
         Run("dir = '" + dir + "'");
     }
     static void TearDownTestSuite() {

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "support/script_run.h"
+
 std::vector<float> Tone(double seconds, double hz, int rate, double amplitude) {
     std::vector<float> samples(static_cast<size_t>(seconds * rate));
     for (size_t i = 0; i < samples.size(); ++i)
@@ -21,15 +23,17 @@ std::vector<float> Melody(int notes, double noteSeconds) {
     return music;
 }
 
-void WriteWav(const std::string& path, const std::vector<float>& samples, int rate, int channels) {
+std::string WavBytes(const std::vector<float>& samples, int rate) {
+    std::string path = MakeWorkDir() + "/sound.wav";
     SF_INFO info{};
     info.samplerate = rate;
-    info.channels = channels;
+    info.channels = 1;
     info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
     SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-    if (!file) return;
-    sf_writef_float(file, samples.data(), static_cast<sf_count_t>(samples.size() / channels));
+    if (!file) return {};
+    sf_writef_float(file, samples.data(), static_cast<sf_count_t>(samples.size()));
     sf_close(file);
+    return ReadFile(path);
 }
 
 DecodedSound ReadSound(const std::string& path) {
