@@ -625,21 +625,25 @@ bool Set3DAttributes(int channel, const float position[3], const float velocity[
 
 // ---------------------------------------------------------------- world
 
-void SetDistanceFactor(float unitsPerMetre) {
-    Device& d = TheDevice();
-    Lock lock(d.mutex);
-    if (!ValidFactor(d, unitsPerMetre) || unitsPerMetre == 0.0f) return;
-    d.distanceFactor = unitsPerMetre;
-    if (d.context) ApplyWorldSettings(d);
-}
+namespace {
 
-void SetDopplerFactor(float factor) {
+// Keeps a valid world factor; while the output runs it takes effect at once.
+void SetWorldFactor(float Device::*setting, float factor) {
     Device& d = TheDevice();
     Lock lock(d.mutex);
     if (!ValidFactor(d, factor)) return;
-    d.dopplerFactor = factor;
+    d.*setting = factor;
     if (d.context) ApplyWorldSettings(d);
 }
+
+} // namespace
+
+void SetDistanceFactor(float unitsPerMetre) {
+    // No units per metre would put every sound infinitely far away.
+    if (unitsPerMetre != 0.0f) SetWorldFactor(&Device::distanceFactor, unitsPerMetre);
+}
+
+void SetDopplerFactor(float factor) { SetWorldFactor(&Device::dopplerFactor, factor); }
 
 void SetRolloffFactor(float factor) {
     Device& d = TheDevice();

@@ -40,6 +40,11 @@ int AviDraw(lua_State* state) {
     float h = static_cast<float>(ScriptArgs::GetDouble(3));
     uint32_t id = IdArgument(4);
     glPushMatrix();
+    // Texturing is switched on for the video's own quad: idle scripts run
+    // with it off (the background picture leaves it so), and the video
+    // would show as a plain rectangle. The caller's colour still applies.
+    glPushAttrib(GL_ENABLE_BIT);
+    if (const CAvi* video = FindVideo(id); video && video->hasTexture) glEnable(GL_TEXTURE_2D);
     BindVideoTexture(id);
     // t = 0 is the frame's bottom row: upright where y points down.
     glBegin(GL_QUADS);
@@ -53,6 +58,7 @@ int AviDraw(lua_State* state) {
     glTexCoord2f(1.0f, 1.0f);
     glVertex2f(x + w, y);
     glEnd();
+    glPopAttrib();
     glPopMatrix();
     return ScriptArgs::End();
 }

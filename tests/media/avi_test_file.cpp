@@ -1,20 +1,21 @@
 #include "avi_test_file.h"
 
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
 namespace {
 
-void Put32(std::string& out, uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(static_cast<char>(value >> shift));
-}
-
-void Put16(std::string& out, uint16_t value) {
-    out.push_back(static_cast<char>(value));
-    out.push_back(static_cast<char>(value >> 8));
+// Little-endian fields of 32 bits, or of 16 bits where the width says so.
+void Put(std::string& out, std::initializer_list<uint32_t> values, int bits = 32) {
+    for (uint32_t value : values)
+        for (int shift = 0; shift < bits; shift += 8)
+            out.push_back(static_cast<char>(value >> shift));
 }
 
 std::string Chunk(const char* id, const std::string& body) {
     std::string out(id, 4);
-    Put32(out, static_cast<uint32_t>(body.size()));
+    Put(out, {static_cast<uint32_t>(body.size())});
     out += body;
     if (body.size() % 2) out.push_back('\0');
     return out;
@@ -50,51 +51,27 @@ Rgb BottomColour(int frame) {
             static_cast<uint8_t>(180 - 7 * frame)};
 }
 
+void ExpectColour(Rgb expected, const uint8_t* rgb, int tolerance) {
+    EXPECT_NEAR(rgb[0], expected.r, tolerance);
+    EXPECT_NEAR(rgb[1], expected.g, tolerance);
+    EXPECT_NEAR(rgb[2], expected.b, tolerance);
+}
+
 std::string MakeUncompressedAvi(int width, int height, int frameCount, int framesPerSecond) {
     uint32_t frameSize = static_cast<uint32_t>(width * height * 3);
 
-    std::string mainHeader;
-    Put32(mainHeader, 1000000 / framesPerSecond);
-    Put32(mainHeader, frameSize * framesPerSecond);
-    Put32(mainHeader, 0);
-    Put32(mainHeader, 0x10); // has an index
-    Put32(mainHeader, frameCount);
-    Put32(mainHeader, 0);
-    Put32(mainHeader, 1);
-    Put32(mainHeader, frameSize);
-    Put32(mainHeader, width);
-    Put32(mainHeader, height);
-    for (int i = 0; i < 4; ++i)
-        Put32(mainHeader, 0);
-
+    uint32_t w = static_cast<uint32_t>(width), h = static_cast<uint32_t>(height);
+    uint32_t frames = static_cast<uint32_t>(frameCount), rate = static_cast<uint32_t>(framesPerSecond);
+    std::string mainHeader; // with an index (flag 0x10), one stream
+    Put(mainHeader, {1000000 / rate, frameSize * rate, 0, 0x10, frames, 0, 1, frameSize, w, h, 0, 0, 0, 0});
     std::string streamHeader = "vids";
-    streamHeader += std::string("\0\0\0\0", 4);
-    Put32(streamHeader, 0); // flags
-    Put16(streamHeader, 0);
-    Put16(streamHeader, 0);
-    Put32(streamHeader, 0);
-    Put32(streamHeader, 1);               // scale
-    Put32(streamHeader, framesPerSecond); // rate
-    Put32(streamHeader, 0);
-    Put32(streamHeader, frameCount); // length
-    Put32(streamHeader, frameSize);
-    Put32(streamHeader, 0xFFFFFFFF);
-    Put32(streamHeader, 0);
-    Put16(streamHeader, 0);
-    Put16(streamHeader, 0);
-    Put16(streamHeader, static_cast<uint16_t>(width));
-    Put16(streamHeader, static_cast<uint16_t>(height));
-
-    std::string format;
-    Put32(format, 40);
-    Put32(format, width);
-    Put32(format, height); // positive: bottom-up rows
-    Put16(format, 1);
-    Put16(format, 24);
-    Put32(format, 0);
-    Put32(format, frameSize);
-    for (int i = 0; i < 4; ++i)
-        Put32(format, 0);
+    // Scale 1 and rate give frames per second; the length is in frames.
+    Put(streamHeader, {0, 0, 0, 0, 1, rate, 0, frames, frameSize, 0xFFFFFFFF, 0});
+    Put(streamHeader, {0, 0, w, h}, 16);
+    std::string format; // positive height: bottom-up rows
+    Put(format, {40, w, h});
+    Put(format, {1, 24}, 16);
+    Put(format, {0, frameSize, 0, 0, 0, 0});
 
     std::string headers = Chunk("avih", mainHeader) +
                           List("strl", Chunk("strh", streamHeader) + Chunk("strf", format));
@@ -102,10 +79,9 @@ std::string MakeUncompressedAvi(int width, int height, int frameCount, int frame
     std::string movie;
     std::string index;
     for (int frame = 0; frame < frameCount; ++frame) {
+        // A key frame, its offset counted from the "movi" tag.
         index += "00db";
-        Put32(index, 0x10);                                    // key frame
-        Put32(index, static_cast<uint32_t>(4 + movie.size())); // from the "movi" tag
-        Put32(index, frameSize);
+        Put(index, {0x10, static_cast<uint32_t>(4 + movie.size()), frameSize});
         movie += Chunk("00db", FrameBytes(width, height, frame));
     }
 

@@ -10,6 +10,7 @@
 #include "media/sound.h"
 #include "media/sound_device.h"
 #include "script/script_host.h"
+#include "script_state.h"
 #include "support/gl_window.h"
 #include "support/script_run.h"
 #include "tone_file.h"
@@ -17,7 +18,6 @@
 namespace {
 
 lua_State* state = nullptr;
-std::string dir;
 
 class SoundLibrary : public ::testing::Test {
   protected:
@@ -27,20 +27,12 @@ class SoundLibrary : public ::testing::Test {
         state = luaL_newstate();
         OpenStandardLibraries(state);
         SetScriptState(state);
-        testing::internal::CaptureStdout();
         StartSound(state);
-        startMessages = testing::internal::GetCapturedStdout();
 
-        dir = MakeWorkDir() + "/";
-        WriteWav(dir + "half.wav", Tone(0.5, 440, 22050), 22050);
-        WriteWav(dir + "long.wav", Tone(3.7, 440, 22050), 22050);
-        // Music that changes note every tenth of a second.
-        std::vector<float> music;
-        for (int note = 0; note < 15; ++note) {
-            std::vector<float> part = Tone(0.1, 300 + 150 * (note % 5), 44100, 0.8);
-            music.insert(music.end(), part.begin(), part.end());
-        }
-        WriteWav(dir + "music.wav", music, 44100);
+        std::string dir = MakeWorkDir() + "/";
+        WriteFile(dir + "half.wav", WavBytes(Tone(0.5, 440, 22050), 22050));
+        WriteFile(dir + "long.wav", WavBytes(Tone(3.7, 440, 22050), 22050));
+        WriteFile(dir + "music.wav", WavBytes(Melody(15, 0.1), 44100));
         Run("dir = '" + dir + "'");
     }
     static void TearDownTestSuite() {
@@ -53,30 +45,26 @@ class SoundLibrary : public ::testing::Test {
     void TearDown() override { Run("Sound.DeleteAll(); Mp3.Stop()"); }
 
     static void Run(const std::string& text) { RunString(state, text.c_str()); }
-    static std::string Eval(const std::string& expression) {
-        Run("result = tostring(" + expression + ")");
-        lua_getglobal(state, "result");
-        std::string text = lua_isstring(state, -1) ? lua_tostring(state, -1) : "(error)";
-        lua_pop(state, 1);
-        Run("result = nil");
-        return text;
-    }
+    static std::string Eval(const std::string& expression) { return Evaluate(state, expression); }
     static void Frames(int count, float frameTime) {
         for (int i = 0; i < count; ++i)
             UpdateMedia(frameTime);
     }
     static int Channel(const std::string& name) { return std::stoi(Eval(name)); }
+    // The channel stays known for this many more frames of 0.25 s and is forgotten on the next.
+    static void ExpectKnownForFrames(const std::string& channel, int frames) {
+        Frames(frames, 0.25f);
+        EXPECT_EQ(Eval("Sound.IsPlaying(" + channel + ")"), "true");
+        Frames(1, 0.25f);
+        EXPECT_EQ(Eval("Sound.IsPlaying(" + channel + ")"), "false");
+    }
     static int BusyDeviceChannels() {
         int busy = 0;
         for (int channel = 0; channel < SoundDevice::kChannelCount; ++channel)
             busy += SoundDevice::IsPlaying(channel);
         return busy;
     }
-
-    static std::string startMessages;
 };
-
-std::string SoundLibrary::startMessages;
 
 void Sleep(int milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
@@ -84,86 +72,58 @@ void Sleep(int milliseconds) {
 
 } // namespace
 
-TEST_F(SoundLibrary, StartsAndNamesSamplesByPath) {
-    EXPECT_EQ(startMessages, "Sound IS OK!\n");
+TEST_F(SoundLibrary, NamesSamplesByPathAndLoadsWhatDamagedFilesHold) {
     Run("a = Sound.Load(dir .. 'half.wav'); b = Sound.Load(dir .. 'long.wav')");
-    EXPECT_EQ(Eval("Sound.Load(dir .. 'half.wav') == a"), "true");
-    EXPECT_EQ(Eval("a ~= b and a > 0 and b > 0"), "true");
-    EXPECT_EQ(Eval("Sound.Load(dir .. 'missing.wav')"), "0");
+    EXPECT_EQ(Eval("Sound.Load(dir .. 'half.wav') == a and a ~= b and a > 0 and b > 0"), "true");
     EXPECT_EQ(Eval("select('#', Sound.Load(dir .. 'music.wav', 1))"), "0"); // wrong count: no result
-
-    Run("Sound.Delete(a)");
-    EXPECT_EQ(Eval("Sound.Play(a)"), "0");
-    EXPECT_EQ(Eval("Sound.Play(0)"), "0");
+    Run("ch = Sound.PlayLooping(a); Sound.Delete(a)");
+    EXPECT_EQ(Eval("Sound.IsPlaying(ch)") + Eval("Sound.Play(a)") + Eval("Sound.Play(0)"), "false00");
     EXPECT_EQ(Eval("Sound.Load(dir .. 'half.wav') > b"), "true");
-}
 
-TEST_F(SoundLibrary, DamagedFilesLoadWhatTheyHoldOrNothing) {
-    std::string whole = ReadFile(dir + "long.wav");
-    WriteFile(dir + "cut.wav", whole.substr(0, whole.size() / 3));
+    std::string dir = Eval("dir");
+    WriteFile(dir + "cut.wav", ReadFile(dir + "long.wav").substr(0, 54000));
     WriteFile(dir + "junk.wav", std::string("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0junkjunkjunkjunk", 36));
     WriteFile(dir + "empty.wav", "");
-    EXPECT_EQ(Eval("Sound.Load(dir .. 'junk.wav')"), "0");
-    EXPECT_EQ(Eval("Sound.Load(dir .. 'empty.wav')"), "0");
-    EXPECT_EQ(Eval("Sound.Load(dir)"), "0");
-    EXPECT_EQ(Eval("Mp3.Play(dir .. 'junk.wav')"), "false");
-    EXPECT_EQ(Eval("Mp3.Play(dir)"), "false");
+    for (const char* call : {"Sound.Load(dir .. 'missing.wav')", "Sound.Load(dir .. 'junk.wav')",
+                             "Sound.Load(dir .. 'empty.wav')", "Sound.Load(dir)",
+                             "Mp3.Play(dir .. 'junk.wav') and 1 or 0", "Mp3.Play(dir) and 1 or 0"})
+        EXPECT_EQ(Eval(call), "0") << call;
     // A third of 3.7 s survives the cut: a one-second sample.
     Run("ch = Sound.Play(Sound.Load(dir .. 'cut.wav'))");
-    EXPECT_EQ(Eval("Sound.IsPlaying(ch)"), "true");
-    Frames(4, 0.25f);
-    EXPECT_EQ(Eval("Sound.IsPlaying(ch)"), "true");
-    Frames(1, 0.25f);
-    EXPECT_EQ(Eval("Sound.IsPlaying(ch)"), "false");
+    ExpectKnownForFrames("ch", 4);
 }
 
-TEST_F(SoundLibrary, ShortSoundIsForgottenOnTheNextFrameWhileStillHeard) {
-    Run("ch = Sound.Play(Sound.Load(dir .. 'half.wav'))");
-    int channel = Channel("ch");
-    EXPECT_EQ(Eval("Sound.IsPlaying(ch)"), "true");
-    EXPECT_EQ(Eval("Sound.GetFrequency(ch)"), "22050");
-    Frames(1, 0.016f);
-    EXPECT_EQ(Eval("Sound.IsPlaying(ch)"), "false");
-    EXPECT_EQ(Eval("Sound.GetVolume(ch)"), "0");
-    EXPECT_TRUE(SoundDevice::IsPlaying(channel));
-}
-
-TEST_F(SoundLibrary, LongSoundIsKnownForItsWholeSecondsPlusOneFrame) {
-    Run("ch = Sound.Play(Sound.Load(dir .. 'long.wav'))");
-    Frames(12, 0.25f);
-    EXPECT_EQ(Eval("Sound.IsPlaying(ch)"), "true");
-    Frames(1, 0.25f);
-    EXPECT_EQ(Eval("Sound.IsPlaying(ch)"), "false");
-}
-
-TEST_F(SoundLibrary, LoopingStaysKnownUntilStoppedAndPauseHoldsTheCountdown) {
+TEST_F(SoundLibrary, ChannelsAreKnownForTheirWholeSecondsPlusOneFrameUnlessLoopingOrPaused) {
+    Run("short = Sound.Play(Sound.Load(dir .. 'half.wav')); long = Sound.Play(Sound.Load(dir .. 'long.wav'))");
     Run("loop = Sound.PlayLooping(Sound.Load(dir .. 'half.wav'))");
-    Run("ch = Sound.Play(Sound.Load(dir .. 'long.wav')); Sound.Pause(ch)");
-    int channel = Channel("ch");
-    EXPECT_NE(Channel("loop"), channel);
-    Frames(40, 0.25f);
+    Run("paused = Sound.Play(Sound.Load(dir .. 'long.wav')); Sound.Pause(paused)");
+    EXPECT_EQ(Eval("Sound.IsPlaying(short)"), "true");
+    EXPECT_EQ(Eval("Sound.GetFrequency(short)"), "22050");
+    Frames(1, 0.25f);
+    // Half a second rounds down to none: forgotten while it is still heard.
+    EXPECT_EQ(Eval("Sound.IsPlaying(short)"), "false");
+    EXPECT_EQ(Eval("Sound.GetVolume(short)"), "0");
+    EXPECT_TRUE(SoundDevice::IsPlaying(Channel("short")));
+    ExpectKnownForFrames("long", 11); // 3 s of frame time and one frame more
+
+    Frames(27, 0.25f);
     EXPECT_EQ(Eval("Sound.IsPlaying(loop)"), "true");
-    EXPECT_EQ(Eval("Sound.IsPlaying(ch)"), "true"); // paused still counts as playing
+    EXPECT_EQ(Eval("Sound.IsPlaying(paused)"), "true"); // paused still counts as playing
     Sleep(600);
     EXPECT_TRUE(SoundDevice::IsPlaying(Channel("loop"))); // the half second came round again
-
-    Run("Sound.UnPause(ch)");
-    Frames(12, 0.25f);
-    EXPECT_EQ(Eval("Sound.IsPlaying(ch)"), "true");
-    Frames(1, 0.25f);
-    EXPECT_EQ(Eval("Sound.IsPlaying(ch)"), "false");
+    Run("Sound.UnPause(paused)");
+    ExpectKnownForFrames("paused", 12);
 
     Run("Sound.StopAll()");
     EXPECT_EQ(Eval("Sound.IsPlaying(loop)"), "false");
-    EXPECT_EQ(BusyDeviceChannels(), 1); // the forgotten long sound plays on
+    EXPECT_EQ(BusyDeviceChannels(), 2); // the forgotten long sounds play on
 }
 
 TEST_F(SoundLibrary, SamplesNeverPlayOnChannelZeroWhichMusicKeeps) {
     Run("id = Sound.Load(dir .. 'half.wav'); seen = {}; distinct = 0; zero = false "
         "for i = 1, 63 do local ch = Sound.PlayLooping(id) "
         "  zero = zero or ch == 0; if not seen[ch] then distinct = distinct + 1 end; seen[ch] = true end");
-    EXPECT_EQ(Eval("zero"), "false");
-    EXPECT_EQ(Eval("distinct"), "63");
+    EXPECT_EQ(Eval("zero") + Eval("distinct"), "false63");
     EXPECT_EQ(Eval("Sound.Play(id)"), "0"); // every sample channel is busy
     EXPECT_EQ(Eval("Mp3.Play(dir .. 'music.wav')"), "true");
     EXPECT_EQ(BusyDeviceChannels(), 64);
@@ -175,95 +135,48 @@ TEST_F(SoundLibrary, SamplesNeverPlayOnChannelZeroWhichMusicKeeps) {
 
 TEST_F(SoundLibrary, ChannelValuesAreClamped) {
     Run("ch = Sound.Play(Sound.Load(dir .. 'long.wav'))");
-    int channel = Channel("ch");
-    Run("Sound.SetVolume(ch, 2)");
-    EXPECT_EQ(SoundDevice::GetVolume(channel), 255);
-    EXPECT_EQ(Eval("Sound.GetVolume(ch) > 0.9999"), "true");
-    Run("Sound.SetVolume(ch, -1)");
-    EXPECT_EQ(SoundDevice::GetVolume(channel), 0);
-    Run("Sound.SetVolume(ch, 0.5)");
-    EXPECT_EQ(SoundDevice::GetVolume(channel), 127);
-    Run("Sound.SetVolume(ch, 0/0)");
-    EXPECT_EQ(SoundDevice::GetVolume(channel), 0);
-
-    Run("Sound.SetPan(ch, 0)");
-    EXPECT_EQ(SoundDevice::GetPan(channel), 127);
-    Run("Sound.SetPan(ch, -7)");
-    EXPECT_EQ(SoundDevice::GetPan(channel), 0);
-    EXPECT_EQ(Eval("Sound.GetPan(ch)"), "-1");
-    Run("Sound.SetPan(ch, 3)");
-    EXPECT_EQ(SoundDevice::GetPan(channel), 255);
-
-    Run("Sound.SetFrequency(ch, -22050)");
-    EXPECT_EQ(Eval("Sound.GetFrequency(ch)"), "22050");
-    Run("Sound.SetFrequency(ch, 50)");
-    EXPECT_EQ(Eval("Sound.GetFrequency(ch)"), "100");
-    Run("Sound.SetFrequency(ch, 1e7)");
-    EXPECT_EQ(Eval("Sound.GetFrequency(ch)"), "705600");
-    Run("Sound.SetFrequency(ch, -2147483648)");
-    EXPECT_EQ(Eval("Sound.GetFrequency(ch)"), "705600");
-
-    Run("Sound.SetPosition(ch, 3, 0, -2); Sound.SetPosition(ch); Sound.SetPosition()");
-    EXPECT_EQ(Eval("Sound.IsPlaying(ch)"), "true");
+    EXPECT_EQ(RunCapturing(state, R"(
+local function probe(set, get, scale, values)
+  for _, v in ipairs(values) do set(ch, v); io.write(math.floor(get(ch) * scale + 0.5), " ") end
+end
+probe(Sound.SetVolume, Sound.GetVolume, 255, {2, -1, 0.5, 0/0})
+probe(Sound.SetPan, function(c) return Sound.GetPan(c) + 1 end, 127.5, {0, -7, 3})
+probe(Sound.SetFrequency, Sound.GetFrequency, 1, {-22050, 50, 1e7, -2147483648})
+Sound.SetPosition(ch, 3, 0, -2); Sound.SetPosition(ch); Sound.SetPosition()
+io.write(tostring(Sound.IsPlaying(ch))))"),
+              "255 0 127 0 127 0 255 22050 100 705600 705600 true");
 }
 
-TEST_F(SoundLibrary, IsPlayingRaisesOnBadArguments) {
-    const std::string message =
-        "false\t[ERROR] SoundIsPlaying requires a sound channel as an argument!";
-    for (const char* call : {"pcall(Sound.IsPlaying)", "pcall(Sound.IsPlaying, 'one')",
-                             "pcall(Sound.IsPlaying, 1, 2)", "pcall(Sound.IsPlaying, {})"}) {
-        Run(std::string("ok, err = ") + call);
-        EXPECT_EQ(Eval("ok") + "\t" + Eval("err"), message) << call;
+TEST_F(SoundLibrary, IsPlayingAndMp3PlayRaiseOnBadArguments) {
+    const std::string channelNeeded = "[ERROR] SoundIsPlaying requires a sound channel as an argument!";
+    const std::string textNeeded = "[ERROR] Mp3Play requires a string argument!";
+    for (const auto& [call, message] :
+         {std::pair{"Sound.IsPlaying)", channelNeeded}, {"Sound.IsPlaying, 'one')", channelNeeded},
+          {"Sound.IsPlaying, 1, 2)", channelNeeded}, {"Sound.IsPlaying, {})", channelNeeded},
+          {"Mp3.Play)", textNeeded}, {"Mp3.Play, 'a', 'b')", textNeeded}}) {
+        Run(std::string("ok, err = pcall(") + call);
+        EXPECT_EQ(Eval("ok") + "\t" + Eval("err"), "false\t" + message) << call;
     }
-    EXPECT_EQ(Eval("Sound.IsPlaying(12345)"), "false");
-    EXPECT_EQ(Eval("Sound.IsPlaying(1e300)"), "false");
+    EXPECT_EQ(Eval("Sound.IsPlaying(12345)") + Eval("Sound.IsPlaying(1e300)"), "falsefalse");
 }
 
-TEST_F(SoundLibrary, NewMusicReplacesTheOldAndAFailedOpenLeavesSilence) {
+TEST_F(SoundLibrary, MusicPlaysToItsEndNewMusicReplacesTheOldAndAFailedOpenLeavesSilence) {
+    EXPECT_EQ(Eval("table.getn(Mp3.Spectrum()) .. ' ' .. math.max(unpack(Mp3.Spectrum()))"), "512 0");
+    ASSERT_EQ(Eval("Mp3.Play(dir .. 'music.wav')"), "true");
+    int waits = 0;
+    for (; waits < 60 && Eval("Mp3.IsPlaying()") == "true"; ++waits) Sleep(50);
+    // 1.5 s of music: well past the buffers queued at the start, and then over.
+    EXPECT_GE(waits, 25);
+    EXPECT_LT(waits, 60);
+    EXPECT_EQ(Eval("math.max(unpack(Mp3.Spectrum()))"), "0");
+
     EXPECT_EQ(Eval("Mp3.Play(dir .. 'music.wav')"), "true");
     EXPECT_EQ(Eval("Mp3.Play(dir .. 'music.wav')"), "true");
     EXPECT_EQ(BusyDeviceChannels(), 1);
-    EXPECT_EQ(Eval("Mp3.IsPlaying()"), "true");
-    EXPECT_EQ(Eval("Mp3.Pause(1)"), "1");
-    EXPECT_EQ(Eval("Mp3.IsPlaying()"), "true");
-    EXPECT_EQ(Eval("Mp3.Pause(0)"), "1");
-    EXPECT_EQ(Eval("Mp3.Volume(3)"), "1");
-
+    EXPECT_EQ(Eval("Mp3.Pause(1) .. tostring(Mp3.IsPlaying()) .. Mp3.Pause(0) .. Mp3.Volume(3)"), "1true11");
     EXPECT_EQ(Eval("Mp3.Play(dir .. 'missing.mp3')"), "false");
     EXPECT_EQ(Eval("Mp3.IsPlaying()"), "false");
     EXPECT_EQ(BusyDeviceChannels(), 0);
     // With no music open, the controls touch nobody's channel.
-    EXPECT_EQ(Eval("Mp3.Pause(1)"), "0");
-    EXPECT_EQ(Eval("Mp3.Volume(0.5)"), "0");
-    EXPECT_EQ(Eval("Mp3.Stop()"), "0");
-
-    Run("ok, err = pcall(Mp3.Play)");
-    EXPECT_EQ(Eval("err"), "[ERROR] Mp3Play requires a string argument!");
-    Run("ok, err = pcall(Mp3.Play, 'a', 'b')");
-    EXPECT_EQ(Eval("err"), "[ERROR] Mp3Play requires a string argument!");
-}
-
-TEST_F(SoundLibrary, MusicStreamsToItsEndAndItsSpectrumMoves) {
-    EXPECT_EQ(Eval("table.getn(Mp3.Spectrum())"), "512");
-    EXPECT_EQ(Eval("math.max(unpack(Mp3.Spectrum()))"), "0");
-
-    ASSERT_EQ(Eval("Mp3.Play(dir .. 'music.wav')"), "true");
-    Sleep(150);
-    Run("first = Mp3.Spectrum()");
-    Sleep(250);
-    Run("second = Mp3.Spectrum()");
-    EXPECT_EQ(Eval("table.getn(first) == 512 and table.getn(second) == 512"), "true");
-    EXPECT_EQ(Eval("math.max(unpack(first)) > 0.2"), "true");
-    Run("changed = false; for i = 1, 512 do changed = changed or first[i] ~= second[i] end");
-    EXPECT_EQ(Eval("changed"), "true");
-    Run("inRange = true; for i = 1, 512 do inRange = inRange and first[i] >= 0 and first[i] <= 1 "
-        "end");
-    EXPECT_EQ(Eval("inRange"), "true");
-
-    Sleep(800); // past the buffers queued at the start: the feeder keeps it going
-    EXPECT_EQ(Eval("Mp3.IsPlaying()"), "true");
-    for (int wait = 0; wait < 60 && Eval("Mp3.IsPlaying()") == "true"; ++wait) Sleep(50);
-    EXPECT_EQ(Eval("Mp3.IsPlaying()"), "false");
-    EXPECT_EQ(Eval("math.max(unpack(Mp3.Spectrum()))"), "0");
-    EXPECT_EQ(Eval("Mp3.Stop()"), "1");
+    EXPECT_EQ(Eval("Mp3.Pause(1) .. Mp3.Volume(0.5) .. Mp3.Stop()"), "000");
 }

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "support/script_run.h"
+
 std::vector<float> Tone(double seconds, double hz, int rate, double amplitude) {
     std::vector<float> samples(static_cast<size_t>(seconds * rate));
     for (size_t i = 0; i < samples.size(); ++i)
@@ -12,15 +14,26 @@ std::vector<float> Tone(double seconds, double hz, int rate, double amplitude) {
     return samples;
 }
 
-void WriteWav(const std::string& path, const std::vector<float>& samples, int rate, int channels) {
+std::vector<float> Melody(int notes, double noteSeconds) {
+    std::vector<float> music;
+    for (int note = 0; note < notes; ++note) {
+        std::vector<float> part = Tone(noteSeconds, 300 + 150 * (note % 5), 44100, 0.8);
+        music.insert(music.end(), part.begin(), part.end());
+    }
+    return music;
+}
+
+std::string WavBytes(const std::vector<float>& samples, int rate) {
+    std::string path = MakeWorkDir() + "/sound.wav";
     SF_INFO info{};
     info.samplerate = rate;
-    info.channels = channels;
+    info.channels = 1;
     info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
     SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-    if (!file) return;
-    sf_writef_float(file, samples.data(), static_cast<sf_count_t>(samples.size() / channels));
+    if (!file) return {};
+    sf_writef_float(file, samples.data(), static_cast<sf_count_t>(samples.size()));
     sf_close(file);
+    return ReadFile(path);
 }
 
 DecodedSound ReadSound(const std::string& path) {
@@ -30,7 +43,6 @@ DecodedSound ReadSound(const std::string& path) {
     if (!file) return sound;
     sound.rate = info.samplerate;
     sound.channels = info.channels;
-    sound.format = info.format;
     sound.samples.resize(static_cast<size_t>(info.frames) * info.channels);
     sf_count_t got = sf_readf_float(file, sound.samples.data(), info.frames);
     sound.samples.resize(static_cast<size_t>(got) * info.channels);

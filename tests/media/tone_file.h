@@ -6,13 +6,15 @@
 
 // Mono sine of this frequency and peak amplitude (0..1).
 std::vector<float> Tone(double seconds, double hz, int rate, double amplitude = 0.5);
-// 16-bit PCM WAV of interleaved samples in -1..1.
-void WriteWav(const std::string& path, const std::vector<float>& samples, int rate, int channels = 1);
+// Music at 44100 Hz: `notes` tones of noteSeconds each, cycling through
+// 300, 450, 600, 750 and 900 Hz.
+std::vector<float> Melody(int notes, double noteSeconds);
+// The bytes of a mono 16-bit PCM WAV file of samples in -1..1.
+std::string WavBytes(const std::vector<float>& samples, int rate);
 
 struct DecodedSound {
     int rate = 0;
     int channels = 0;
-    int format = 0; // libsndfile's SF_FORMAT_* bits
     std::vector<float> samples; // interleaved
 };
 DecodedSound ReadSound(const std::string& path);

@@ -1,0 +1,152 @@
+// Sound, music and video through the real runner: a script that uses all of
+// them on the null output, no device at all, and what reaches the speakers,
+// caught by OpenAL Soft's wave-file output.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "avi_test_file.h"
+#include "support/script_run.h"
+#include "tone_file.h"
+
+namespace {
+
+struct ToneMeasure {
+    double hz = 0;
+    float peak = 0;
+};
+
+// Frequency (by zero crossings) and peak of one channel, from 0.1 s to 0.4 s
+// after the sound sets in.
+ToneMeasure Measure(const DecodedSound& sound, int channel) {
+    std::vector<float> wave;
+    for (size_t i = channel; i < sound.samples.size(); i += sound.channels) wave.push_back(sound.samples[i]);
+    size_t onset = std::ranges::find_if(wave, [](float v) { return std::abs(v) >= 0.05f; }) - wave.begin();
+    ToneMeasure measure;
+    for (size_t i = onset + sound.rate / 10; i < std::min(wave.size(), onset + sound.rate * 4 / 10); ++i) {
+        measure.hz += ((wave[i - 1] < 0) != (wave[i] < 0)) / (2 * 0.3);
+        measure.peak = std::max(measure.peak, std::abs(wave[i]));
+    }
+    return measure;
+}
+
+} // namespace
+
+TEST(MediaScript, VideoDrawnByAnIdleScriptSampleAndMusicWithAMovingSpectrum) {
+    ScriptRunOptions options;
+    options.frames = 6;
+    options.frameTime = 0.15; // one video frame per pass
+    options.screenshot = true;
+    options.environment = {"ALSOFT_DRIVERS=null"};
+    options.files = {{"clip.avi", MakeUncompressedAvi(64, 48, 10, 10)},
+                     {"broken.avi", std::string(500, 'x')},
+                     {"tone.wav", WavBytes(Tone(2.0, 440, 22050), 22050)},
+                     {"music.wav", WavBytes(Melody(20, 0.2), 44100)}};
+    ScriptRunResult run = RunScript(R"(
+print(Sound.Load("startmenu/Startup.wav")) -- loaded by the start-up
+local channel = Sound.Play(Sound.Load("tone.wav"))
+print(channel > 1, Sound.IsPlaying(channel), Sound.GetFrequency(channel), Mp3.Play("music.wav"))
+local clip = Avi.Open("clip.avi", 100, 64)
+print(clip, Avi.Width(clip), Avi.Height(clip), Avi.IsPlaying(clip), Avi.Open("clip.avi", 64, 64, true))
+print(Avi.Open("broken.avi", 64, 64))
+Avi.Close(2)
+AddIdleString([[
+  SetForeground(1, 1, 1); SetTransparent(0)
+  Avi.Draw(-10, 0, 10, 8, 1)
+  local spectrum, peak = Mp3.Spectrum(), 1
+  for i = 2, table.getn(spectrum) do if spectrum[i] > spectrum[peak] then peak = i end end
+  print("spectrum", table.getn(spectrum), spectrum[peak] > 0.1 and peak or 0)
+  os.execute("sleep 0.15")
+]])
+Avi.Open("clip.avi", 64)
+print("not reached")
+)", options);
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    EXPECT_NE(run.console.find("Sound IS OK!\n"), std::string::npos) << run.console;
+    EXPECT_NE(run.errors.find("ERROR: Avi.Open() - Incorrect number of arguments\n"),
+              std::string::npos) << run.errors;
+    const std::string opened = "1\n"
+                               "true\ttrue\t22050\ttrue\n"
+                               "1\t64\t48\ttrue\t2\n"
+                               "File Corrupt or Not In Existance! broken.avi\n\tCAvi::~CAvi\n0\n"
+                               "AviClose\nCAvi::Close\n\tCAvi::Close2\n\tCAvi::~CAvi\n\tAviCloseEnd\n";
+    ASSERT_EQ(run.stdoutLog.substr(0, opened.size()), opened) << run.stdoutLog;
+    EXPECT_EQ(run.stdoutLog.find("not reached"), std::string::npos);
+    EXPECT_NE(run.stdoutLog.find("Avi Cleanup\n"), std::string::npos);
+
+    // Every frame sees 512 values; once the music is heard (0: not yet) the
+    // loudest value is one of the notes' (43 Hz apart from index 1: 300 Hz at
+    // index 8, 900 Hz at 22), and the notes change from frame to frame.
+    std::istringstream lines(run.stdoutLog.substr(opened.size()));
+    std::string word;
+    int count = 0, peak = 0, frames = 0;
+    std::set<int> peaks;
+    while (lines >> word >> count >> peak && word == "spectrum") {
+        ++frames;
+        EXPECT_EQ(count, 512);
+        EXPECT_TRUE(peak == 0 || (peak >= 7 && peak <= 23)) << peak;
+        if (peak) peaks.insert(peak);
+    }
+    EXPECT_EQ(frames, 6) << run.stdoutLog;
+    EXPECT_GE(peaks.size(), 2u);
+
+    // Six passes of 0.15 s show frame 5, upside down in the idle scripts'
+    // upward frame: the video fills the lower left quarter of the 1024 × 768 surface.
+    ASSERT_EQ(run.screenshot.width, 1024);
+    ExpectColour(BottomColour(5), &run.screenshot.rgba[(450 * 1024 + 256) * 4], 2);
+    ExpectColour(TopColour(5), &run.screenshot.rgba[(700 * 1024 + 256) * 4], 2);
+}
+
+TEST(MediaScript, WithoutADeviceEveryFunctionGivesItsDefault) {
+    ScriptRunOptions options;
+    options.environment = {"ALSOFT_DRIVERS=nonexistent"};
+    options.files = {{"tone.wav", WavBytes(Tone(1.0, 440, 22050), 22050)}};
+    ScriptRunResult run = RunScript(R"(
+print(Sound.Load("tone.wav"), Sound.Play(1), Sound.PlayLooping(1))
+print(Sound.GetFrequency(1), Sound.GetPan(1), Sound.GetVolume(1), Sound.IsPlaying(1))
+Sound.Pause(1); Sound.PauseAll(); Sound.UnPause(1); Sound.UnPauseAll(); Sound.Stop(1); Sound.StopAll()
+Sound.SetFrequency(1, 1000); Sound.SetPan(1, 1); Sound.SetVolume(1, 1); Sound.SetPosition(1, 1, 2, 3)
+Sound.SetDistanceFactor(2); Sound.SetDopplerFactor(0.5); Sound.SetRollOffFactor(2)
+Sound.Delete(1); Sound.DeleteAll()
+print(Mp3.Play("tone.wav"), Mp3.IsPlaying(), Mp3.Pause(1), Mp3.Volume(1), Mp3.Stop(), table.getn(Mp3.Spectrum()))
+print(pcall(Sound.IsPlaying, "x"))
+)", options);
+    EXPECT_EQ(run.exitStatus, 0);
+    EXPECT_NE(run.console.find("Error!\nError initializing output device.\n"), std::string::npos) << run.console;
+    EXPECT_EQ(run.console.find("Sound IS OK!"), std::string::npos);
+    EXPECT_NE(run.errors.find("[ERROR] Unable to initialise and run fmod. Is fmod.dll is the system path?\n"),
+              std::string::npos);
+    const std::string expected =
+        "0\t0\t0\n"
+        "0\t0\t0\tfalse\n"
+        "NO SOUND\n"
+        "false\tfalse\t0\t0\t0\t0\n"
+        "false\t[ERROR] SoundIsPlaying requires a sound channel as an argument!\n";
+    EXPECT_NE(run.stdoutLog.find(expected), std::string::npos) << run.stdoutLog;
+}
+
+TEST(MediaScript, APannedToneComesOutAtItsPitchAndLevel) {
+    ScriptRunOptions options;
+    options.withRuntime = false; // the start-up chime would mix into the tone
+    options.environment = {"ALSOFT_CONF=alsoft.conf"};
+    options.files = {{"alsoft.conf", "[general]\ndrivers=wave\n[wave]\nfile=out.wav\n"},
+                     {"tone.wav", WavBytes(Tone(1.0, 1000, 44100, 0.5), 44100)}};
+    ScriptRunResult run = RunScript(R"(
+local channel = Sound.Play(Sound.Load("tone.wav"))
+Sound.SetPan(channel, 1)
+Sound.SetVolume(channel, 0.5)
+Sound.SetFrequency(channel, 88200)
+os.execute("sleep 0.8")
+)", options);
+    ASSERT_EQ(run.exitStatus, 0) << run.errors;
+    DecodedSound out = ReadSound(run.workDir + "/out.wav");
+    ASSERT_EQ(out.channels, 2) << run.errors;
+    ToneMeasure right = Measure(out, 1);
+    EXPECT_NEAR(right.hz, 2000, 40); // twice the sample's own rate
+    EXPECT_NEAR(right.peak, 0.5f * 127 / 255, 0.02f);
+    EXPECT_LT(Measure(out, 0).peak, 0.01f); // nothing on the left
+}
