@@ -21,14 +21,15 @@ std::string nameOf(int type, const char* requested) {
 
 std::vector<std::string> topLevelNames() {
     std::vector<std::string> names;
-    for (Control* control : rootControl()->children) names.push_back(control->name);
+    for (Control* control : rootControl()->children)
+        names.push_back(control->name);
     return names;
 }
 
 // A fresh interpreter whose function `record` appends its argument to the
 // global `seen`, one per line.
 class TestInterpreter {
-public:
+  public:
     TestInterpreter() : state_(lua_open()) {
         OpenStandardLibraries(state_);
         RunString(state_, "seen = '' function record(name) seen = seen .. name .. '\\n' end");
@@ -45,7 +46,7 @@ public:
         return text;
     }
 
-private:
+  private:
     lua_State* state_;
 };
 
@@ -62,17 +63,18 @@ TEST_F(ControlTree, NamesGetTheFirstFreeNumberedSuffix) {
         {LUI_BUTTON, "ok", "ok"},
         {LUI_BUTTON, "ok", "ok1"},
         {LUI_BUTTON, "main", "main1"},
-        {LUI_TEXT, "luiButton", "luiButton3"},  // a reserved base name asked for
+        {LUI_TEXT, "luiButton", "luiButton3"}, // a reserved base name asked for
         {LUI_BUTTON, "luiImageView", "luiImageView1"},
-        {LUI_BUTTON, "luiRowLayout", "luiRowLayout"},  // not in the name table
+        {LUI_BUTTON, "luiRowLayout", "luiRowLayout"}, // not in the name table
         {kImageViewType, nullptr, "luiColorButton1"},
         {kColourSwatchType, nullptr, ""},
-        {LUI_BUTTON, "", "1"},  // internal parts created without names count up
+        {LUI_BUTTON, "", "1"}, // internal parts created without names count up
         {LUI_BUTTON, "", "2"},
-        {LUI_BUTTON, longName.c_str(), n61 + "nn"},  // cut to 63 characters
+        {LUI_BUTTON, longName.c_str(), n61 + "nn"}, // cut to 63 characters
         {LUI_BUTTON, longName.c_str(), n61 + "n1"},
     };
-    for (const Row& row : rows) EXPECT_EQ(nameOf(row.type, row.requested), row.expected);
+    for (const Row& row : rows)
+        EXPECT_EQ(nameOf(row.type, row.requested), row.expected);
 
     // A freed name is the first free one again, also when another base could
     // have produced it ("ok1" + "2" and "ok" + "12" alike); long names give
@@ -95,7 +97,8 @@ TEST_F(ControlTree, NamesGetTheFirstFreeNumberedSuffix) {
 TEST_F(ControlTree, WhenEveryNumberIsTakenTheNameStaysAsAsked) {
     Control* window = createControl(LUI_WINDOW, "holder");
     Control* first = createControl(LUI_BUTTON, "x");
-    for (int i = 1; i <= 65534; ++i) createControl(LUI_BUTTON, "x");
+    for (int i = 1; i <= 65534; ++i)
+        createControl(LUI_BUTTON, "x");
     EXPECT_NE(findControl("x65534"), nullptr);
     EXPECT_STREQ(createControl(LUI_BUTTON, "x")->name, "x");
     EXPECT_EQ(findControl("x"), first);
@@ -112,13 +115,14 @@ TEST_F(ControlTree, FindControlWalksFromTheRootInPreOrder) {
     createControl(LUI_BUTTON, "twin");
     createControl(LUI_WINDOW, "front");
     Control* inFront = createControl(LUI_BUTTON, "deep");
-    renameControl(inFront, "twin");  // names set as written may repeat
+    renameControl(inFront, "twin"); // names set as written may repeat
     EXPECT_EQ(topLevelNames(), (std::vector<std::string>{"front", "back"}));
     EXPECT_EQ(findControl("twin"), inFront);
 }
 
 TEST_F(ControlTree, PlacementByType) {
-    for (int type : {int{LUI_ROW_LAYOUT}, int{LUI_COLUMN_LAYOUT}, 56, -1}) EXPECT_EQ(createControl(type, nullptr), nullptr);
+    for (int type : {int{LUI_ROW_LAYOUT}, int{LUI_COLUMN_LAYOUT}, 56, -1})
+        EXPECT_EQ(createControl(type, nullptr), nullptr);
 
     Control* window = createControl(LUI_WINDOW, nullptr);
     Control* frame = createControl(LUI_FRAME_LAYOUT, nullptr);
@@ -178,7 +182,8 @@ TEST_F(ControlTree, DestroyRunsEachDestroyBeforeTheChildrensAndForgetsTheSubtree
     destroyControl(outer);
     EXPECT_EQ(script.seen(), "outer\ninner\n");
     EXPECT_EQ(currentParent(), rootControl());
-    for (const char* gone : {"outer", "button", "inner", "innerButton"}) EXPECT_EQ(findControl(gone), nullptr) << gone;
+    for (const char* gone : {"outer", "button", "inner", "innerButton"})
+        EXPECT_EQ(findControl(gone), nullptr) << gone;
     EXPECT_FALSE(isLiveControl(button));
 
     destroyControl(rootControl());

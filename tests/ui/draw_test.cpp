@@ -75,14 +75,14 @@ TEST_F(FrameTest, LocalClipsFollowTheDrawingFrameAndTheLastPopEndsTheScissorTest
     pushClipLocal(0, 0, 50, 20);
     glPopMatrix();
     EXPECT_EQ(scissorBox(), (ClipBox{30, kSize - 60, 50, 20}));
-    pushClip(50, 200, 200, 40);  // window coordinates
+    pushClip(50, 200, 200, 40); // window coordinates
     EXPECT_EQ(scissorBox(), (ClipBox{50, 200, 30, 16}));
     popClip();
     setColour(LUI_COLOR_BLACK);
     fillRect(0, 0, kSize, kSize);
     popClip();
     EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
-    popClip();  // one pop too many is harmless
+    popClip(); // one pop too many is harmless
     EXPECT_EQ(clipDepth(), 0);
     grab();
     EXPECT_EQ(darkPixels(0, 0, kSize, kSize), 50 * 20);

@@ -74,7 +74,8 @@ TEST(FontRoles, IgnoreUnknownRoles) {
 
 TEST(TextBox, StartsInsetOnTheFirstBaselineAndHonoursTabsAndNewlines) {
     const TextBoxLayout l = layoutTextBox(fakeAdvance, 10, "ab\tc\nd", 20, 30, 1000, 1000, false);
-    EXPECT_EQ(l.chars, (std::vector<PlacedChar>{{'a', 23, 40}, {'b', 28, 40}, {'c', 45, 40}, {'d', 23, 50}}));
+    EXPECT_EQ(l.chars, (std::vector<PlacedChar>{
+                           {'a', 23, 40}, {'b', 28, 40}, {'c', 45, 40}, {'d', 23, 50}}));
 }
 
 TEST(TextBox, CutsLinesAndStopsAtTheBottom) {
@@ -85,16 +86,18 @@ TEST(TextBox, CutsLinesAndStopsAtTheBottom) {
         const char* drawn;
     };
     // Characters 5 wide from x 3, lines 10 high with tops at 0, 10, 20.
-    for (const Row& row : {Row{"a\007b\nc", 1000, 1000, true, "ab"}, Row{"abcdefgh ij\nkl", 23, 1000, false, "abcdkl"},
-                           Row{"abcdefgh\nkl", 23, 1000, true, "abcd"}, Row{"a\nb\nc\nd", 1000, 20, false, "ab"},
-                           Row{"a", 1000, 0, false, ""}, Row{nullptr, 1000, 1000, false, ""}})
+    for (const Row& row :
+         {Row{"a\007b\nc", 1000, 1000, true, "ab"},
+          Row{"abcdefgh ij\nkl", 23, 1000, false, "abcdkl"},
+          Row{"abcdefgh\nkl", 23, 1000, true, "abcd"}, Row{"a\nb\nc\nd", 1000, 20, false, "ab"},
+          Row{"a", 1000, 0, false, ""}, Row{nullptr, 1000, 1000, false, ""}})
         EXPECT_EQ(placedText(layout(row.text, row.maxX, row.maxY, row.singleLine)), row.drawn)
             << (row.text ? row.text : "null");
     const TextBoxLayout cut = layout("abcdefgh ij\nkl", 23);
     EXPECT_EQ(cut.chars[4], (PlacedChar{'k', 3, 20}));
     const TextBoxLayout bell = layout("a\007b", 1000, 1000, true);
     EXPECT_EQ(bell.bells, 1);
-    EXPECT_EQ(bell.chars[1].x, 8);  // the bell takes no room
+    EXPECT_EQ(bell.chars[1].x, 8); // the bell takes no room
 }
 
 TEST_F(FrameTest, EveryFontKindPutsInkWhereTheTextIs) {

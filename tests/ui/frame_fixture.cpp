@@ -25,7 +25,8 @@ int FramePixels::darkPixels(int x0, int y0, int x1, int y1, int limit, bool ligh
     for (int y = std::max(0, y0); y < std::min(kSize, y1); ++y)
         for (int x = std::max(0, x0); x < std::min(kSize, x1); ++x) {
             const Pixel p = pixel(x, y);
-            if (light ? p.r > limit && p.g > limit && p.b > limit : p.r < limit && p.g < limit && p.b < limit)
+            if (light ? p.r > limit && p.g > limit && p.b > limit
+                      : p.r < limit && p.g < limit && p.b < limit)
                 ++count;
         }
     return count;

@@ -77,7 +77,8 @@ TEST_F(IconFrameTest, EachStorageFormDrawsAtItsLowerLeftCornerAndUnknownIdsNothi
     expectDrawnInPlace(ICON_SMALL_MY_DOCUMENTS, 10, 30);
     expectDrawnInPlace(ICON_UP_FOLDER, 200, 240);
     glClear(GL_COLOR_BUFFER_BIT);
-    for (int id : {int{ICON_NONE}, kIconCount, -4}) drawIcon(id, 50, 50);
+    for (int id : {int{ICON_NONE}, kIconCount, -4})
+        drawIcon(id, 50, 50);
     grab();
     EXPECT_EQ(darkPixels(0, 0, kSize, kSize, 255), 0);
 }

@@ -29,11 +29,13 @@ TEST_F(InputDispatch, AltF12HidesTheToolkitAndEveryEventGoesToTheShell) {
     toolkitPassiveMotion(12, 22);
     toolkitKeyboard('q', 13, 23);
     toolkitSpecialKey(GLUT_KEY_UP, 14, 24, 0);
-    EXPECT_EQ(recordedEvents(),
-              (std::vector<Event>{{"all", "special", GLUT_KEY_F12, 0, 1, 766},
-                                  hook("special", GLUT_KEY_F12, 0, 1, 2), hook("button", 0, 0, 10, 20),
-                                  hook("drag", 0, 0, 11, 21), hook("hover", 0, 0, 12, 22),
-                                  hook("key", 'q', 0, 13, 23), hook("special", GLUT_KEY_UP, 0, 14, 24)}));
+    EXPECT_EQ(recordedEvents(), (std::vector<Event>{{"all", "special", GLUT_KEY_F12, 0, 1, 766},
+                                                    hook("special", GLUT_KEY_F12, 0, 1, 2),
+                                                    hook("button", 0, 0, 10, 20),
+                                                    hook("drag", 0, 0, 11, 21),
+                                                    hook("hover", 0, 0, 12, 22),
+                                                    hook("key", 'q', 0, 13, 23),
+                                                    hook("special", GLUT_KEY_UP, 0, 14, 24)}));
 
     recordedEvents().clear();
     toolkitSpecialKey(GLUT_KEY_F12, 1, 2, GLUT_ACTIVE_ALT);
@@ -52,11 +54,12 @@ TEST_F(InputDispatch, WhatNoControlTakesGoesOnToWhatIsBelowAndThenTheShell) {
     makeProbe(rootControl(), "below", 0, 0, 1024, 768);
     setCapture(declines);
     toolkitMouse(0, 0, 300, 200);
-    EXPECT_EQ(recordedEvents(),
-              (std::vector<Event>{hook("button", 0, 0, 5, 5), {"declines", "button", 0, 0, 20, 30},
-                                  hook("button", 0, 0, 120, 130), hook("key", 27, 0, 5, 5),
-                                  {"declines", "button", 0, 0, 200, 100},
-                                  {"below", "button", 0, 0, 300, 200}}));
+    EXPECT_EQ(recordedEvents(), (std::vector<Event>{hook("button", 0, 0, 5, 5),
+                                                    {"declines", "button", 0, 0, 20, 30},
+                                                    hook("button", 0, 0, 120, 130),
+                                                    hook("key", 27, 0, 5, 5),
+                                                    {"declines", "button", 0, 0, 200, 100},
+                                                    {"below", "button", 0, 0, 300, 200}}));
 }
 
 TEST_F(InputDispatch, TheFrontMostControlUnderThePointerTakesThePress) {
@@ -65,9 +68,9 @@ TEST_F(InputDispatch, TheFrontMostControlUnderThePointerTakesThePress) {
     toolkitMouse(0, 0, 75, 75);
     toolkitMouse(0, 1, 120, 99);
     toolkitMouse(2, 0, 100, 10);
-    EXPECT_EQ(recordedEvents(),
-              (std::vector<Event>{{"front", "button", 0, 0, 75, 75}, {"back", "button", 0, 1, 70, 49},
-                                  hook("button", 2, 0, 100, 10)}));
+    EXPECT_EQ(recordedEvents(), (std::vector<Event>{{"front", "button", 0, 0, 75, 75},
+                                                    {"back", "button", 0, 1, 70, 49},
+                                                    hook("button", 2, 0, 100, 10)}));
 }
 
 TEST_F(InputDispatch, TheCapturedControlTakesEventsInItsOwnCoordinates) {
@@ -87,9 +90,9 @@ TEST_F(InputDispatch, TheCapturedControlTakesEventsInItsOwnCoordinates) {
 TEST_F(InputDispatch, DragMovementStopsAtTheScreenEdges) {
     setCapture(makeProbe(rootControl(), "drag", 0, 0, 1024, 768));
     toolkitMouse(0, 0, 10, 10);
-    toolkitMotion(-5, 20);     // left of the screen: x 0, no movement
-    toolkitMotion(1100, 30);   // right of it: remembered as the edge, x as given
-    toolkitMotion(1000, 800);  // below it: y clamped, no movement
+    toolkitMotion(-5, 20);    // left of the screen: x 0, no movement
+    toolkitMotion(1100, 30);  // right of it: remembered as the edge, x as given
+    toolkitMotion(1000, 800); // below it: y clamped, no movement
     toolkitMotion(1010, 790);
     std::vector<Event> drags = eventsOf("drag");
     drags.erase(drags.begin());
@@ -122,9 +125,9 @@ TEST_F(InputDispatch, KeysFindTheirControlWithYCountedFromTheBottom) {
     toolkitKeyboard('a', 120, 148);
     toolkitKeyboard('b', 120, 620);
     toolkitSpecialKey(GLUT_KEY_LEFT, 149, 119, 0);
-    EXPECT_EQ(recordedEvents(),
-              (std::vector<Event>{{"low", "key", 'a', 0, 20, 20}, hook("key", 'b', 0, 120, 620),
-                                  {"low", "special", GLUT_KEY_LEFT, 0, 49, 49}}));
+    EXPECT_EQ(recordedEvents(), (std::vector<Event>{{"low", "key", 'a', 0, 20, 20},
+                                                    hook("key", 'b', 0, 120, 620),
+                                                    {"low", "special", GLUT_KEY_LEFT, 0, 49, 49}}));
 }
 
 TEST_F(InputDispatch, InsertOnlyTogglesOverwriteMode) {
@@ -149,7 +152,8 @@ TEST_F(InputDispatch, AMaximisedWindowTakesEveryPress) {
     toolkitMouse(0, 0, 900, 700);
     int y = 100 - titleBarHeight();
     EXPECT_EQ(recordedEvents(),
-              (std::vector<Event>{{"inBig", "button", 0, 0, 100, y}, {"inBig", "button", 0, 1, 100, y},
+              (std::vector<Event>{{"inBig", "button", 0, 0, 100, y},
+                                  {"inBig", "button", 0, 1, 100, y},
                                   {"inBig", "button", 0, 0, 900, 700 - titleBarHeight()}}));
 }
 

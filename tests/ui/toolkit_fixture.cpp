@@ -27,56 +27,57 @@ std::vector<Event> eventsOf(const std::string& target) {
 
 namespace {
 
-void record(const char* target, const char* kind, int code, int state, int x, int y) {
+int record(const char* target, const char* kind, int code, int state, int x, int y, int claim = 0) {
     recordedEvents().push_back({target, kind, code, state, x, y});
+    return claim;
 }
 
-template <int Claim>
-struct Recorder {
+template <int Claim> struct Recorder {
     static int button(Control* c, int button, int state, int x, int y) {
-        record(c->name, "button", button, state, x, y);
-        return Claim;
+        return record(c->name, "button", button, state, x, y, Claim);
     }
     static int drag(Control* c, int x, int y, int dx, int dy) {
-        record(c->name, "drag", dx, dy, x, y);
-        return Claim;
+        return record(c->name, "drag", dx, dy, x, y, Claim);
     }
     static int hover(Control* c, int x, int y, int dx, int dy) {
-        record(c->name, "hover", dx, dy, x, y);
-        return Claim;
+        return record(c->name, "hover", dx, dy, x, y, Claim);
     }
     static int key(Control* c, int character, int x, int y) {
-        record(c->name, "key", character, 0, x, y);
-        return Claim;
+        return record(c->name, "key", character, 0, x, y, Claim);
     }
     static int special(Control* c, int key, int x, int y) {
-        record(c->name, "special", key, 0, x, y);
-        return Claim;
+        return record(c->name, "special", key, 0, x, y, Claim);
     }
+    static constexpr ControlClass cls{
+        .typeId = 14,
+        .onKey = key,
+        .onSpecialKey = special,
+        .onDrag = drag,
+        .onHover = hover,
+        .onMouseButton = button,
+    };
 };
 
-template <int Claim>
-constexpr ControlClass recorderClass() {
-    return ControlClass{
-        .typeId = 14,
-        .onKey = Recorder<Claim>::key,
-        .onSpecialKey = Recorder<Claim>::special,
-        .onDrag = Recorder<Claim>::drag,
-        .onHover = Recorder<Claim>::hover,
-        .onMouseButton = Recorder<Claim>::button,
-    };
+void hookButton(int button, int state, int x, int y) {
+    record("hook", "button", button, state, x, y);
 }
-
-void hookButton(int button, int state, int x, int y) { record("hook", "button", button, state, x, y); }
-void hookDrag(int x, int y) { record("hook", "drag", 0, 0, x, y); }
-void hookHover(int x, int y) { record("hook", "hover", 0, 0, x, y); }
-void hookKey(unsigned char key, int x, int y) { record("hook", "key", key, 0, x, y); }
-void hookSpecial(int key, int x, int y) { record("hook", "special", key, 0, x, y); }
+void hookDrag(int x, int y) {
+    record("hook", "drag", 0, 0, x, y);
+}
+void hookHover(int x, int y) {
+    record("hook", "hover", 0, 0, x, y);
+}
+void hookKey(unsigned char key, int x, int y) {
+    record("hook", "key", key, 0, x, y);
+}
+void hookSpecial(int key, int x, int y) {
+    record("hook", "special", key, 0, x, y);
+}
 
 } // namespace
 
-const ControlClass probeClass = recorderClass<1>();
-const ControlClass silentProbeClass = recorderClass<0>();
+const ControlClass probeClass = Recorder<1>::cls;
+const ControlClass silentProbeClass = Recorder<0>::cls;
 const ControlClass probeContainerClass{
     .typeId = 33,
     .isContainer = 1,
@@ -99,6 +100,14 @@ Control* makeProbe(Control* parent, const char* name, int x, int y, int width, i
     return probe;
 }
 
+static void installHooks(bool recording) {
+    setMouseHook(recording ? hookButton : nullptr);
+    setDragHook(recording ? hookDrag : nullptr);
+    setPassiveMotionHook(recording ? hookHover : nullptr);
+    setKeyboardHook(recording ? hookKey : nullptr);
+    setSpecialHook(recording ? hookSpecial : nullptr);
+}
+
 void ToolkitTest::SetUp() {
     EnsureGlWindow();
     destroyAllControls();
@@ -106,19 +115,11 @@ void ToolkitTest::SetUp() {
     toolkitReshape(1024, 768);
     if (!toolkitVisible()) toggleToolkitVisible();
     if (overwriteMode()) dispatchSpecialKey(kInsertKey, 0, 0);
-    setMouseHook(hookButton);
-    setDragHook(hookDrag);
-    setPassiveMotionHook(hookHover);
-    setKeyboardHook(hookKey);
-    setSpecialHook(hookSpecial);
+    installHooks(true);
     recordedEvents().clear();
 }
 
 void ToolkitTest::TearDown() {
     destroyAllControls();
-    setMouseHook(nullptr);
-    setDragHook(nullptr);
-    setPassiveMotionHook(nullptr);
-    setKeyboardHook(nullptr);
-    setSpecialHook(nullptr);
+    installHooks(false);
 }

@@ -1,6 +1,9 @@
 #include <GL/glut.h>
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "frame_fixture.h"
 #include "toolkit_fixture.h"
 #include "ui/callback.h"
@@ -13,8 +16,12 @@ using namespace ui;
 
 namespace {
 
-void press(int x, int y) { toolkitMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y); }
-void release(int x, int y) { toolkitMouse(GLUT_LEFT_BUTTON, GLUT_UP, x, y); }
+void press(int x, int y) {
+    toolkitMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
+}
+void release(int x, int y) {
+    toolkitMouse(GLUT_LEFT_BUTTON, GLUT_UP, x, y);
+}
 void click(int x, int y) {
     press(x, y);
     release(x, y);
@@ -31,7 +38,7 @@ struct Counters {
 Counters counters;
 
 class WindowGestures : public ToolkitTest {
-protected:
+  protected:
     Control* window = nullptr;
     WindowData* data = nullptr;
 
@@ -54,7 +61,7 @@ TEST_F(WindowGestures, TheTitleBarMovesTheWindowAndBringsItToTheFront) {
     EXPECT_EQ(rootControl()->children.front(), window);
     EXPECT_EQ(capturedControl(), window);
     toolkitMotion(140, 35);
-    toolkitMotion(2000, 45);  // past the screen's edge the window does not follow sideways
+    toolkitMotion(2000, 45); // past the screen's edge the window does not follow sideways
     release(2000, 45);
     EXPECT_EQ(window->x, 40);
     EXPECT_EQ(window->y, 40);
@@ -62,42 +69,34 @@ TEST_F(WindowGestures, TheTitleBarMovesTheWindowAndBringsItToTheFront) {
     EXPECT_EQ(capturedControl(), nullptr);
 }
 
-TEST_F(WindowGestures, TheLeftEdgeStopsAtTheScreenAndAtTheSmallestWidth) {
-    press(11, 150);
-    EXPECT_EQ(windowGesture().resizeZone, 5);
-    for (int x : {5, 0, -30}) toolkitMotion(x, 150);
-    EXPECT_EQ(window->x, 0);
-    EXPECT_EQ(window->width, 410);
-    toolkitMotion(600, 150);
-    EXPECT_EQ(window->width, kMinimumWindowWidth);
-    EXPECT_EQ(window->x, 410 - kMinimumWindowWidth);
-    release(600, 150);
-    EXPECT_EQ(counters.sizes, 4);
-    EXPECT_EQ(window->height, 300);
-    EXPECT_EQ(window->y, 10);
-}
-
-TEST_F(WindowGestures, CornersAndTheTopEdgeKeepTheOppositeEdges) {
-    press(409, 309);
-    EXPECT_EQ(windowGesture().resizeZone, 3);
-    toolkitMotion(100, 50);
-    release(100, 50);
-    EXPECT_EQ(window->width, kMinimumWindowWidth);
-    EXPECT_EQ(window->height, kMinimumWindowHeight);
-    EXPECT_EQ(window->x, 10);
-    EXPECT_EQ(window->y, 10);
-
-    setSize(window, 400, 300);
-    press(200, 11);
-    EXPECT_EQ(windowGesture().resizeZone, 8);
-    toolkitMotion(200, 5);
-    toolkitMotion(200, 0);
-    EXPECT_EQ(window->y, 0);
-    EXPECT_EQ(window->height, 310);
-    toolkitMotion(200, 500);
-    release(200, 500);
-    EXPECT_EQ(window->height, kMinimumWindowHeight);
-    EXPECT_EQ(window->y, 310 - kMinimumWindowHeight);
+TEST_F(WindowGestures, EdgesStopAtTheScreenAndAtTheSmallestSizeKeepingTheOppositeEdge) {
+    struct Drag {
+        int fromX, fromY, zone;
+        std::vector<std::pair<int, int>> path;
+        int x, y, width, height;
+    };
+    const int narrowX = 410 - kMinimumWindowWidth, lowY = 310 - kMinimumWindowHeight;
+    const Drag drags[] = {
+        {11, 150, 5, {{5, 150}, {0, 150}, {-30, 150}}, 0, 10, 410, 300}, // left edge
+        {11, 150, 5, {{-30, 150}, {600, 150}}, narrowX, 10, kMinimumWindowWidth, 300},
+        {200, 11, 8, {{200, 5}, {200, 0}}, 10, 0, 400, 310}, // top edge
+        {200, 11, 8, {{200, 0}, {200, 500}}, 10, lowY, 400, kMinimumWindowHeight},
+        {409, 309, 3, {{100, 50}}, 10, 10, kMinimumWindowWidth, kMinimumWindowHeight}, // corner
+    };
+    for (const Drag& drag : drags) {
+        setPosition(window, 10, 10);
+        setSize(window, 400, 300);
+        press(drag.fromX, drag.fromY);
+        EXPECT_EQ(windowGesture().resizeZone, drag.zone);
+        for (auto [x, y] : drag.path)
+            toolkitMotion(x, y);
+        release(drag.path.back().first, drag.path.back().second);
+        EXPECT_EQ((std::vector<int>{window->x, window->y, window->width, window->height}),
+                  (std::vector<int>{drag.x, drag.y, drag.width, drag.height}))
+            << "zone " << drag.zone << " to " << drag.path.back().first << ","
+            << drag.path.back().second;
+    }
+    EXPECT_EQ(counters.sizes, 10); // one onSize a motion
 }
 
 TEST_F(WindowGestures, AMinimisedWindowKeepsOnlyItsTitleStrip) {
@@ -172,7 +171,7 @@ TEST_F(WindowGestures, HoverMakesASizeableWindowTheHoverControlUntilThePointerLe
     toolkitPassiveMotion(200, 200);
     EXPECT_EQ(hoverControl(), window);
     EXPECT_EQ(window->hovered, 1);
-    toolkitPassiveMotion(200, 313);  // within the frame's outer band
+    toolkitPassiveMotion(200, 313); // within the frame's outer band
     EXPECT_EQ(hoverControl(), window);
     toolkitPassiveMotion(200, 316);
     EXPECT_EQ(hoverControl(), nullptr);
@@ -182,7 +181,7 @@ TEST_F(WindowGestures, HoverMakesASizeableWindowTheHoverControlUntilThePointerLe
 // ---- Drawing ---------------------------------------------------------------
 
 class WindowDrawing : public ToolkitTest, protected FramePixels {
-protected:
+  protected:
     void SetUp() override {
         ToolkitTest::SetUp();
         loadDrawingResources();
@@ -225,7 +224,7 @@ TEST_F(WindowDrawing, FrontLastMaximisedAloneHiddenNotAtAllMinimisedAsAStrip) {
     Control* back = makeWindow("back", 10, 10, 200, 150);
     Control* front = makeWindow("front", 100, 100, 150, 120);
     render();
-    EXPECT_LT(pixel(120, 105).r, 120);  // the front window's title bar over the back one
+    EXPECT_LT(pixel(120, 105).r, 120); // the front window's title bar over the back one
     bringToFront(back);
     render();
     EXPECT_GT(pixel(120, 105).r, 200);
