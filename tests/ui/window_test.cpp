@@ -201,25 +201,6 @@ class WindowDrawing : public ToolkitTest, protected FramePixels {
     }
 };
 
-TEST_F(WindowDrawing, TitleBarRunsFromDarkToLightBlueUnderItsCaption) {
-    Control* window = makeWindow("w", 10, 10, 200, 150);
-    setLabel(window, "Title");
-    render();
-    // The bar spans x 12 to 208 and y 12 to 28; the caption starts 8 pixels in.
-    Pixel left = pixel(13, 13), right = pixel(150, 13);
-    EXPECT_LT(left.r, 30);
-    EXPECT_NEAR(left.b, 128, 30);
-    EXPECT_GT(right.r, left.r + 20);
-    EXPECT_GT(right.g, left.g + 60);
-    EXPECT_GT(right.b, left.b + 60);
-    EXPECT_GT(lightPixels(20, 12, 60, 28), 10);
-    setLabel(window, "");
-    render();
-    EXPECT_EQ(lightPixels(20, 12, 60, 28), 0);
-    // The frame's shadow falls to the right.
-    EXPECT_LT(pixel(212, 100).r, pixel(240, 100).r);
-}
-
 TEST_F(WindowDrawing, FrontLastMaximisedAloneHiddenNotAtAllMinimisedAsAStrip) {
     Control* back = makeWindow("back", 10, 10, 200, 150);
     Control* front = makeWindow("front", 100, 100, 150, 120);
