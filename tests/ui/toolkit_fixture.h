@@ -6,23 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "ui/control.h"
 
-struct Event {
-    std::string target; // control name, or "hook" for the shell's hooks
-    std::string kind;   // "button", "drag", "hover", "key", "special"
-    int code = 0;       // button, key or character; state in `state`
-    int state = 0;
-    int x = 0, y = 0;
-    bool operator==(const Event&) const = default;
-};
-std::ostream& operator<<(std::ostream& out, const Event& event);
-
-// Every event a probe or hook saw since the test began.
-std::vector<Event>& recordedEvents();
-std::vector<Event> eventsOf(const std::string& target);
+// Every event a probe or hook saw since the test began, a line each:
+// "target kind a,b @x,y" where the target is a control name or "hook" for the
+// shell's hooks, and a,b are the button and state, the drag or hover
+// movement, or the key (its character where printable) and 0.
+std::string& eventLog();
+// Lines of the log that begin with `target`.
+int eventsOf(const std::string& target);
 
 // A class whose operations record and return `claim`.
 extern const ui::ControlClass probeClass;       // claims everything

@@ -111,7 +111,7 @@ TEST_F(WindowGestures, AMinimisedWindowKeepsOnlyItsTitleStrip) {
     // Where the whole window used to be, the window behind it takes the press.
     click(300, 200);
     EXPECT_EQ(rootControl()->children.front(), behind);
-    EXPECT_EQ(eventsOf("behindProbe").size(), 2u);
+    EXPECT_EQ(eventsOf("behindProbe"), 2);
 
     // The strip's buttons: restore is the third from the right.
     int strip = minimisedStripWidth();
@@ -151,20 +151,18 @@ TEST_F(WindowGestures, AnOnSizeThatDestroysTheWindowEndsThePress) {
     EXPECT_EQ(findControl("w"), nullptr);
     EXPECT_EQ(maximisedControl(), nullptr);
     toolkitMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 100, 100);
-    EXPECT_EQ(eventsOf("hook").size(), 1u);
+    EXPECT_EQ(eventsOf("hook"), 1);
 }
 
 TEST_F(WindowGestures, ChildrenGetPressesBelowTheTitleButNotTheEndOfAResize) {
     makeProbe(window, "content", 0, 0, 400, 300);
     click(60, 110);
-    int y = 110 - 10 - titleBarHeight();
-    EXPECT_EQ(recordedEvents(), (std::vector<Event>{{"content", "button", 0, 0, 50, y},
-                                                    {"content", "button", 0, 1, 50, y}}));
-    recordedEvents().clear();
+    EXPECT_EQ(eventLog(), "content button 0,0 @50,84\ncontent button 0,1 @50,84\n");
+    eventLog().clear();
     press(11, 150);
     toolkitMotion(30, 150);
     release(60, 150);
-    EXPECT_TRUE(eventsOf("content").empty());
+    EXPECT_EQ(eventsOf("content"), 0);
 }
 
 TEST_F(WindowGestures, HoverMakesASizeableWindowTheHoverControlUntilThePointerLeaves) {
