@@ -28,26 +28,21 @@ std::vector<std::string> topLevelNames() {
 
 // A fresh interpreter whose function `record` appends its argument to the
 // global `seen`, one per line.
-class TestInterpreter {
-  public:
-    TestInterpreter() : state_(lua_open()) {
-        OpenStandardLibraries(state_);
-        RunString(state_, "seen = '' function record(name) seen = seen .. name .. '\\n' end");
-        setToolkitScriptState(state_);
+struct TestInterpreter {
+    lua_State* state = lua_open();
+    TestInterpreter() {
+        OpenStandardLibraries(state);
+        RunString(state, "seen = '' function record(name) seen = seen .. name .. '\\n' end");
+        setToolkitScriptState(state);
     }
     ~TestInterpreter() {
         setToolkitScriptState(nullptr);
-        lua_close(state_);
+        lua_close(state);
     }
     std::string seen() {
-        lua_getglobal(state_, "seen");
-        std::string text = lua_tostring(state_, -1);
-        lua_pop(state_, 1);
-        return text;
+        lua_getglobal(state, "seen");
+        return lua_tostring(state, -1);
     }
-
-  private:
-    lua_State* state_;
 };
 
 TEST_F(ControlTree, NamesGetTheFirstFreeNumberedSuffix) {
@@ -138,7 +133,6 @@ TEST_F(ControlTree, PlacementByType) {
     EXPECT_EQ(createControl(LUI_START_MENU, ""), nullptr);
     EXPECT_EQ(rootControl()->children.back(), menu);
     EXPECT_EQ(controlType(createControl(LUI_MENU, nullptr)), 0);
-    EXPECT_EQ(controlType(createControl(LUI_CLOCK, nullptr)), LUI_CLOCK);
 }
 
 TEST_F(ControlTree, TaskEntriesFollowTopLevelControlsWhileTheStartMenuExists) {
@@ -204,9 +198,6 @@ TEST_F(ControlTree, AttachRefusesLoopsAndFieldsStayInBounds) {
     EXPECT_EQ(findControl("f"), nullptr);
     destroyControl(frame);
 
-    setStyle(window, kStyleHidden | kStyleTitled);
-    EXPECT_EQ(window->shown, 0);
-    EXPECT_EQ(windowData(window)->sizeable, 0);
     setLabel(window, std::string(80, 'L').c_str());
     EXPECT_EQ(std::string(window->label), std::string(63, 'L'));
     // Value setters of a type without values change nothing.

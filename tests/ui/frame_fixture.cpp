@@ -3,7 +3,6 @@
 #include <GL/gl.h>
 
 #include <algorithm>
-#include <cmath>
 
 #include "support/gl_window.h"
 #include "ui/draw.h"
@@ -20,14 +19,12 @@ Pixel FramePixels::pixel(int x, int y) const {
     return {p[0], p[1], p[2]};
 }
 
-int FramePixels::darkPixels(int x0, int y0, int x1, int y1, int limit, bool light) const {
+int FramePixels::darkPixels(int x0, int y0, int x1, int y1, int limit) const {
     int count = 0;
     for (int y = std::max(0, y0); y < std::min(kSize, y1); ++y)
         for (int x = std::max(0, x0); x < std::min(kSize, x1); ++x) {
             const Pixel p = pixel(x, y);
-            if (light ? p.r > limit && p.g > limit && p.b > limit
-                      : p.r < limit && p.g < limit && p.b < limit)
-                ++count;
+            if (p.r < limit && p.g < limit && p.b < limit) ++count;
         }
     return count;
 }
@@ -60,8 +57,4 @@ void FrameTest::TearDown() {
     ui::resetColours();
     ui::setBevelsEnabled(true);
     ui::setShadowsEnabled(true);
-}
-
-int toByte(float value) {
-    return static_cast<int>(std::lround(std::clamp(value, 0.f, 1.f) * 255));
 }

@@ -19,12 +19,8 @@ class FramePixels {
     // Reads the bottom-left kSize x kSize of the frame drawn so far.
     void grab();
     Pixel pixel(int x, int y) const;
-    // Pixels of the box [x0, x1) x [y0, y1) whose red, green and blue are all
-    // below `limit`, or with `light`, all above it.
-    int darkPixels(int x0, int y0, int x1, int y1, int limit = 128, bool light = false) const;
-    int lightPixels(int x0, int y0, int x1, int y1, int limit = 200) const {
-        return darkPixels(x0, y0, x1, y1, limit, true);
-    }
+    // Pixels of the box [x0, x1) x [y0, y1) whose red, green and blue are all below `limit`.
+    int darkPixels(int x0, int y0, int x1, int y1, int limit = 128) const;
 
   private:
     std::vector<uint8_t> frame_;
@@ -38,6 +34,3 @@ class FrameTest : public ::testing::Test, protected FramePixels {
     void SetUp() override;
     void TearDown() override;
 };
-
-// Channel values 0..255 of a scheme-style colour.
-int toByte(float value);

@@ -31,13 +31,9 @@ TEST(Icons, EveryIconHasItsOwnArtwork) {
         }
         EXPECT_GE(opaque, 8) << kIconNames[id];
         // The layered icons hold one to five one-bit layers.
-        if (id <= ICON_TRASH_SMALL) {
-            EXPECT_LE(colours.size(), 5u) << kIconNames[id];
-        }
+        EXPECT_TRUE(id > ICON_TRASH_SMALL || colours.size() <= 5u) << kIconNames[id];
         // The textured icons have a see-through background.
-        if (id >= ICON_SMALL_ARROW_DOWN) {
-            EXPECT_LT(opaque, size * size) << kIconNames[id];
-        }
+        EXPECT_TRUE(id < ICON_SMALL_ARROW_DOWN || opaque < size * size) << kIconNames[id];
         EXPECT_TRUE(seen.insert(pixels).second) << kIconNames[id] << " looks like another icon";
     }
 }

@@ -33,7 +33,7 @@ constexpr int kTitleY = 18;
 constexpr int kCloseX = 402, kMaximiseX = 390, kMinimiseX = 378;
 
 struct Counters {
-    int sizes = 0, moves = 0, destroys = 0;
+    int sizes = 0, moves = 0;
 };
 Counters counters;
 
@@ -49,7 +49,6 @@ class WindowGestures : public ToolkitTest {
         data = windowData(window);
         data->onSize.setNative([](Control*) { return ++counters.sizes; });
         data->onMove.setNative([](Control*) { return ++counters.moves; });
-        data->onDestroy.setNative([](Control*) { return ++counters.destroys; });
     }
 };
 
@@ -132,13 +131,6 @@ TEST_F(WindowGestures, OnlyThePressedTitleButtonActs) {
     EXPECT_TRUE(isLiveControl(window));
     EXPECT_EQ(data->maximised, 0);
     EXPECT_EQ(counters.sizes, 0);
-    EXPECT_EQ(capturedControl(), nullptr);
-}
-
-TEST_F(WindowGestures, CloseRunsOnDestroyOnce) {
-    click(kCloseX, kTitleY);
-    EXPECT_EQ(findControl("w"), nullptr);
-    EXPECT_EQ(counters.destroys, 1);
     EXPECT_EQ(capturedControl(), nullptr);
 }
 
