@@ -57,22 +57,6 @@ template <int Claim> struct Recorder {
     };
 };
 
-void hookButton(int button, int state, int x, int y) {
-    record("hook", "button", button, state, x, y);
-}
-void hookDrag(int x, int y) {
-    record("hook", "drag", 0, 0, x, y);
-}
-void hookHover(int x, int y) {
-    record("hook", "hover", 0, 0, x, y);
-}
-void hookKey(unsigned char key, int x, int y) {
-    record("hook", "key", key, 0, x, y);
-}
-void hookSpecial(int key, int x, int y) {
-    record("hook", "special", key, 0, x, y);
-}
-
 } // namespace
 
 const ControlClass probeClass = Recorder<1>::cls;
@@ -99,14 +83,6 @@ Control* makeProbe(Control* parent, const char* name, int x, int y, int width, i
     return probe;
 }
 
-static void installHooks(bool recording) {
-    setMouseHook(recording ? hookButton : nullptr);
-    setDragHook(recording ? hookDrag : nullptr);
-    setPassiveMotionHook(recording ? hookHover : nullptr);
-    setKeyboardHook(recording ? hookKey : nullptr);
-    setSpecialHook(recording ? hookSpecial : nullptr);
-}
-
 void ToolkitTest::SetUp() {
     EnsureGlWindow();
     destroyAllControls();
@@ -114,11 +90,20 @@ void ToolkitTest::SetUp() {
     toolkitReshape(1024, 768);
     if (!toolkitVisible()) toggleToolkitVisible();
     if (overwriteMode()) dispatchSpecialKey(kInsertKey, 0, 0);
-    installHooks(true);
+    setMouseHook(
+        [](int button, int state, int x, int y) { record("hook", "button", button, state, x, y); });
+    setDragHook([](int x, int y) { record("hook", "drag", 0, 0, x, y); });
+    setPassiveMotionHook([](int x, int y) { record("hook", "hover", 0, 0, x, y); });
+    setKeyboardHook([](unsigned char key, int x, int y) { record("hook", "key", key, 0, x, y); });
+    setSpecialHook([](int key, int x, int y) { record("hook", "special", key, 0, x, y); });
     eventLog().clear();
 }
 
 void ToolkitTest::TearDown() {
     destroyAllControls();
-    installHooks(false);
+    setMouseHook(nullptr);
+    setDragHook(nullptr);
+    setPassiveMotionHook(nullptr);
+    setKeyboardHook(nullptr);
+    setSpecialHook(nullptr);
 }
