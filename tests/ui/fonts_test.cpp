@@ -33,7 +33,7 @@ std::string placedText(const TextBoxLayout& l) {
 
 } // namespace
 
-TEST(FontMetrics, HeightsAndAdvancesByKind) {
+TEST(FontMetrics, HeightsAdvancesAndRoles) {
     // Ids out of range fall back to the 8x8 font.
     for (int id : {0, -3, 48}) {
         EXPECT_EQ(fontHeight(id), 8);
@@ -58,9 +58,8 @@ TEST(FontMetrics, HeightsAndAdvancesByKind) {
     EnsureGlWindow();
     EXPECT_EQ(textWidth(2, "abcd"), 32);
     EXPECT_EQ(charWidth(47, 'M'), glutBitmapWidth(GLUT_BITMAP_TIMES_ROMAN_24, 'M'));
-}
 
-TEST(FontRoles, IgnoreUnknownRoles) {
+    // Roles out of range are ignored.
     setFontForRole(3, 5);
     setFontForRole(-1, 6);
     setFontForRole(kFontRoleCount, 6);

@@ -66,26 +66,22 @@ class IconFrameTest : public FrameTest {
     }
 };
 
-TEST_F(IconFrameTest, EachStorageFormDrawsAtItsLowerLeftCornerAndUnknownIdsNothing) {
+TEST_F(IconFrameTest, EachStorageFormDrawsAtItsLowerLeftCornerAndLeavesTheGlStateAlone) {
+    glColor4f(0.2f, 0.4f, 0.6f, 0.5f);
     expectDrawnInPlace(ICON_CLOSE, 40, 100);
     expectDrawnInPlace(ICON_SAVE, 41, 77);
     expectDrawnInPlace(ICON_CAMERA, 100, 150);
     expectDrawnInPlace(ICON_SMALL_MY_DOCUMENTS, 10, 30);
     expectDrawnInPlace(ICON_UP_FOLDER, 200, 240);
-    glClear(GL_COLOR_BUFFER_BIT);
-    for (int id : {int{ICON_NONE}, kIconCount, -4})
-        drawIcon(id, 50, 50);
-    grab();
-    EXPECT_EQ(darkPixels(0, 0, kSize, kSize, 255), 0);
-}
-
-TEST_F(IconFrameTest, DrawingLeavesColourAndBlendingAlone) {
-    glColor4f(0.2f, 0.4f, 0.6f, 0.5f);
-    drawIcon(ICON_CHECKBOX1, 10, 30);
-    drawIcon(ICON_FOLDER, 40, 60);
     GLfloat colour[4];
     glGetFloatv(GL_CURRENT_COLOR, colour);
     EXPECT_FLOAT_EQ(colour[1], 0.4f);
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+
+    glClear(GL_COLOR_BUFFER_BIT);
+    for (int id : {int{ICON_NONE}, kIconCount, -4})
+        drawIcon(id, 50, 50);
+    grab();
+    EXPECT_EQ(darkPixels(0, 0, kSize, kSize, 255), 0);
 }
