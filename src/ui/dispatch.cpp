@@ -11,7 +11,7 @@ struct InputState {
     bool visible = true;
     bool overwrite = false;
     int screenWidth = 0, screenHeight = 0;
-    int lastX = 0, lastY = 0;
+    int lastMouseX = 0, lastMouseY = 0;
     Control* captured = nullptr;
     Control* hover = nullptr;
     Control* maximised = nullptr;
@@ -158,8 +158,8 @@ bool hitsControl(const Control* control, int x, int y) {
 
 int dispatchButton(int button, int state, int x, int y) {
     // The next drag measures its movement from the press.
-    input.lastX = x;
-    input.lastY = y;
+    input.lastMouseX = x;
+    input.lastMouseY = y;
     if (Control* captured = input.captured) {
         int localX = x, localY = y;
         toLocal(captured, localX, localY);
@@ -180,31 +180,31 @@ int dispatchDrag(int x, int y) {
     int dx = 0, dy = 0;
     if (x < 0) {
         x = 0;
-        input.lastX = 0;
+        input.lastMouseX = 0;
     } else if (x > input.screenWidth) {
-        input.lastX = input.screenWidth;
+        input.lastMouseX = input.screenWidth;
     } else {
-        dx = x - input.lastX;
-        input.lastX = x;
+        dx = x - input.lastMouseX;
+        input.lastMouseX = x;
     }
     if (y < 0) {
         y = 0;
-        input.lastY = 0;
+        input.lastMouseY = 0;
     } else if (y > input.screenHeight) {
         y = input.screenHeight;
-        input.lastY = input.screenHeight;
+        input.lastMouseY = input.screenHeight;
     } else {
-        dy = y - input.lastY;
-        input.lastY = y;
+        dy = y - input.lastMouseY;
+        input.lastMouseY = y;
     }
     return offerPointerEvent(
         input.captured, [](Control* c) { return c->cls ? c->cls->onDrag : nullptr; }, x, y, dx, dy);
 }
 
 int dispatchHover(int x, int y) {
-    int dx = x - input.lastX, dy = y - input.lastY;
-    input.lastX = x;
-    input.lastY = y;
+    int dx = x - input.lastMouseX, dy = y - input.lastMouseY;
+    input.lastMouseX = x;
+    input.lastMouseY = y;
     auto onHover = [](Control* c) { return c->cls ? c->cls->onHover : nullptr; };
     if (Control* hovered = input.hover) {
         int localX = x, localY = y;

@@ -122,43 +122,37 @@ int pressNormal(Control* control, WindowData* window, int button, int state, int
     return 1;
 }
 
-// Drags an edge or corner by (dx, dy). The window stays right of and below
-// the screen's top-left corner and no smaller than 160x100; an edge that
-// cannot go further stops while the opposite edge keeps its place.
+// One axis of an edge drag: the far edge follows `delta`; the near edge
+// follows it too but stops at the screen's origin, growing the size instead.
+// At `minimum` the edge being dragged stops while the opposite one keeps its
+// place.
+void dragAxis(int& position, int& size, int delta, bool nearEdge, bool farEdge, int minimum) {
+    const int start = position, end = position + size;
+    if (farEdge) size += delta;
+    if (nearEdge) {
+        position += delta;
+        size -= delta;
+        if (position < 0) {
+            position = 0;
+            size = end;
+        }
+    }
+    if (size < minimum) {
+        size = minimum;
+        position = nearEdge ? std::max(0, end - size) : start;
+    }
+}
+
+// Drags an edge or corner by (dx, dy); the window stays right of and below
+// the screen's top-left corner and no smaller than 160x100.
 void resizeByZone(Control* control, int zone, int dx, int dy) {
     bool leftEdge = zone == 2 || zone == 4 || zone == 5;
     bool rightEdge = zone == 1 || zone == 3 || zone == 6;
     bool topEdge = zone == 1 || zone == 2 || zone == 8;
     bool bottomEdge = zone == 3 || zone == 4 || zone == 7;
     int x = control->x, y = control->y, width = control->width, height = control->height;
-    int right = x + width, bottom = y + height;
-
-    if (rightEdge) width += dx;
-    if (leftEdge) {
-        x += dx;
-        width -= dx;
-        if (x < 0) {
-            x = 0;
-            width = right;
-        }
-    }
-    if (width < kMinimumWindowWidth) {
-        width = kMinimumWindowWidth;
-        x = leftEdge ? std::max(0, right - width) : control->x;
-    }
-    if (bottomEdge) height += dy;
-    if (topEdge) {
-        y += dy;
-        height -= dy;
-        if (y < 0) {
-            y = 0;
-            height = bottom;
-        }
-    }
-    if (height < kMinimumWindowHeight) {
-        height = kMinimumWindowHeight;
-        y = topEdge ? std::max(0, bottom - height) : control->y;
-    }
+    dragAxis(x, width, dx, leftEdge, rightEdge, kMinimumWindowWidth);
+    dragAxis(y, height, dy, topEdge, bottomEdge, kMinimumWindowHeight);
     setPosition(control, x, y);
     setSize(control, width, height);
 }

@@ -21,86 +21,82 @@ std::string nameOf(int type, const char* requested) {
 
 std::vector<std::string> topLevelNames() {
     std::vector<std::string> names;
-    for (Control* control : rootControl()->children) names.push_back(control->name);
+    for (Control* control : rootControl()->children)
+        names.push_back(control->name);
     return names;
 }
 
 // A fresh interpreter whose function `record` appends its argument to the
 // global `seen`, one per line.
-class TestInterpreter {
-public:
-    TestInterpreter() : state_(lua_open()) {
-        OpenStandardLibraries(state_);
-        RunString(state_, "seen = '' function record(name) seen = seen .. name .. '\\n' end");
-        setToolkitScriptState(state_);
+struct TestInterpreter {
+    lua_State* state = lua_open();
+    TestInterpreter() {
+        OpenStandardLibraries(state);
+        RunString(state, "seen = '' function record(name) seen = seen .. name .. '\\n' end");
+        setToolkitScriptState(state);
     }
     ~TestInterpreter() {
         setToolkitScriptState(nullptr);
-        lua_close(state_);
+        lua_close(state);
     }
     std::string seen() {
-        lua_getglobal(state_, "seen");
-        std::string text = lua_tostring(state_, -1);
-        lua_pop(state_, 1);
-        return text;
+        lua_getglobal(state, "seen");
+        return lua_tostring(state, -1);
     }
-
-private:
-    lua_State* state_;
 };
 
 TEST_F(ControlTree, NamesGetTheFirstFreeNumberedSuffix) {
-    EXPECT_EQ(nameOf(LUI_BUTTON, nullptr), "luiButton1");
-    EXPECT_EQ(nameOf(LUI_BUTTON, nullptr), "luiButton2");
-    EXPECT_EQ(nameOf(LUI_BUTTON, "ok"), "ok");
-    EXPECT_EQ(nameOf(LUI_BUTTON, "ok"), "ok1");
-    EXPECT_EQ(nameOf(LUI_BUTTON, "main"), "main1");
-    EXPECT_EQ(nameOf(LUI_TEXT, "luiButton"), "luiButton3");
-    // An empty name is kept once; internal parts created without names then count up.
-    EXPECT_EQ(nameOf(LUI_BUTTON, ""), "");
-    EXPECT_EQ(nameOf(LUI_BUTTON, ""), "1");
-    EXPECT_EQ(nameOf(LUI_BUTTON, ""), "2");
+    const std::string longName(70, 'n'), n61(61, 'n');
+    struct Row {
+        int type;
+        const char* requested;
+        std::string expected;
+    };
+    const Row rows[] = {
+        {LUI_BUTTON, nullptr, "luiButton1"},
+        {LUI_BUTTON, nullptr, "luiButton2"},
+        {LUI_BUTTON, "ok", "ok"},
+        {LUI_BUTTON, "ok", "ok1"},
+        {LUI_BUTTON, "main", "main1"},
+        {LUI_TEXT, "luiButton", "luiButton3"}, // a reserved base name asked for
+        {LUI_BUTTON, "luiImageView", "luiImageView1"},
+        {LUI_BUTTON, "luiRowLayout", "luiRowLayout"}, // not in the name table
+        {kImageViewType, nullptr, "luiColorButton1"},
+        {kColourSwatchType, nullptr, ""},
+        {LUI_BUTTON, "", "1"}, // internal parts created without names count up
+        {LUI_BUTTON, "", "2"},
+        {LUI_BUTTON, longName.c_str(), n61 + "nn"}, // cut to 63 characters
+        {LUI_BUTTON, longName.c_str(), n61 + "n1"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(nameOf(row.type, row.requested), row.expected);
 
     // A freed name is the first free one again, also when another base could
-    // have produced it ("ok1" + "2" and "ok" + "12" alike).
+    // have produced it ("ok1" + "2" and "ok" + "12" alike); long names give
+    // up characters for a whole number.
     destroyControl(findControl("luiButton2"));
     EXPECT_EQ(nameOf(LUI_BUTTON, nullptr), "luiButton2");
     EXPECT_EQ(nameOf(LUI_BUTTON, nullptr), "luiButton4");
-    for (int i = 0; i < 12; ++i) createControl(LUI_BUTTON, "ok");
+    for (int i = 0; i < 12; ++i) {
+        createControl(LUI_BUTTON, "ok");
+        createControl(LUI_BUTTON, longName.c_str());
+    }
     EXPECT_EQ(nameOf(LUI_BUTTON, "ok"), "ok14");
+    EXPECT_EQ(nameOf(LUI_BUTTON, longName.c_str()), n61 + "14");
     destroyControl(findControl("ok12"));
+    destroyControl(findControl((n61 + "n4").c_str()));
     EXPECT_EQ(nameOf(LUI_BUTTON, "ok"), "ok12");
-}
-
-TEST_F(ControlTree, ReservedBaseNamesAreExactlyTheNameTable) {
-    EXPECT_EQ(nameOf(LUI_SCROLL_LAYOUT, nullptr), "luiScrollBar1");
-    EXPECT_EQ(nameOf(LUI_SCROLL_BAR, nullptr), "luiScrollLayout1");
-    EXPECT_EQ(nameOf(kImageViewType, nullptr), "luiColorButton1");
-    EXPECT_EQ(nameOf(kVideoViewType, nullptr), "luiColorTab1");
-    EXPECT_EQ(nameOf(LUI_BUTTON, "luiImageView"), "luiImageView1");
-    EXPECT_EQ(nameOf(LUI_BUTTON, "luiRowLayout"), "luiRowLayout");
-    EXPECT_EQ(nameOf(kColourSwatchType, nullptr), "");
-}
-
-TEST_F(ControlTree, LongNamesAreCutAndKeepTheirWholeNumber) {
-    std::string longName(70, 'n');
-    EXPECT_EQ(nameOf(LUI_BUTTON, longName.c_str()), std::string(63, 'n'));
-    EXPECT_EQ(nameOf(LUI_BUTTON, longName.c_str()), std::string(62, 'n') + "1");
-    for (int i = 2; i < 10; ++i) createControl(LUI_BUTTON, longName.c_str());
-    EXPECT_EQ(nameOf(LUI_BUTTON, longName.c_str()), std::string(61, 'n') + "10");
-    destroyControl(findControl((std::string(62, 'n') + "4").c_str()));
-    EXPECT_EQ(nameOf(LUI_BUTTON, longName.c_str()), std::string(62, 'n') + "4");
+    EXPECT_EQ(nameOf(LUI_BUTTON, longName.c_str()), n61 + "n4");
 }
 
 TEST_F(ControlTree, WhenEveryNumberIsTakenTheNameStaysAsAsked) {
     Control* window = createControl(LUI_WINDOW, "holder");
     Control* first = createControl(LUI_BUTTON, "x");
-    for (int i = 1; i <= 65534; ++i) createControl(LUI_BUTTON, "x");
+    for (int i = 1; i <= 65534; ++i)
+        createControl(LUI_BUTTON, "x");
     EXPECT_NE(findControl("x65534"), nullptr);
-    Control* extra = createControl(LUI_BUTTON, "x");
-    EXPECT_STREQ(extra->name, "x");
+    EXPECT_STREQ(createControl(LUI_BUTTON, "x")->name, "x");
     EXPECT_EQ(findControl("x"), first);
-    EXPECT_EQ(window->children.size(), 65536u);
     destroyControl(window);
     EXPECT_EQ(findControl("x"), nullptr);
     EXPECT_EQ(nameOf(LUI_BUTTON, "x"), "x");
@@ -110,46 +106,33 @@ TEST_F(ControlTree, FindControlWalksFromTheRootInPreOrder) {
     EXPECT_EQ(findControl("main"), rootControl());
     EXPECT_EQ(findControl(nullptr), nullptr);
     EXPECT_EQ(findControl("nothing"), nullptr);
-
-    Control* back = createControl(LUI_WINDOW, "back");
-    Control* inBack = createControl(LUI_BUTTON, "twin");
-    Control* front = createControl(LUI_WINDOW, "front");
+    createControl(LUI_WINDOW, "back");
+    createControl(LUI_BUTTON, "twin");
+    createControl(LUI_WINDOW, "front");
     Control* inFront = createControl(LUI_BUTTON, "deep");
-    renameControl(inFront, "twin");  // names set as written may repeat
+    renameControl(inFront, "twin"); // names set as written may repeat
     EXPECT_EQ(topLevelNames(), (std::vector<std::string>{"front", "back"}));
     EXPECT_EQ(findControl("twin"), inFront);
-    EXPECT_EQ(inBack->parent, back);
-    EXPECT_EQ(front->parent, rootControl());
 }
 
 TEST_F(ControlTree, PlacementByType) {
-    EXPECT_EQ(createControl(LUI_ROW_LAYOUT, nullptr), nullptr);
-    EXPECT_EQ(createControl(LUI_COLUMN_LAYOUT, nullptr), nullptr);
-    EXPECT_EQ(createControl(56, nullptr), nullptr);
-    EXPECT_EQ(createControl(-1, nullptr), nullptr);
+    for (int type : {int{LUI_ROW_LAYOUT}, int{LUI_COLUMN_LAYOUT}, 56, -1})
+        EXPECT_EQ(createControl(type, nullptr), nullptr);
 
     Control* window = createControl(LUI_WINDOW, nullptr);
-    EXPECT_EQ(currentParent(), window);
     Control* frame = createControl(LUI_FRAME_LAYOUT, nullptr);
     EXPECT_EQ(frame->parent, window);
-    EXPECT_EQ(currentParent(), frame);
     EXPECT_EQ(createControl(LUI_BUTTON, nullptr)->parent, frame);
-
     for (int type : {LUI_FILE_DIALOG, LUI_MESSAGEBOX, LUI_SCRIPT_EDITOR}) {
         Control* control = createControl(type, nullptr);
-        EXPECT_EQ(control->parent, rootControl());
         EXPECT_EQ(rootControl()->children.front(), control);
         EXPECT_EQ(currentParent(), frame) << type;
     }
     Control* menu = createControl(LUI_START_MENU, "");
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(startMenu(), menu);
     EXPECT_EQ(createControl(LUI_START_MENU, ""), nullptr);
     EXPECT_EQ(rootControl()->children.back(), menu);
-
     EXPECT_EQ(controlType(createControl(LUI_MENU, nullptr)), 0);
-    EXPECT_EQ(controlType(createControl(kColourSliderPartType, nullptr)), 0);
-    EXPECT_EQ(controlType(createControl(LUI_CLOCK, nullptr)), LUI_CLOCK);
 }
 
 TEST_F(ControlTree, TaskEntriesFollowTopLevelControlsWhileTheStartMenuExists) {
@@ -161,7 +144,6 @@ TEST_F(ControlTree, TaskEntriesFollowTopLevelControlsWhileTheStartMenuExists) {
     ASSERT_EQ(taskList().size(), 3u);
     EXPECT_EQ(taskList()[0].control, a);
     EXPECT_TRUE(taskList()[2].active);
-    EXPECT_FALSE(taskList()[0].active);
 
     bringToFront(a);
     EXPECT_TRUE(taskList()[0].active);
@@ -171,12 +153,9 @@ TEST_F(ControlTree, TaskEntriesFollowTopLevelControlsWhileTheStartMenuExists) {
     destroyControl(b);
     ASSERT_EQ(taskList().size(), 2u);
     EXPECT_EQ(taskList()[1].control, c);
-    EXPECT_EQ(topLevelNames(), (std::vector<std::string>{"a", "c", "before", menu->name}));
 
     // Without the start menu there is no task list to keep.
     destroyControl(menu);
-    EXPECT_EQ(startMenu(), nullptr);
-    EXPECT_TRUE(taskList().empty());
     createControl(LUI_WINDOW, "after");
     EXPECT_TRUE(taskList().empty());
     EXPECT_NE(createControl(LUI_START_MENU, ""), nullptr);
@@ -188,11 +167,10 @@ TEST_F(ControlTree, DestroyRunsEachDestroyBeforeTheChildrensAndForgetsTheSubtree
     Control* button = createControl(LUI_BUTTON, "button");
     Control* inner = createControl(LUI_WINDOW, "inner");
     Control* innerButton = createControl(LUI_BUTTON, "innerButton");
-    Control* other = createControl(LUI_WINDOW, "other");
+    createControl(LUI_WINDOW, "other");
     ASSERT_TRUE(attachChild(outer, inner));
-    static_cast<WindowData*>(outer->data)->onDestroy.setScript("record");
-    static_cast<WindowData*>(inner->data)->onDestroy.setScript("record");
-    EXPECT_EQ(currentParent(), other);
+    windowData(outer)->onDestroy.setScript("record");
+    windowData(inner)->onDestroy.setScript("record");
     setCurrentParent(innerButton);
 
     destroyControl(outer);
@@ -201,67 +179,37 @@ TEST_F(ControlTree, DestroyRunsEachDestroyBeforeTheChildrensAndForgetsTheSubtree
     for (const char* gone : {"outer", "button", "inner", "innerButton"})
         EXPECT_EQ(findControl(gone), nullptr) << gone;
     EXPECT_FALSE(isLiveControl(button));
-    EXPECT_EQ(topLevelNames(), (std::vector<std::string>{"other"}));
 
     destroyControl(rootControl());
     EXPECT_EQ(findControl("main"), rootControl());
     EXPECT_EQ(topLevelNames(), (std::vector<std::string>{"other"}));
 }
 
-TEST_F(ControlTree, AttachRefusesLoops) {
+TEST_F(ControlTree, AttachRefusesLoopsAndFieldsStayInBounds) {
     Control* window = createControl(LUI_WINDOW, "w");
     Control* frame = createControl(LUI_FRAME_LAYOUT, "f");
     Control* group = createControl(LUI_GROUP, "g");
     EXPECT_FALSE(attachChild(group, window));
     EXPECT_FALSE(attachChild(frame, frame));
     EXPECT_FALSE(attachChild(window, rootControl()));
-    EXPECT_EQ(window->parent, rootControl());
-
     EXPECT_TRUE(attachChild(window, group));
     EXPECT_EQ(window->children, (std::vector<Control*>{frame, group}));
-    EXPECT_TRUE(frame->children.empty());
     detach(frame);
-    EXPECT_EQ(frame->parent, nullptr);
     EXPECT_EQ(findControl("f"), nullptr);
-    EXPECT_EQ(window->children, (std::vector<Control*>{group}));
     destroyControl(frame);
-}
-
-TEST_F(ControlTree, FieldsThroughTheirSetters) {
-    Control* window = createControl(LUI_WINDOW, "w");
-    EXPECT_EQ(window->width, 400);
-    EXPECT_EQ(window->height, 300);
-    EXPECT_EQ(window->x, 10);
-    EXPECT_EQ(window->y, 10);
-    EXPECT_EQ(window->style, 0x400C0u);
-    EXPECT_EQ(window->shown, 1);
-
-    setStyle(window, kStyleHidden | kStyleTitled);
-    EXPECT_EQ(window->shown, 0);
-    EXPECT_EQ(windowData(window)->sizeable, 0);
-    EXPECT_EQ(windowData(window)->titled, 1);
-    setStyle(window, 0);
-    EXPECT_EQ(window->shown, 0);
-    setStyle(window, kStyleShown);
-    EXPECT_EQ(window->shown, 1);
 
     setLabel(window, std::string(80, 'L').c_str());
     EXPECT_EQ(std::string(window->label), std::string(63, 'L'));
-
+    // Value setters of a type without values change nothing.
     Control* text = createControl(LUI_TEXT, nullptr);
     setInt(text, 5);
     setString(text, "ignored");
     EXPECT_EQ(getInt(text), 0);
-    EXPECT_EQ(getFloat(text), 0.0);
     EXPECT_EQ(getString(text), nullptr);
 }
 
-TEST(Callback, ScriptLinesPassAnyNameUnchanged) {
-    EXPECT_EQ(callbackLine("onClick", "luiButton1"), "onClick(\"luiButton1\");");
+TEST_F(ControlTree, ScriptCallbacksReceiveTheControlNameWhateverItHolds) {
     EXPECT_EQ(callbackLine("f", "a\"b\\c\n"), "f(\"a\\\"b\\\\c\\n\");");
-}
-
-TEST_F(ControlTree, ScriptCallbacksReceiveTheControlName) {
     TestInterpreter script;
     Control* plain = createControl(LUI_BUTTON, "plain");
     Control* quoted = createControl(LUI_BUTTON, "say \"hi\"); os.exit(3); --\\");
@@ -273,21 +221,13 @@ TEST_F(ControlTree, ScriptCallbacksReceiveTheControlName) {
     EXPECT_EQ(callback.invoke(plain), 0);
     EXPECT_EQ(callback.invoke(quoted), 0);
     // A line longer than any fixed buffer still makes the whole call.
-    std::string function = "record" + std::string(100, ' ');
-    callback.setScript(function.c_str());
+    callback.setScript(("record" + std::string(100, ' ')).c_str());
     EXPECT_EQ(callback.invoke(longName), 0);
     EXPECT_EQ(script.seen(), std::string("plain\n") + quoted->name + "\n" + longName->name + "\n");
-    EXPECT_STREQ(callback.scriptName(), function.c_str());
 
-    static Control* nativeSaw = nullptr;
-    callback.setNative([](Control* control) {
-        nativeSaw = control;
-        return 7;
-    });
+    callback.setNative([](Control*) { return 7; });
     EXPECT_EQ(callback.scriptName(), nullptr);
     EXPECT_EQ(callback.invoke(plain), 7);
-    EXPECT_EQ(nativeSaw, plain);
-
     callback.setScript("missingFunction");
     EXPECT_NE(callback.invoke(plain), 0);
 }

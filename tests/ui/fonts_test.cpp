@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "frame_fixture.h"
 #include "support/gl_window.h"
@@ -32,34 +33,19 @@ std::string placedText(const TextBoxLayout& l) {
 
 } // namespace
 
-TEST(FontMetrics, HeightsByKind) {
-    EXPECT_EQ(fontHeight(0), 8);
-    EXPECT_EQ(fontHeight(48), 8);
-    EXPECT_EQ(fontHeight(-3), 8);
-    EXPECT_EQ(fontHeight(1), 12);
-    EXPECT_EQ(fontHeight(2), 13);
-    EXPECT_EQ(fontHeight(6), 18);
+TEST(FontMetrics, HeightsAdvancesAndRoles) {
+    // Ids out of range fall back to the 8x8 font.
+    for (int id : {0, -3, 48}) {
+        EXPECT_EQ(fontHeight(id), 8);
+        EXPECT_EQ(textWidth(id, "abc"), 24);
+    }
     EXPECT_EQ(fontHeight(47), 24);
-    EXPECT_EQ(fontHeight(7), 8);
-    EXPECT_EQ(fontHeight(29), 12);
-    EXPECT_EQ(fontHeight(46), 16);
-}
-
-TEST(FontMetrics, TextureAndBitmapAdvances) {
     // The default font is fixed at 6 pixels a character; ids 37-41 at 14/16 of the size.
     EXPECT_EQ(textWidth(kDefaultFont, "Hello, world"), 72);
-    EXPECT_EQ(charWidth(kDefaultFont, 'W'), 6);
     EXPECT_EQ(textWidth(41, "abc"), 42);
     EXPECT_EQ(textWidth(39, "ab"), 21);
-    // The fallback font: 8 a character, whatever the id.
-    EXPECT_EQ(textWidth(0, "abc"), 24);
-    EXPECT_EQ(textWidth(48, "abc"), 24);
-    // The inset font is proportional.
-    EXPECT_LT(charWidth(1, 'i'), charWidth(1, 'W'));
-    EXPECT_LE(charWidth(1, 'W'), 8);
-    EXPECT_EQ(textWidth(1, "iW"), charWidth(1, 'i') + charWidth(1, 'W'));
-    // Proportional texture fonts advance by whole pixels at 12, so widths add up.
-    for (int id : {9, 14, 19, 24, 34, 44}) {
+    // The inset font and the proportional texture fonts (whole pixels at 12) add up their widths.
+    for (int id : {1, 9, 14, 19, 24, 34, 44}) {
         const char* text = "The quick brown fox";
         int sum = 0;
         for (const char* p = text; *p; ++p)
@@ -69,78 +55,61 @@ TEST(FontMetrics, TextureAndBitmapAdvances) {
     }
     EXPECT_EQ(textWidth(kDefaultFont, nullptr), 0);
     EXPECT_EQ(charWidth(kDefaultFont, 200), 0);
-}
-
-TEST(FontMetrics, GlutFontsMeasureThroughGlut) {
     EnsureGlWindow();
     EXPECT_EQ(textWidth(2, "abcd"), 32);
-    EXPECT_EQ(textWidth(5, "Hello"),
-              glutBitmapLength(GLUT_BITMAP_HELVETICA_12,
-                               reinterpret_cast<const unsigned char*>("Hello")));
     EXPECT_EQ(charWidth(47, 'M'), glutBitmapWidth(GLUT_BITMAP_TIMES_ROMAN_24, 'M'));
-}
 
-TEST(FontRoles, DefaultToTheDefaultFontAndIgnoreUnknownRoles) {
-    for (int role = 0; role < kFontRoleCount; ++role)
-        EXPECT_EQ(fontForRole(role), kDefaultFont);
+    // Roles out of range are ignored.
     setFontForRole(3, 5);
-    setFontForRole(5, 6);
     setFontForRole(-1, 6);
+    setFontForRole(kFontRoleCount, 6);
     EXPECT_EQ(fontForRole(3), 5);
-    EXPECT_EQ(fontForRole(5), kDefaultFont);
+    EXPECT_EQ(fontForRole(-1), kDefaultFont);
     setFontForRole(3, kDefaultFont);
 }
 
 TEST(TextBox, StartsInsetOnTheFirstBaselineAndHonoursTabsAndNewlines) {
     const TextBoxLayout l = layoutTextBox(fakeAdvance, 10, "ab\tc\nd", 20, 30, 1000, 1000, false);
-    ASSERT_EQ(placedText(l), "abcd");
-    EXPECT_EQ(l.chars[0], (PlacedChar{'a', 23, 40}));
-    EXPECT_EQ(l.chars[1], (PlacedChar{'b', 28, 40}));
-    EXPECT_EQ(l.chars[2], (PlacedChar{'c', 45, 40})); // the tab: four spaces of 3
-    EXPECT_EQ(l.chars[3], (PlacedChar{'d', 23, 50}));
+    EXPECT_EQ(l.chars, (std::vector<PlacedChar>{
+                           {'a', 23, 40}, {'b', 28, 40}, {'c', 45, 40}, {'d', 23, 50}}));
 }
 
-TEST(TextBox, SingleLineEndsAtTheFirstNewlineAndBellsAreCounted) {
-    const TextBoxLayout l = layout("a\007b\nc", 1000, 1000, true);
-    EXPECT_EQ(placedText(l), "ab");
-    EXPECT_EQ(l.bells, 1);
-    EXPECT_EQ(l.chars[1].x, 8); // the bell takes no room
-}
-
-TEST(TextBox, ALineTooLongIsCutAndTheNextLineStillDrawn) {
-    // Room for four characters of 5 from x 3 to 23.
-    const TextBoxLayout l = layout("abcdefgh ij\nkl", 23);
-    EXPECT_EQ(placedText(l), "abcdkl");
-    EXPECT_EQ(l.chars[4], (PlacedChar{'k', 3, 20}));
-    EXPECT_EQ(placedText(layout("abcdefgh\nkl", 23, 1000, true)), "abcd");
-}
-
-TEST(TextBox, StopsAtTheLineWhoseTopPassesTheBottom) {
-    // Lines are 10 high: tops at 0, 10, 20; the box ends at 20.
-    EXPECT_EQ(placedText(layout("a\nb\nc\nd", 1000, 20)), "ab");
-    EXPECT_EQ(placedText(layout("a", 1000, 0)), "");
-    EXPECT_TRUE(layout(nullptr).chars.empty());
+TEST(TextBox, CutsLinesAndStopsAtTheBottom) {
+    struct Row {
+        const char* text;
+        int maxX, maxY;
+        bool singleLine;
+        const char* drawn;
+    };
+    // Characters 5 wide from x 3, lines 10 high with tops at 0, 10, 20.
+    for (const Row& row :
+         {Row{"a\007b\nc", 1000, 1000, true, "ab"},
+          Row{"abcdefgh ij\nkl", 23, 1000, false, "abcdkl"},
+          Row{"abcdefgh\nkl", 23, 1000, true, "abcd"}, Row{"a\nb\nc\nd", 1000, 20, false, "ab"},
+          Row{"a", 1000, 0, false, ""}, Row{nullptr, 1000, 1000, false, ""}})
+        EXPECT_EQ(placedText(layout(row.text, row.maxX, row.maxY, row.singleLine)), row.drawn)
+            << (row.text ? row.text : "null");
+    const TextBoxLayout cut = layout("abcdefgh ij\nkl", 23);
+    EXPECT_EQ(cut.chars[4], (PlacedChar{'k', 3, 20}));
+    const TextBoxLayout bell = layout("a\007b", 1000, 1000, true);
+    EXPECT_EQ(bell.bells, 1);
+    EXPECT_EQ(bell.chars[1].x, 8); // the bell takes no room
 }
 
 TEST_F(FrameTest, EveryFontKindPutsInkWhereTheTextIs) {
-    struct Case {
-        int font;
-        const char* what;
-    };
-    for (const Case& c : {Case{0, "8x8 fallback"}, Case{1, "8x8 inset"}, Case{2, "GLUT 8x13"},
-                          Case{5, "GLUT Helvetica 12"}, Case{47, "GLUT Times 24"},
-                          Case{9, "texture sans"}, Case{29, "texture mono (default)"},
-                          Case{39, "texture extended"}, Case{46, "texture serif italic"}}) {
-        SCOPED_TRACE(c.what);
+    // 8x8 fallback and inset, GLUT 8x13, Helvetica 12 and Times 24, texture
+    // sans, mono (the default), extended and serif italic.
+    for (int font : {0, 1, 2, 5, 47, 9, 29, 39, 46}) {
+        SCOPED_TRACE(font);
         glClear(GL_COLOR_BUFFER_BIT);
         glColor3f(0, 0, 0);
         const int x = 20, y = 40;
-        drawText(c.font, "HIHI", x, y);
+        drawText(font, "HIHI", x, y);
         grab();
-        const int width = textWidth(c.font, "HIHI");
-        const int height = fontHeight(c.font);
+        const int width = textWidth(font, "HIHI");
+        const int height = fontHeight(font);
         // GLUT fonts start 3 pixels in, through the text box.
-        const int inset = fontKind(c.font) == FontKind::Glut ? 3 : 0;
+        const int inset = fontKind(font) == FontKind::Glut ? 3 : 0;
         // Italics lean a pixel or two past their advance.
         const int ink = darkPixels(x + inset, y, x + inset + width + 2, y + height);
         EXPECT_GT(ink, 4 * height) << "width " << width;
@@ -148,10 +117,15 @@ TEST_F(FrameTest, EveryFontKindPutsInkWhereTheTextIs) {
     }
 }
 
-TEST_F(FrameTest, DefaultFontIsSolidAndCrispInTheSchemeColour) {
+TEST_F(FrameTest, DefaultFontIsSolidInTheSchemeColourAndDrawCharAdvancesThePen) {
     // Scheme colours carry alpha 0.5; text still comes out solid.
     setColour(LUI_COLOR_WINDOW_TEXT);
     drawText(kDefaultFont, "HHHH", 20, 20);
+    glPushMatrix();
+    translate(20, 60);
+    for (char c : std::string("HHHH"))
+        drawChar(kDefaultFont, c);
+    glPopMatrix();
     grab();
     // An H of the 12-pixel mono face: two full-height stems per glyph,
     // drawn in solid pixels rather than smeared over neighbouring columns.
@@ -159,22 +133,8 @@ TEST_F(FrameTest, DefaultFontIsSolidAndCrispInTheSchemeColour) {
     const int soft = darkPixels(20, 20, 44, 32, 160) - solid;
     EXPECT_GE(solid, 4 * 2 * 7);
     EXPECT_LT(soft, solid / 4);
-}
-
-TEST_F(FrameTest, DrawCharAdvancesThePen) {
-    glColor3f(0, 0, 0);
-    glPushMatrix();
-    translate(20, 20);
-    for (char c : std::string("HI"))
-        drawChar(kDefaultFont, c);
-    glPopMatrix();
-    drawText(kDefaultFont, "HI", 20, 60);
-    grab();
-    for (int dx = 0; dx < 12; ++dx)
-        for (int dy = 0; dy < 12; ++dy) {
-            const Pixel a = pixel(20 + dx, 20 + dy), b = pixel(20 + dx, 60 + dy);
-            EXPECT_EQ(a.r, b.r) << dx << "," << dy;
-        }
+    EXPECT_EQ(darkPixels(20, 60, 44, 72, 100), solid);
+    EXPECT_EQ(darkPixels(38, 60, 44, 72, 100), darkPixels(38, 20, 44, 32, 100));
 }
 
 TEST_F(FrameTest, BitmapFontsComplainUntilLoaded) {

@@ -3,12 +3,36 @@
 #include <GL/gl.h>
 
 #include <algorithm>
-#include <cmath>
 
 #include "support/gl_window.h"
 #include "ui/draw.h"
 #include "ui/fonts.h"
 #include "ui/icons.h"
+
+void FramePixels::grab() {
+    glFinish();
+    frame_ = ReadGlPixels(0, 0, kSize, kSize);
+}
+
+Pixel FramePixels::pixel(int x, int y) const {
+    const uint8_t* p = &frame_[(static_cast<size_t>(kSize - 1 - y) * kSize + x) * 4];
+    return {p[0], p[1], p[2]};
+}
+
+int FramePixels::darkPixels(int x0, int y0, int x1, int y1, int limit) const {
+    int count = 0;
+    for (int y = std::max(0, y0); y < std::min(kSize, y1); ++y)
+        for (int x = std::max(0, x0); x < std::min(kSize, x1); ++x) {
+            const Pixel p = pixel(x, y);
+            if (p.r < limit && p.g < limit && p.b < limit) ++count;
+        }
+    return count;
+}
+
+void loadDrawingResources() {
+    if (!ui::fontsLoaded()) ui::loadFonts();
+    ui::createIconTextures();
+}
 
 void FrameTest::SetUp() {
     EnsureGlWindow();
@@ -24,11 +48,7 @@ void FrameTest::SetUp() {
     glDisable(GL_DEPTH_TEST);
     glClearColor(1, 1, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT);
-    if (!ui::fontsLoaded()) ui::loadFonts();
-    ui::createIconTextures();
-    ui::resetColours();
-    ui::setBevelsEnabled(true);
-    ui::setShadowsEnabled(true);
+    loadDrawingResources();
 }
 
 void FrameTest::TearDown() {
@@ -37,28 +57,4 @@ void FrameTest::TearDown() {
     ui::resetColours();
     ui::setBevelsEnabled(true);
     ui::setShadowsEnabled(true);
-}
-
-void FrameTest::grab() {
-    glFinish();
-    frame_ = ReadGlPixels(0, 0, kSize, kSize);
-}
-
-Pixel FrameTest::pixel(int x, int y) const {
-    const uint8_t* p = &frame_[(static_cast<size_t>(kSize - 1 - y) * kSize + x) * 4];
-    return {p[0], p[1], p[2]};
-}
-
-int FrameTest::darkPixels(int x0, int y0, int x1, int y1, int limit) const {
-    int count = 0;
-    for (int y = std::max(0, y0); y < std::min(kSize, y1); ++y)
-        for (int x = std::max(0, x0); x < std::min(kSize, x1); ++x) {
-            const Pixel p = pixel(x, y);
-            if (p.r < limit && p.g < limit && p.b < limit) ++count;
-        }
-    return count;
-}
-
-int toByte(float value) {
-    return static_cast<int>(std::lround(std::clamp(value, 0.f, 1.f) * 255));
 }

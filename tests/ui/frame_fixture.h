@@ -1,5 +1,6 @@
-// Rendered-frame checks for the drawing layer: a 256x256 GL window with the
-// toolkit's pixel projection (origin top-left, y down), cleared to white,
+// Rendered-frame checks: pixels read back from the GL window, addressed from
+// the top-left as the toolkit draws, and a fixture for the drawing layer on
+// its own: a 256x256 frame with the toolkit's projection, cleared to white,
 // with the fonts and icon textures loaded.
 #pragma once
 
@@ -12,14 +13,11 @@ struct Pixel {
     int r = 0, g = 0, b = 0;
 };
 
-class FrameTest : public ::testing::Test {
-  protected:
+class FramePixels {
+  public:
     static constexpr int kSize = 256;
-    void SetUp() override;
-    void TearDown() override;
-    // Reads the frame drawn so far; pixel() and darkPixels() look at it.
+    // Reads the bottom-left kSize x kSize of the frame drawn so far.
     void grab();
-    // (x, y) from the top-left, as the toolkit draws.
     Pixel pixel(int x, int y) const;
     // Pixels of the box [x0, x1) x [y0, y1) whose red, green and blue are all below `limit`.
     int darkPixels(int x0, int y0, int x1, int y1, int limit = 128) const;
@@ -28,5 +26,11 @@ class FrameTest : public ::testing::Test {
     std::vector<uint8_t> frame_;
 };
 
-// Channel values 0..255 of a scheme-style colour.
-int toByte(float value);
+// Loads the fonts and the icon textures once.
+void loadDrawingResources();
+
+class FrameTest : public ::testing::Test, protected FramePixels {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+};

@@ -11,28 +11,16 @@
 
 using namespace ui;
 
-TEST(Icons, SizesByStorageForm) {
-    EXPECT_EQ(iconSize(ICON_NONE), 0);
-    EXPECT_EQ(iconSize(-1), 0);
-    EXPECT_EQ(iconSize(96), 0);
-    EXPECT_EQ(iconSize(ICON_CLOSE), 16);
-    EXPECT_EQ(iconSize(ICON_TRASH_SMALL), 16);
-    EXPECT_EQ(iconSize(ICON_CAMERA), 32);
-    EXPECT_EQ(iconSize(20), 32);
-    EXPECT_EQ(iconSize(ICON_UNDO), 32);
-    EXPECT_EQ(iconSize(70), 16);
-    EXPECT_EQ(iconSize(ICON_SMALL_RECYCLE), 16);
-    EXPECT_EQ(iconSize(ICON_BACK), 32);
-    EXPECT_EQ(iconSize(ICON_VIEW), 32);
-    EXPECT_STREQ(kIconNames[ICON_VIEW], "ICON_VIEW");
-}
-
 TEST(Icons, EveryIconHasItsOwnArtwork) {
     std::set<std::vector<uint8_t>> seen;
-    EXPECT_TRUE(iconPixels(ICON_NONE).empty());
+    for (int id : {int{ICON_NONE}, -1, kIconCount}) {
+        EXPECT_EQ(iconSize(id), 0);
+        EXPECT_TRUE(iconPixels(id).empty());
+    }
     for (int id = 1; id < kIconCount; ++id) {
         const std::vector<uint8_t> pixels = iconPixels(id);
         const int size = iconSize(id);
+        ASSERT_TRUE(size == 16 || size == 32) << id;
         ASSERT_EQ(pixels.size(), static_cast<size_t>(size * size * 4)) << id;
         int opaque = 0;
         std::set<uint32_t> colours;
@@ -43,13 +31,9 @@ TEST(Icons, EveryIconHasItsOwnArtwork) {
         }
         EXPECT_GE(opaque, 8) << kIconNames[id];
         // The layered icons hold one to five one-bit layers.
-        if (id <= ICON_TRASH_SMALL) {
-            EXPECT_LE(colours.size(), 5u) << kIconNames[id];
-        }
+        EXPECT_TRUE(id > ICON_TRASH_SMALL || colours.size() <= 5u) << kIconNames[id];
         // The textured icons have a see-through background.
-        if (id >= ICON_SMALL_ARROW_DOWN) {
-            EXPECT_LT(opaque, size * size) << kIconNames[id];
-        }
+        EXPECT_TRUE(id < ICON_SMALL_ARROW_DOWN || opaque < size * size) << kIconNames[id];
         EXPECT_TRUE(seen.insert(pixels).second) << kIconNames[id] << " looks like another icon";
     }
 }
@@ -82,29 +66,22 @@ class IconFrameTest : public FrameTest {
     }
 };
 
-TEST_F(IconFrameTest, EachStorageFormDrawsAtItsLowerLeftCorner) {
+TEST_F(IconFrameTest, EachStorageFormDrawsAtItsLowerLeftCornerAndLeavesTheGlStateAlone) {
+    glColor4f(0.2f, 0.4f, 0.6f, 0.5f);
     expectDrawnInPlace(ICON_CLOSE, 40, 100);
     expectDrawnInPlace(ICON_SAVE, 41, 77);
     expectDrawnInPlace(ICON_CAMERA, 100, 150);
     expectDrawnInPlace(ICON_SMALL_MY_DOCUMENTS, 10, 30);
     expectDrawnInPlace(ICON_UP_FOLDER, 200, 240);
-}
-
-TEST_F(IconFrameTest, NoneAndUnknownIdsDrawNothing) {
-    drawIcon(ICON_NONE, 50, 50);
-    drawIcon(96, 50, 50);
-    drawIcon(-4, 50, 50);
-    grab();
-    EXPECT_EQ(darkPixels(0, 0, kSize, kSize, 255), 0);
-}
-
-TEST_F(IconFrameTest, DrawingLeavesColourAndBlendingAlone) {
-    glColor4f(0.2f, 0.4f, 0.6f, 0.5f);
-    drawIcon(ICON_CHECKBOX1, 10, 30);
-    drawIcon(ICON_FOLDER, 40, 60);
     GLfloat colour[4];
     glGetFloatv(GL_CURRENT_COLOR, colour);
     EXPECT_FLOAT_EQ(colour[1], 0.4f);
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+
+    glClear(GL_COLOR_BUFFER_BIT);
+    for (int id : {int{ICON_NONE}, kIconCount, -4})
+        drawIcon(id, 50, 50);
+    grab();
+    EXPECT_EQ(darkPixels(0, 0, kSize, kSize, 255), 0);
 }

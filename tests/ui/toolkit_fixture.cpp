@@ -1,6 +1,7 @@
 #include "toolkit_fixture.h"
 
-#include <ostream>
+#include <cctype>
+#include <string_view>
 
 #include "support/gl_window.h"
 #include "ui/dispatch.h"
@@ -8,75 +9,58 @@
 
 using namespace ui;
 
-std::ostream& operator<<(std::ostream& out, const Event& event) {
-    return out << event.target << ":" << event.kind << "(" << event.code << "," << event.state
-               << " @" << event.x << "," << event.y << ")";
+std::string& eventLog() {
+    static std::string log;
+    return log;
 }
 
-std::vector<Event>& recordedEvents() {
-    static std::vector<Event> events;
-    return events;
-}
-
-std::vector<Event> eventsOf(const std::string& target) {
-    std::vector<Event> matching;
-    for (const Event& event : recordedEvents())
-        if (event.target == target) matching.push_back(event);
-    return matching;
+int eventsOf(const std::string& target) {
+    int count = 0;
+    for (size_t at = 0; at < eventLog().size(); at = eventLog().find('\n', at) + 1)
+        count += eventLog().compare(at, target.size() + 1, target + " ") == 0;
+    return count;
 }
 
 namespace {
 
-void record(const char* target, const char* kind, int code, int state, int x, int y) {
-    recordedEvents().push_back({target, kind, code, state, x, y});
+int record(const char* target, const char* kind, int a, int b, int x, int y, int claim = 0) {
+    const bool printable = std::string_view(kind) == "key" && std::isprint(a);
+    eventLog() += std::string(target) + " " + kind + " " +
+                  (printable ? std::string(1, static_cast<char>(a)) : std::to_string(a)) + "," +
+                  std::to_string(b) + " @" + std::to_string(x) + "," + std::to_string(y) + "\n";
+    return claim;
 }
 
-template <int Claim>
-struct Recorder {
+template <int Claim> struct Recorder {
     static int button(Control* c, int button, int state, int x, int y) {
-        record(c->name, "button", button, state, x, y);
-        return Claim;
+        return record(c->name, "button", button, state, x, y, Claim);
     }
     static int drag(Control* c, int x, int y, int dx, int dy) {
-        record(c->name, "drag", dx, dy, x, y);
-        return Claim;
+        return record(c->name, "drag", dx, dy, x, y, Claim);
     }
     static int hover(Control* c, int x, int y, int dx, int dy) {
-        record(c->name, "hover", dx, dy, x, y);
-        return Claim;
+        return record(c->name, "hover", dx, dy, x, y, Claim);
     }
     static int key(Control* c, int character, int x, int y) {
-        record(c->name, "key", character, 0, x, y);
-        return Claim;
+        return record(c->name, "key", character, 0, x, y, Claim);
     }
     static int special(Control* c, int key, int x, int y) {
-        record(c->name, "special", key, 0, x, y);
-        return Claim;
+        return record(c->name, "special", key, 0, x, y, Claim);
     }
-};
-
-template <int Claim>
-constexpr ControlClass recorderClass() {
-    return ControlClass{
+    static constexpr ControlClass cls{
         .typeId = 14,
-        .onKey = Recorder<Claim>::key,
-        .onSpecialKey = Recorder<Claim>::special,
-        .onDrag = Recorder<Claim>::drag,
-        .onHover = Recorder<Claim>::hover,
-        .onMouseButton = Recorder<Claim>::button,
+        .onKey = key,
+        .onSpecialKey = special,
+        .onDrag = drag,
+        .onHover = hover,
+        .onMouseButton = button,
     };
-}
-
-void hookButton(int button, int state, int x, int y) { record("hook", "button", button, state, x, y); }
-void hookDrag(int x, int y) { record("hook", "drag", 0, 0, x, y); }
-void hookHover(int x, int y) { record("hook", "hover", 0, 0, x, y); }
-void hookKey(unsigned char key, int x, int y) { record("hook", "key", key, 0, x, y); }
-void hookSpecial(int key, int x, int y) { record("hook", "special", key, 0, x, y); }
+};
 
 } // namespace
 
-const ControlClass probeClass = recorderClass<1>();
-const ControlClass silentProbeClass = recorderClass<0>();
+const ControlClass probeClass = Recorder<1>::cls;
+const ControlClass silentProbeClass = Recorder<0>::cls;
 const ControlClass probeContainerClass{
     .typeId = 33,
     .isContainer = 1,
@@ -106,12 +90,13 @@ void ToolkitTest::SetUp() {
     toolkitReshape(1024, 768);
     if (!toolkitVisible()) toggleToolkitVisible();
     if (overwriteMode()) dispatchSpecialKey(kInsertKey, 0, 0);
-    setMouseHook(hookButton);
-    setDragHook(hookDrag);
-    setPassiveMotionHook(hookHover);
-    setKeyboardHook(hookKey);
-    setSpecialHook(hookSpecial);
-    recordedEvents().clear();
+    setMouseHook(
+        [](int button, int state, int x, int y) { record("hook", "button", button, state, x, y); });
+    setDragHook([](int x, int y) { record("hook", "drag", 0, 0, x, y); });
+    setPassiveMotionHook([](int x, int y) { record("hook", "hover", 0, 0, x, y); });
+    setKeyboardHook([](unsigned char key, int x, int y) { record("hook", "key", key, 0, x, y); });
+    setSpecialHook([](int key, int x, int y) { record("hook", "special", key, 0, x, y); });
+    eventLog().clear();
 }
 
 void ToolkitTest::TearDown() {

@@ -6,27 +6,20 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "ui/control.h"
 
-struct Event {
-    std::string target;  // control name, or "hook" for the shell's hooks
-    std::string kind;    // "button", "drag", "hover", "key", "special"
-    int code = 0;        // button, key or character; state in `state`
-    int state = 0;
-    int x = 0, y = 0;
-    bool operator==(const Event&) const = default;
-};
-std::ostream& operator<<(std::ostream& out, const Event& event);
-
-// Every event a probe or hook saw since the test began.
-std::vector<Event>& recordedEvents();
-std::vector<Event> eventsOf(const std::string& target);
+// Every event a probe or hook saw since the test began, a line each:
+// "target kind a,b @x,y" where the target is a control name or "hook" for the
+// shell's hooks, and a,b are the button and state, the drag or hover
+// movement, or the key (its character where printable) and 0.
+std::string& eventLog();
+// Lines of the log that begin with `target`.
+int eventsOf(const std::string& target);
 
 // A class whose operations record and return `claim`.
-extern const ui::ControlClass probeClass;        // claims everything
-extern const ui::ControlClass silentProbeClass;  // records, claims nothing
+extern const ui::ControlClass probeClass;       // claims everything
+extern const ui::ControlClass silentProbeClass; // records, claims nothing
 // A container that records nothing itself and forwards like the shared
 // container operations.
 extern const ui::ControlClass probeContainerClass;
@@ -36,7 +29,7 @@ ui::Control* makeProbe(ui::Control* parent, const char* name, int x, int y, int 
                        const ui::ControlClass* cls = &probeClass);
 
 class ToolkitTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 };
