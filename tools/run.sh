@@ -10,6 +10,6 @@ if [ -n "${DISPLAY:-}" ]; then
   exec "$root/build/bin/scriptdesk" "$@"
 fi
 shot="$root/build/screenshot.png"
-xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1024x768x24" \
+xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1024x768x24 -noreset" \
   "$root/build/bin/scriptdesk-run" --frames 180 --screenshot "$shot" "$root/tools/showcase.lua"
 echo "No display: ran under Xvfb; screenshot written to $shot"

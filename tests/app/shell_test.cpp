@@ -89,7 +89,7 @@ TEST(Shell, EscapeEndsTheProgramWithStatusZero) {
                           "timeout 20 xdotool search --sync --onlyvisible --name scriptdesk "
                           "key --window %1 Escape >/dev/null 2>&1; "
                           "wait $pid; echo $? >status.txt";
-    RunCommand("xvfb-run -a -n " + display + " -s '-screen 0 640x480x24' sh -c '" + session + "'",
+    RunCommand("xvfb-run -a -n " + display + " -s '-screen 0 640x480x24 -noreset' sh -c '" + session + "'",
                dir);
     EXPECT_EQ(ReadFile(dir + "/status.txt"), "0\n");
     std::string log = ReadFile(dir + "/stdout.log");
