@@ -6,14 +6,9 @@
 
 #include "scene/node_manager.h"
 #include "scene/scheduler.h"
-#include "scene/script_values.h"
+#include "scene/script_support.h"
 
 namespace {
-
-int Raise(lua_State* state, const char* message) {
-    lua_pushstring(state, message);
-    return lua_error(state);
-}
 
 bool IsOneText(lua_State* state) { return lua_gettop(state) == 1 && lua_isstring(state, 1); }
 
