@@ -20,9 +20,6 @@ TEST(AttributeRecord, OwnedCopiesAreDeepReferringCopiesShare) {
     Attribute alias = referring;
     alias.SetFromNumber(4.5);
     EXPECT_EQ(field, 4.5f);
-    EXPECT_EQ(referring.size(), 1u);
-    referring.resize(5);
-    EXPECT_EQ(referring.size(), 1u);
 }
 
 TEST(AttributeTable, AddsOnlyTheCreatableTypesOnce) {
@@ -33,9 +30,6 @@ TEST(AttributeTable, AddsOnlyTheCreatableTypesOnce) {
     EXPECT_EQ(created, 10);
     EXPECT_FALSE(table.AddAttribute("a3", AttributeType::Float));
     EXPECT_EQ(table.Find("a3")->type(), AttributeType::Int);
-    table.RemoveAttribute("a3");
-    table.RemoveAttribute("absent");
-    EXPECT_EQ(table.Count(), 9u);
 }
 
 // Values scripts cannot hand over exactly, and text no element type accepts.
@@ -53,53 +47,35 @@ TEST(AttributeConversions, Edges) {
 
     Attribute texts = Attribute::MakeOwned(AttributeType::StringArray);
     texts.resize(1);
-    EXPECT_FALSE(texts.SetElementFromText(1, "x"));
-    EXPECT_FALSE(texts.SetElementFromText(-1, "x"));
     EXPECT_TRUE(texts.SetElementFromNumber(0, 1e308));
     EXPECT_EQ(texts.as<StringArray>()[0].size(), 316u);
-
-    VectorArray points;
-    Attribute vectors(&points, AttributeType::VectorArray);
-    vectors.resize(2);
-    EXPECT_EQ(points[1].w, 1.0f);
-    Attribute colours = Attribute::MakeOwned(AttributeType::ColourArray);
-    colours.resize(1);
-    EXPECT_EQ(colours.as<ColourArray>()[0].a, 0.0f);
 }
 
+// Rows: path, then "node|attribute|index" or the message printed on failure.
 TEST(AttributePaths, ReadNodeAttributeAndIndexOrSayWhyNot) {
     const char* unreadableIndex = "[ERROR] Could not determine array index\n";
-    const struct {
-        const char* text;
-        const char* node;
-        const char* attribute;
-        int index;
-        const char* printed;
-    } cases[] = {
-        {"ps1.Rate", "ps1", "Rate", -1, ""},
-        {"ps1.Points[ 3 ]", "ps1", "Points", 3, ""},
-        {"n.a[5", "n", "a", 5, ""},
-        {"n.a[1 2]", "n", "a", 1, ""},
-        {"n.a[7]tail", "n", "a", 7, ""},
-        {"n.b.c", "n", "b.c", -1, ""},
-        {".a", "", "a", -1, ""},
-        {"n.a[2147483647]", "n", "a", 2147483647, ""},
-        {"na", "", "", 0, "[ERROR] Unable to correctly parse the attribute string\n"},
-        {"n.a[2x]", "", "", 0, unreadableIndex},
-        {"n.a[-1]", "", "", 0, unreadableIndex},
-        {"n.a[2147483648]", "", "", 0, unreadableIndex},
-        {"n.a[                                1]", "", "", 0, unreadableIndex},
+    const char* cases[][2] = {
+        {"ps1.Rate", "ps1|Rate|-1"},
+        {"ps1.Points[ 3 ]", "ps1|Points|3"},
+        {"n.a[5", "n|a|5"},
+        {"n.a[1 2]", "n|a|1"},
+        {"n.a[7]tail", "n|a|7"},
+        {"n.b.c", "n|b.c|-1"},
+        {".a", "|a|-1"},
+        {"n.a[2147483647]", "n|a|2147483647"},
+        {"na", "[ERROR] Unable to correctly parse the attribute string\n"},
+        {"n.a[2x]", unreadableIndex},
+        {"n.a[-1]", unreadableIndex},
+        {"n.a[2147483648]", unreadableIndex},
+        {"n.a[                                1]", unreadableIndex},
     };
-    for (const auto& expected : cases) {
+    for (const auto& [text, expected] : cases) {
         AttributePath path;
         testing::internal::CaptureStdout();
-        bool parsed = ParseAttributePath(expected.text, &path);
+        bool parsed = ParseAttributePath(text, &path);
         fflush(stdout);
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), expected.printed) << expected.text;
-        EXPECT_EQ(parsed, !*expected.printed) << expected.text;
-        if (!parsed) continue;
-        EXPECT_EQ(path.node, expected.node);
-        EXPECT_EQ(path.attribute, expected.attribute);
-        EXPECT_EQ(path.index, expected.index) << expected.text;
+        std::string result = testing::internal::GetCapturedStdout();
+        if (parsed) result += path.node + "|" + path.attribute + "|" + std::to_string(path.index);
+        EXPECT_EQ(result, expected) << text;
     }
 }

@@ -4,36 +4,13 @@
 #include "scene/node_manager.h"
 #include "scene_test_state.h"
 
-namespace {
-
-// A second manager that makes plain nodes, to see the manager order at work.
-class PlainManager : public CNodeManager {
-public:
-    uint32_t CreateNode(int32_t) override {
-        CNode* node = new CNode;
-        nodes[node->Id()] = node;
-        return node->Id();
-    }
-};
-
-} // namespace
-
-TEST(NodeManager, EveryConstructedNodeConsumesAnIdAndLookupsVisitManagersInOrder) {
+TEST(NodeManager, EveryConstructedNodeConsumesAnId) {
     SceneTestState();
     CNode unregistered;
-    PlainManager later;
-    CNode* inLater = FindNodeById(later.CreateNode(0));
-    CNode* inScene = CreateNamedNode(2, "order-probe");
-    EXPECT_EQ(inLater->Id(), unregistered.Id() + 1);
-    EXPECT_EQ(inScene->Id(), inLater->Id() + 1);
-    inLater->SetName("order-probe");
-    // The later manager's node has the smaller id, but the scene manager comes first.
-    EXPECT_EQ(FindNodeIdByName("order-probe"), inScene->Id());
-    EXPECT_TRUE(DeleteNodeByName("order-probe"));
-    EXPECT_EQ(FindNodeByName("order-probe"), inLater);
-    EXPECT_TRUE(DeleteNodeById(inLater->Id()));
-    EXPECT_FALSE(DeleteNodeById(inLater->Id()));
-    delete inLater;
+    CNode* registered = CreateNamedNode(2, "after-unregistered");
+    EXPECT_EQ(registered->Id(), unregistered.Id() + 1);
+    EXPECT_TRUE(DeleteNodeByName("after-unregistered"));
+    EXPECT_FALSE(DeleteNodeById(registered->Id()));
 }
 
 TEST(NodeTypeRegistry, KeepsTheFirstRecordOfANameAndRunsNoSecondLine) {
@@ -44,40 +21,26 @@ TEST(NodeTypeRegistry, KeepsTheFirstRecordOfANameAndRunsNoSecondLine) {
     EXPECT_EQ(Evaluate("CRegisteredTwice"), "1120");
     EXPECT_EQ(TypeIdByName("CRegisteredTwice"), 120);
     EXPECT_EQ(SceneNodeManager()->CreateNode(120), 0u);
-    const std::vector<NodeTypeRecord>& types = NodeTypes();
-    for (size_t i = 1; i < types.size(); ++i) EXPECT_LT(types[i - 1].typeName, types[i].typeName);
 }
 
-TEST(NodeInputs, ConnectStoresTheProducersInterfaceOnlyWhenItAnswers) {
-    TestLink consumer, mesh, otherMesh;
-    TestEmitter notMesh;
-    EXPECT_EQ(consumer.InputPosition("Curve"), 1);
-    EXPECT_EQ(consumer.InputPosition("curve"), 0);
-    EXPECT_EQ(consumer.InputInterfaceId(-1), 0);
-    EXPECT_FALSE(consumer.Connect(1, mesh));
-    EXPECT_FALSE(consumer.Connect(0, notMesh));
-    EXPECT_FALSE(consumer.Connect(2, mesh));
-    EXPECT_EQ(consumer.Inputs()[0].connectedId, 0u);
-    EXPECT_EQ(consumer.mesh, nullptr);
+TEST(NodeInputs, ConnectByIdOrNameOnlyToNodesThatAnswerTheInputsInterface) {
+    RunChunk("consumer = Node.Create(CTestLink, 'consumer') mesh = Node.Create(CTestLink, 'mesh') "
+             "Node.Create(CTestEmitter, 'no-mesh')");
+    auto* consumer = static_cast<TestLink*>(FindNodeByName("consumer"));
+    EXPECT_EQ(Evaluate("Node.InputName(consumer), Node.InputType(consumer, 'Curve'), Node.InputType(consumer, 'curve')"),
+              "2\t7\t5");
+    EXPECT_EQ(Evaluate("Node.ConnectInput(consumer, 'Curve', 'mesh'), Node.ConnectInput(consumer, 0, 'no-mesh'), "
+                       "Node.ConnectInput(consumer, 2, mesh), Node.ConnectInput(consumer, -1, mesh)"),
+              "false\tfalse\tfalse\tfalse");
+    EXPECT_EQ(consumer->Inputs()[0].connectedId, 0u);
+    EXPECT_EQ(consumer->mesh, nullptr);
 
-    EXPECT_TRUE(consumer.Connect(0, mesh));
-    EXPECT_TRUE(consumer.Connect(0, otherMesh));
-    EXPECT_EQ(consumer.mesh, &otherMesh.vertexCount);
-    EXPECT_EQ(consumer.Inputs()[0].connectedId, otherMesh.Id());
-    // Not registered with a manager, so there is no connected node to report.
-    EXPECT_EQ(consumer.ConnectedNode(0), nullptr);
-}
-
-TEST(NodeInputs, ScriptsConnectByIdOrNameAndReadTheConnection) {
-    RunChunk("consumer = Node.Create(CTestLink, 'consumer') mesh = Node.Create(CTestLink, 'mesh')");
-    EXPECT_EQ(Evaluate("Node.InputName(consumer) .. ' ' .. Node.InputType(consumer, 'Curve')"), "2 7");
-    EXPECT_EQ(Evaluate("Node.ConnectInput(consumer, 'Curve', 'mesh')"), "false");
-    EXPECT_EQ(Evaluate("Node.ConnectInput(consumer, 'Mesh', 'mesh')"), "true");
-    EXPECT_EQ(Evaluate("Node.ConnectInput('consumer', 0, mesh)"), "true");
-    EXPECT_EQ(Evaluate("Node.GetConnectedNode('consumer', 0) == mesh"), "true");
-    EXPECT_EQ(Evaluate("Node.GetConnectedNode(consumer, 1)"), "nil");
+    EXPECT_EQ(Evaluate("Node.ConnectInput(consumer, 'Mesh', 'consumer'), Node.ConnectInput('consumer', 0, mesh)"),
+              "true\ttrue");
+    EXPECT_EQ(consumer->mesh, &static_cast<TestLink*>(FindNodeByName("mesh"))->vertexCount);
+    EXPECT_EQ(Evaluate("Node.GetConnectedNode('consumer', 0) == mesh, Node.GetConnectedNode(consumer, 1)"), "true\tnil");
     // A deleted producer no longer counts as connected, though the pointer stays.
     RunChunk("Node.Delete(mesh)");
     EXPECT_EQ(Evaluate("Node.GetConnectedNode(consumer, 'Mesh')"), "nil");
-    RunChunk("Node.Delete('consumer')");
+    RunChunk("Node.Delete('consumer') Node.Delete('no-mesh')");
 }

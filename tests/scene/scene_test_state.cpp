@@ -13,11 +13,6 @@ namespace {
 
 template <UpdateMode Mode> CNode* MakeTicker() { return new TestTicker(Mode); }
 
-std::vector<TestTicker*>& AllTickers() {
-    static std::vector<TestTicker*> tickers;
-    return tickers;
-}
-
 } // namespace
 
 lua_State* SceneTestState() {
@@ -37,22 +32,17 @@ lua_State* SceneTestState() {
     return state;
 }
 
-std::string Evaluate(const std::string& expression) {
-    lua_State* state = SceneTestState();
-    std::string chunk = "return tostring(" + expression + ")";
-    std::string result = "error: ";
-    if (luaL_loadstring(state, chunk.c_str()) || lua_pcall(state, 0, 1, 0)) result += lua_tostring(state, -1);
-    else result = lua_tostring(state, -1);
-    lua_pop(state, 1);
-    return result;
-}
-
 std::string RunChunk(const std::string& chunk) {
     lua_State* state = SceneTestState();
     testing::internal::CaptureStdout();
     RunString(state, chunk.c_str());
     fflush(stdout);
     return testing::internal::GetCapturedStdout();
+}
+
+std::string Evaluate(const std::string& expressions) {
+    std::string printed = RunChunk("print(" + expressions + ")");
+    return printed.substr(0, printed.size() - 1);
 }
 
 std::string RunnerOutput(const std::string& script, std::string* errors) {
@@ -67,7 +57,7 @@ std::string RunnerOutput(const std::string& script, std::string* errors) {
 }
 
 TestTicker::TestTicker(UpdateMode mode) : IUpdate(mode) {
-    AllTickers().push_back(this);
+    all.push_back(this);
     IUpdate::Enable();
 }
 
@@ -81,23 +71,18 @@ bool TestTicker::QueryInterface(int32_t interfaceId, void** out) {
 void TestTicker::Update(float seconds) {
     char number[32];
     snprintf(number, sizeof number, "%g", seconds);
-    Log().push_back(Name() + " update " + number);
+    log.push_back(Name() + " update " + number);
 }
 
-void TestTicker::Render() { Log().push_back(Name() + " render"); }
-
-std::vector<std::string>& TestTicker::Log() {
-    static std::vector<std::string> log;
-    return log;
-}
+void TestTicker::Render() { log.push_back(Name() + " render"); }
 
 void TestTicker::ResetAll() {
-    for (TestTicker* ticker : AllTickers()) {
+    for (TestTicker* ticker : all) {
         if (ticker->IUpdate::Enabled()) ticker->IUpdate::Disable();
         ticker->IRender::Disable();
         DeleteNodeById(ticker->Id());
     }
-    Log().clear();
+    log.clear();
 }
 
 TestEmitter::TestEmitter() {

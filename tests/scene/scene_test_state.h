@@ -12,10 +12,10 @@
 #include "script/lua_api.h"
 
 lua_State* SceneTestState();
-// The value of a script expression as text; script errors as "error: <message>".
-std::string Evaluate(const std::string& expression);
 // Runs a chunk and returns what it printed.
 std::string RunChunk(const std::string& chunk);
+// The values of script expressions as print shows them, without the line break.
+std::string Evaluate(const std::string& expressions);
 
 // What a script run by scriptdesk-run printed to stdout.log, without the
 // runner's start-up and shutdown lines. `errors` receives standard error.
@@ -30,9 +30,12 @@ public:
     bool QueryInterface(int32_t interfaceId, void** out) override;
     void Update(float seconds) override;
     void Render() override;
-    static std::vector<std::string>& Log();
     // Disables every ticker ever made and unregisters them; clears the log.
     static void ResetAll();
+    inline static std::vector<std::string> log;
+
+private:
+    inline static std::vector<TestTicker*> all;
 };
 
 // CTestEmitter: an emitter (8) publishing its fields as attributes (1).
