@@ -39,7 +39,7 @@ Attr.Set({"n", "F", -2}, 1)
 Attr.Set("n.F[1]", "x")
 Attr.Set("n.F", 5)
 Attr.Set("n.F[1]", true) Attr.Set("n.F[0]", "8") print(show(Attr.Get("n.F")))
-print(show(put("n.S", {3, "007", true, 2.5})))
+print(show(put("n.S", {3})), show(put("n.S", {3, "007", true, 2.5})))
 Attr.Set("n.S[0]", false) Attr.Set("n.S[1]", 4) Attr.Set("n.S[3]", "x") Attr.Set("n.S[1]", {}) print(show(Attr.Get("n.S")))
 print(show(put("n.B", {"yes", "off", 0.5, 0, "maybe", true, "on"})), show(put("n.I", {"12.7", -2.7, "x", false, "1.2.3"})),
       show(put("n.D", {0.1, true})))
@@ -68,7 +68,7 @@ print(IGroup.AddByName("g", "n"), Attr.Get("g.Count"), table.concat(Attr.List("g
               "[ERROR] Attr.Set - incorrect data type for array attribute\n"
               "[ERROR] Attr.Set - incorrect data type for array attribute\n"
               "{8,1,3}\n"
-              "{3.000000,007,true,2.500000}\n"
+              "{3.000000}\t{3.000000,007,true,2.500000}\n"
               "[ERROR] Attr.Set - incorrect data type for attribute\n"
               "{false,4.000000,true,x}\n"
               "{true,false,true,false,false,true,true}\t{12,-2,0,0,1}\t{0.1,1}\n"
