@@ -8,29 +8,25 @@
 #include <cstdio>
 
 #include "scene/node.h"
+#include "scene/script_support.h"
 
 namespace {
 
 // ---------------------------------------------------------------- helpers
 
-int Raise(lua_State* state, const char* message) {
-    lua_pushstring(state, message);
-    return lua_error(state);
-}
-
 void Print(const char* message) { fputs(message, stdout); }
-
-// A node id from a script number, truncated; null for anything no id can be.
-CNode* NodeFromNumber(double number) {
-    if (!(number >= 1.0 && number < 4294967296.0)) return nullptr;
-    return FindNodeById(static_cast<uint32_t>(number));
-}
 
 // The text of the string or number at `slot`, NUL bytes included.
 std::string_view TextAt(lua_State* state, int slot) {
     size_t length = 0;
     const char* text = lua_tolstring(state, slot, &length);
     return {text, length};
+}
+
+// A node id or name, whether or not a node answers to it.
+bool NamesNode(lua_State* state, int slot) {
+    int type = lua_type(state, slot);
+    return type == LUA_TNUMBER || type == LUA_TSTRING;
 }
 
 IAttributes* AttributesOf(CNode* node) {
@@ -65,15 +61,11 @@ Attribute* FindByTable(lua_State* state, int* index, int* component) {
         Print("[ERROR] Expected some info about the node and attribute?\n");
         return nullptr;
     }
-    CNode* node = nullptr;
-    if (lua_type(state, entry(1)) == LUA_TNUMBER) {
-        node = NodeFromNumber(lua_tonumber(state, entry(1)));
-    } else if (lua_isstring(state, entry(1))) {
-        node = FindNodeByName(lua_tostring(state, entry(1)));
-    } else {
+    if (!NamesNode(state, entry(1))) {
         Print("[ERROR] Expected node name or ID as first parameter\n");
         return nullptr;
     }
+    CNode* node = NodeArgument(state, entry(1));
     if (!node) {
         Print("[ERROR] Could not find node\n");
         return nullptr;
@@ -150,6 +142,42 @@ bool FindByPath(const char* text, int* index, Attribute** found) {
 
 // ---------------------------------------------------------------- values
 
+// The types Get and Set handle alike. Other: the codes no attribute is made with.
+enum class ValueKind { Scalar, Compound, Array, Other };
+
+ValueKind KindOf(AttributeType type) {
+    switch (type) {
+    case AttributeType::Bool:
+    case AttributeType::Int:
+    case AttributeType::Float:
+    case AttributeType::Double:
+    case AttributeType::String: return ValueKind::Scalar;
+    case AttributeType::Vector:
+    case AttributeType::Plane:
+    case AttributeType::Colour: return ValueKind::Compound;
+    case AttributeType::BoolArray:
+    case AttributeType::IntArray:
+    case AttributeType::FloatArray:
+    case AttributeType::DoubleArray:
+    case AttributeType::StringArray: return ValueKind::Array;
+    default: return ValueKind::Other;
+    }
+}
+
+void PushText(lua_State* state, const std::string& text) { lua_pushlstring(state, text.data(), text.size()); }
+
+// One of the five scalar types that scripts can make.
+void PushScalar(lua_State* state, const Attribute& attribute) {
+    switch (attribute.type()) {
+    case AttributeType::Bool: lua_pushboolean(state, attribute.as<bool>()); break;
+    case AttributeType::Int: lua_pushnumber(state, attribute.as<int32_t>()); break;
+    case AttributeType::Float: lua_pushnumber(state, attribute.as<float>()); break;
+    case AttributeType::Double: lua_pushnumber(state, attribute.as<double>()); break;
+    case AttributeType::String: PushText(state, attribute.as<std::string>()); break;
+    default: lua_pushnil(state); break;
+    }
+}
+
 void PushCompound(lua_State* state, const Attribute& attribute) {
     lua_createtable(state, 4, 0);
     for (int component = 0; component < 4; ++component) {
@@ -167,11 +195,7 @@ void PushElement(lua_State* state, const Attribute& attribute, size_t i) {
     case AttributeType::IntArray: lua_pushnumber(state, attribute.as<IntArray>()[i]); break;
     case AttributeType::FloatArray: lua_pushnumber(state, attribute.as<FloatArray>()[i]); break;
     case AttributeType::DoubleArray: lua_pushnumber(state, attribute.as<DoubleArray>()[i]); break;
-    case AttributeType::StringArray: {
-        const std::string& text = attribute.as<StringArray>()[i];
-        lua_pushlstring(state, text.data(), text.size());
-        break;
-    }
+    case AttributeType::StringArray: PushText(state, attribute.as<StringArray>()[i]); break;
     default: lua_pushnil(state); break;
     }
 }
@@ -334,58 +358,30 @@ int AttrGet(lua_State* state) {
     int index;
     Attribute* attribute = FindAttribute(state, &index);
     if (!attribute) return 0;
-    switch (attribute->type()) {
-    case AttributeType::Bool:
-    case AttributeType::Int:
-    case AttributeType::Float:
-    case AttributeType::Double:
-    case AttributeType::String:
+    float component = 0.0f;
+    switch (KindOf(attribute->type())) {
+    case ValueKind::Scalar:
         if (index >= 0) {
             Print("[ERROR] attribute is not an array\n");
             return 0;
         }
-        switch (attribute->type()) {
-        case AttributeType::Bool: lua_pushboolean(state, attribute->as<bool>()); break;
-        case AttributeType::Int: lua_pushnumber(state, attribute->as<int32_t>()); break;
-        case AttributeType::Float: lua_pushnumber(state, attribute->as<float>()); break;
-        case AttributeType::Double: lua_pushnumber(state, attribute->as<double>()); break;
-        default: {
-            const std::string& text = attribute->as<std::string>();
-            lua_pushlstring(state, text.data(), text.size());
-        }
-        }
+        PushScalar(state, *attribute);
         return 1;
-    case AttributeType::Vector:
-    case AttributeType::Plane:
-    case AttributeType::Colour: {
-        float value = 0.0f;
-        if (index == -1) {
-            PushCompound(state, *attribute);
-        } else if (attribute->GetComponent(index, &value)) {
-            lua_pushnumber(state, value);
-        } else {
-            Print("[ERROR] Trying to access out of range element on attribute\n");
-            return 0;
-        }
+    case ValueKind::Compound:
+        if (index == -1) PushCompound(state, *attribute);
+        else if (attribute->GetComponent(index, &component)) lua_pushnumber(state, component);
+        else break;
         return 1;
-    }
-    case AttributeType::BoolArray:
-    case AttributeType::IntArray:
-    case AttributeType::FloatArray:
-    case AttributeType::DoubleArray:
-    case AttributeType::StringArray:
-        if (index == -1) {
-            PushArray(state, *attribute);
-        } else if (index >= 0 && static_cast<size_t>(index) < attribute->size()) {
-            PushElement(state, *attribute, index);
-        } else {
-            Print("[ERROR] Trying to access out of range element on attribute\n");
-            return 0;
-        }
+    case ValueKind::Array:
+        if (index == -1) PushArray(state, *attribute);
+        else if (index >= 0 && static_cast<size_t>(index) < attribute->size()) PushElement(state, *attribute, index);
+        else break;
         return 1;
-    default:
+    case ValueKind::Other:
         return Raise(state, "[ERROR] Unknown attribute type!\n");
     }
+    Print("[ERROR] Trying to access out of range element on attribute\n");
+    return 0;
 }
 
 int AttrIsArray(lua_State* state) {
@@ -399,19 +395,14 @@ int AttrIsArray(lua_State* state) {
 
 int AttrList(lua_State* state) {
     if (lua_gettop(state) != 1) return Raise(state, "[ERROR] Incorrect num args for ListAttr");
-    CNode* node = nullptr;
-    if (lua_type(state, 1) == LUA_TNUMBER)
-        node = NodeFromNumber(lua_tonumber(state, 1));
-    else if (lua_isstring(state, 1))
-        node = FindNodeByName(lua_tostring(state, 1));
-    else
-        return Raise(state, "[ERROR] ListAttr Expects a node name or id");
+    if (!NamesNode(state, 1)) return Raise(state, "[ERROR] ListAttr Expects a node name or id");
+    CNode* node = NodeArgument(state, 1);
     if (!node) return Raise(state, "[ERROR] Node could not be found");
     lua_newtable(state);
     if (IAttributes* attributes = AttributesOf(node)) {
         int key = 0;
         for (const auto& entry : *attributes) {
-            lua_pushlstring(state, entry.first.data(), entry.first.size());
+            PushText(state, entry.first);
             lua_rawseti(state, -2, ++key);
         }
     }
@@ -439,28 +430,11 @@ int AttrSet(lua_State* state) {
     int index;
     Attribute* attribute = FindAttribute(state, &index);
     if (!attribute) return 0;
-    switch (attribute->type()) {
-    case AttributeType::Bool:
-    case AttributeType::Int:
-    case AttributeType::Float:
-    case AttributeType::Double:
-    case AttributeType::String:
-        SetScalar(state, *attribute);
-        break;
-    case AttributeType::Vector:
-    case AttributeType::Plane:
-    case AttributeType::Colour:
-        SetCompound(state, *attribute, index);
-        break;
-    case AttributeType::BoolArray:
-    case AttributeType::IntArray:
-    case AttributeType::FloatArray:
-    case AttributeType::DoubleArray:
-    case AttributeType::StringArray:
-        SetArray(state, *attribute, index);
-        break;
-    default:
-        break;
+    switch (KindOf(attribute->type())) {
+    case ValueKind::Scalar: SetScalar(state, *attribute); break;
+    case ValueKind::Compound: SetCompound(state, *attribute, index); break;
+    case ValueKind::Array: SetArray(state, *attribute, index); break;
+    case ValueKind::Other: break;
     }
     return 0;
 }

@@ -4,25 +4,11 @@
 
 #include "scene/emitter_interface.h"
 #include "scene/node_manager.h"
-#include "scene/script_values.h"
+#include "scene/script_support.h"
 #include "script/lua_api.h"
 #include "script/script_host.h"
 
 namespace {
-
-int Raise(lua_State* state, const char* message) {
-    lua_pushstring(state, message);
-    return lua_error(state);
-}
-
-// A number names a node by id, a text by name; anything else names none.
-CNode* NodeArgument(lua_State* state, int index) {
-    switch (lua_type(state, index)) {
-    case LUA_TNUMBER: return FindNodeById(NodeIdFromNumber(lua_tonumber(state, index)));
-    case LUA_TSTRING: return FindNodeByName(lua_tostring(state, index));
-    default: return nullptr;
-    }
-}
 
 // A number is a position, a text the position of the input of that name;
 // -1 for anything else.

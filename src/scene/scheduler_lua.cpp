@@ -6,14 +6,9 @@
 
 #include "scene/node_manager.h"
 #include "scene/scheduler.h"
-#include "scene/script_values.h"
+#include "scene/script_support.h"
 
 namespace {
-
-int Raise(lua_State* state, const char* message) {
-    lua_pushstring(state, message);
-    return lua_error(state);
-}
 
 bool IsOneText(lua_State* state) { return lua_gettop(state) == 1 && lua_isstring(state, 1); }
 
@@ -32,7 +27,23 @@ Interface* InterfaceOfNamedNode(lua_State* state, int32_t interfaceId) {
 }
 
 IUpdate* UpdateArgument(lua_State* state) { return InterfaceOfNamedNode<IUpdate>(state, InterfaceUpdate); }
-IRender* RenderArgument(lua_State* state) { return InterfaceOfNamedNode<IRender>(state, InterfaceRender); }
+
+// Runs `action` on the named node's interface, after the one-text check.
+template <class Interface>
+int CallOnNamedNode(lua_State* state, int32_t interfaceId, void (Interface::*action)(), const char* usage) {
+    if (!IsOneText(state)) return Raise(state, usage);
+    if (Interface* found = InterfaceOfNamedNode<Interface>(state, interfaceId)) (found->*action)();
+    return 0;
+}
+
+// Sets the named node's override; an empty function name removes it.
+template <class Interface>
+int SetOverrideOfNamedNode(lua_State* state, int32_t interfaceId, const char* usage) {
+    if (!IsTwoTexts(state)) return Raise(state, usage);
+    if (Interface* found = InterfaceOfNamedNode<Interface>(state, interfaceId))
+        found->SetOverride(lua_tostring(state, 1), lua_tostring(state, 2));
+    return 0;
+}
 
 // ---- Update ---------------------------------------------------------------
 
@@ -43,15 +54,13 @@ int UpdateUpdate(lua_State* state) {
 }
 
 int UpdateEnable(lua_State* state) {
-    if (!IsOneText(state)) return Raise(state, "[ERROR] Incorrect number of args for IUpdate::UpdateEnable");
-    if (IUpdate* update = UpdateArgument(state)) update->Enable();
-    return 0;
+    return CallOnNamedNode(state, InterfaceUpdate, &IUpdate::Enable,
+                           "[ERROR] Incorrect number of args for IUpdate::UpdateEnable");
 }
 
 int UpdateDisable(lua_State* state) {
-    if (!IsOneText(state)) return Raise(state, "[ERROR] Incorrect number of args for IUpdate::UpdateDisable");
-    if (IUpdate* update = UpdateArgument(state)) update->Disable();
-    return 0;
+    return CallOnNamedNode(state, InterfaceUpdate, &IUpdate::Disable,
+                           "[ERROR] Incorrect number of args for IUpdate::UpdateDisable");
 }
 
 int UpdateGetPriority(lua_State* state) {
@@ -68,9 +77,8 @@ int UpdateSetPriority(lua_State* state) {
 }
 
 int UpdateSetOverride(lua_State* state) {
-    if (!IsTwoTexts(state)) return Raise(state, "[ERROR] Incorrect number of args for IUpdate::UpdateSetOveride");
-    if (IUpdate* update = UpdateArgument(state)) update->SetOverride(lua_tostring(state, 1), lua_tostring(state, 2));
-    return 0;
+    return SetOverrideOfNamedNode<IUpdate>(state, InterfaceUpdate,
+                                           "[ERROR] Incorrect number of args for IUpdate::UpdateSetOveride");
 }
 
 const luaL_reg updateLibrary[] = {
@@ -86,27 +94,23 @@ const luaL_reg updateLibrary[] = {
 // ---- Render ---------------------------------------------------------------
 
 int RenderRender(lua_State* state) {
-    if (!IsOneText(state)) return Raise(state, "[ERROR] Incorrect number of args for IRender::Render");
-    if (IRender* render = RenderArgument(state)) render->Render();
-    return 0;
+    return CallOnNamedNode(state, InterfaceRender, &IRender::Render,
+                           "[ERROR] Incorrect number of args for IRender::Render");
 }
 
 int RenderEnable(lua_State* state) {
-    if (!IsOneText(state)) return Raise(state, "[ERROR] Incorrect number of args for IUpdate::RenderEnable");
-    if (IRender* render = RenderArgument(state)) render->Enable();
-    return 0;
+    return CallOnNamedNode(state, InterfaceRender, &IRender::Enable,
+                           "[ERROR] Incorrect number of args for IUpdate::RenderEnable");
 }
 
 int RenderDisable(lua_State* state) {
-    if (!IsOneText(state)) return Raise(state, "[ERROR] Incorrect number of args for IRender::RenderDisable");
-    if (IRender* render = RenderArgument(state)) render->Disable();
-    return 0;
+    return CallOnNamedNode(state, InterfaceRender, &IRender::Disable,
+                           "[ERROR] Incorrect number of args for IRender::RenderDisable");
 }
 
 int RenderSetOverride(lua_State* state) {
-    if (!IsTwoTexts(state)) return Raise(state, "[ERROR] Incorrect number of args for IRender::RenderSetOveride");
-    if (IRender* render = RenderArgument(state)) render->SetOverride(lua_tostring(state, 1), lua_tostring(state, 2));
-    return 0;
+    return SetOverrideOfNamedNode<IRender>(state, InterfaceRender,
+                                           "[ERROR] Incorrect number of args for IRender::RenderSetOveride");
 }
 
 const luaL_reg renderLibrary[] = {

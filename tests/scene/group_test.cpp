@@ -1,14 +1,14 @@
-// Groups: the IGroup library through scripts, and the forwarded interface
-// queries in process.
+// Groups: the IGroup library through a script run by the real runner, and the
+// forwarded interface queries in process.
 #include <gtest/gtest.h>
 
 #include "scene/group.h"
 #include "scene/node_manager.h"
 #include "scene_test_state.h"
-#include "support/script_run.h"
 
 TEST(GroupLibrary, MembersWithDuplicateNamesDeletedNodesAndBadCalls) {
-    ScriptRunResult result = RunScript(R"(
+    std::string errors;
+    std::string output = RunnerOutput(R"(
 Node.Create(CGroup, "g")
 Node.Create(CAttributes, "a")
 Node.Create(CAttributes, "b")
@@ -23,11 +23,9 @@ print(IGroup.NumNodes("g"), IGroup.RemoveByName("g", "a"), IGroup.RemoveByType("
 print(IGroup.NumNodes("g", 1))
 print(IGroup.AddByName("g"))
 print(IGroup.AddByName("nobody", "a"), IGroup.NumNodes("b"))
-print("END")
-)");
-    EXPECT_EQ(result.exitStatus, 0);
-    std::string log = result.stdoutLog.substr(0, result.stdoutLog.find("END\n"));
-    EXPECT_EQ(log,
+)",
+                                      &errors);
+    EXPECT_EQ(output,
               "P = 1\nP = 2\nP = 3\nP = 4\n"
               "true\ttrue\ttrue\tfalse\tfalse\tfalse\t3\n"
               "P = 5\n"
@@ -41,50 +39,38 @@ print("END")
               "Incorrect number of arguments for IGroup::AddByName\n"
               "\n"
               "nil\n");
-    EXPECT_NE(result.errors.find("Unable to find node nobody\nUnable to find node b\n"), std::string::npos)
-        << result.errors;
+    EXPECT_NE(errors.find("Unable to find node nobody\nUnable to find node b\n"), std::string::npos) << errors;
 }
 
-TEST(GroupQueries, AnswerTheMemberListThemselvesAndForwardTheRest) {
-    SceneTestState();
-    CGroup* group = static_cast<CGroup*>(CreateNamedNode(2, "forwarding"));
-    ASSERT_NE(group, nullptr);
-    CNode* plain = CreateNamedNode(1, "plain-member");
-    CNode* first = CreateNamedNode(TestTickerType, "first-ticker");
-    CNode* second = CreateNamedNode(TestTickerType, "second-ticker");
-    EXPECT_EQ(group->Query<IRender>(InterfaceRender), nullptr);
-    for (CNode* node : {plain, first, second}) EXPECT_TRUE(group->Group().AddById(node->Id()));
+TEST(GroupQueries, AnswerTheMemberListThemselvesAndForwardTheRestToTheFirstMemberThatAnswers) {
+    RunChunk("Node.Create(CGroup, 'forwarding') Node.Create(CTestEmitter, 'plain-member') "
+             "Node.Create(CTestTicker, 'first-ticker') Node.Create(CTestTicker, 'second-ticker')");
+    auto* group = static_cast<CGroup*>(FindNodeByName("forwarding"));
+    CNode* first = FindNodeByName("first-ticker");
+    CNode* second = FindNodeByName("second-ticker");
+    RunChunk("for _, name in ipairs({'plain-member', 'first-ticker', 'second-ticker'}) do "
+             "IGroup.AddByName('forwarding', name) end");
 
     EXPECT_EQ(group->Query<IGroup>(InterfaceGroup), &group->Group());
-    EXPECT_EQ(group->Query<void>(InterfaceAttributes), plain->Query<void>(InterfaceAttributes));
     EXPECT_EQ(group->Query<IRender>(InterfaceRender), first->Query<IRender>(InterfaceRender));
-    EXPECT_EQ(group->Query<IUpdate>(InterfaceUpdate), first->Query<IUpdate>(InterfaceUpdate));
+    EXPECT_EQ(Evaluate("Attr.Get('forwarding.Position[1]')"), "2");
 
     // Render.Disable on the group reaches the first member that renders, only.
-    RunChunk("Render.Disable('forwarding') Update.Disable('forwarding')");
+    RunChunk("Render.Disable('forwarding')");
     EXPECT_FALSE(first->Query<IRender>(InterfaceRender)->Enabled());
     EXPECT_TRUE(second->Query<IRender>(InterfaceRender)->Enabled());
-    EXPECT_FALSE(first->Query<IUpdate>(InterfaceUpdate)->Enabled());
 
     // A deleted member is skipped: the next one answers.
     DeleteNodeById(first->Id());
     EXPECT_EQ(group->Query<IRender>(InterfaceRender), second->Query<IRender>(InterfaceRender));
-    second->Query<IRender>(InterfaceRender)->Disable();
-    second->Query<IUpdate>(InterfaceUpdate)->Disable();
+    TestTicker::ResetAll();
 }
 
 TEST(GroupQueries, GroupsThatHoldThemselvesAnswerWithoutEndlessRecursion) {
-    SceneTestState();
-    CGroup* outer = static_cast<CGroup*>(CreateNamedNode(2, "outer"));
-    CGroup* inner = static_cast<CGroup*>(CreateNamedNode(2, "inner"));
-    EXPECT_TRUE(outer->Group().AddById(outer->Id()));
-    EXPECT_TRUE(outer->Group().AddById(inner->Id()));
-    EXPECT_TRUE(inner->Group().AddById(outer->Id()));
-    EXPECT_EQ(outer->Query<IRender>(InterfaceRender), nullptr);
-    EXPECT_EQ(inner->Query<IRender>(InterfaceRender), nullptr);
-
-    CNode* emitter = CreateNamedNode(TestEmitterType, "looped-emitter");
-    EXPECT_TRUE(inner->Group().AddById(emitter->Id()));
-    EXPECT_EQ(outer->Query<IEmitter>(InterfaceEmitter), emitter->Query<IEmitter>(InterfaceEmitter));
+    RunChunk("outer = Node.Create(CGroup, 'outer') inner = Node.Create(CGroup, 'inner') "
+             "IGroup.AddByID('outer', outer) IGroup.AddByID('outer', inner) IGroup.AddByID('inner', outer)");
+    EXPECT_EQ(FindNodeByName("outer")->Query<IRender>(InterfaceRender), nullptr);
+    EXPECT_EQ(FindNodeByName("inner")->Query<IRender>(InterfaceRender), nullptr);
+    RunChunk("IGroup.AddByID('inner', Node.Create(CTestEmitter, 'looped-emitter'))");
     EXPECT_EQ(Evaluate("table.concat({EmitterGetPosition('outer')}, ' ')"), "0 2 0");
 }

@@ -1,10 +1,19 @@
 #include "scene_test_state.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 
 #include "scene/node_manager.h"
 #include "scene/scene_graph.h"
 #include "script/script_host.h"
+#include "support/script_run.h"
+
+namespace {
+
+template <UpdateMode Mode> CNode* MakeTicker() { return new TestTicker(Mode); }
+
+} // namespace
 
 lua_State* SceneTestState() {
     static lua_State* state = [] {
@@ -12,33 +21,45 @@ lua_State* SceneTestState() {
         OpenStandardLibraries(made);
         SetScriptState(made);
         RegisterSceneGraph(made);
-        RegisterNodeType(TestTickerType, "CTestTicker", MakeNode<TestTicker>, made);
-        RegisterNodeType(TestEmitterType, "CTestEmitter", MakeNode<TestEmitter>, made);
-        RegisterNodeType(TestConsumerType, "CTestConsumer", MakeNode<TestConsumer>, made);
-        RegisterNodeType(TestMeshType, "CTestMesh", MakeNode<TestMesh>, made);
+        RegisterNodeType(101, "CTestTicker", MakeTicker<UpdateEveryFrame>, made);
+        RegisterNodeType(102, "CTestTicker60", MakeTicker<Update60Hz>, made);
+        RegisterNodeType(103, "CTestTicker30", MakeTicker<Update30Hz>, made);
+        RegisterNodeType(104, "CTestTicker15", MakeTicker<Update15Hz>, made);
+        RegisterNodeType(105, "CTestEmitter", MakeNode<TestEmitter>, made);
+        RegisterNodeType(106, "CTestLink", MakeNode<TestLink>, made);
         return made;
     }();
     return state;
 }
 
-std::string Evaluate(const std::string& expression) {
+std::string RunChunk(const std::string& chunk) {
     lua_State* state = SceneTestState();
-    std::string chunk = "return " + expression;
-    std::string result;
-    if (luaL_loadstring(state, chunk.c_str()) || lua_pcall(state, 0, 1, 0)) {
-        const char* message = lua_tostring(state, -1);
-        result = std::string("error: ") + (message ? message : "?");
-    } else {
-        lua_getglobal(state, "tostring");
-        lua_insert(state, -2);
-        lua_call(state, 1, 1);
-        result = lua_tostring(state, -1);
-    }
-    lua_pop(state, 1);
-    return result;
+    testing::internal::CaptureStdout();
+    RunString(state, chunk.c_str());
+    fflush(stdout);
+    return testing::internal::GetCapturedStdout();
 }
 
-void RunChunk(const std::string& chunk) { RunString(SceneTestState(), chunk.c_str()); }
+std::string Evaluate(const std::string& expressions) {
+    std::string printed = RunChunk("print(" + expressions + ")");
+    return printed.substr(0, printed.size() - 1);
+}
+
+std::string RunnerOutput(const std::string& script, std::string* errors) {
+    const std::string begin = "<script>\n", end = "</script>\n";
+    ScriptRunResult result = RunScript("print('<script>')\n" + script + "\nprint('</script>')\n");
+    if (errors) *errors = result.errors;
+    size_t from = result.stdoutLog.find(begin);
+    if (from == std::string::npos) return "no script output; errors: " + result.errors;
+    from += begin.size();
+    size_t to = result.stdoutLog.find(end, from);
+    return result.stdoutLog.substr(from, to == std::string::npos ? to : to - from);
+}
+
+TestTicker::TestTicker(UpdateMode mode) : IUpdate(mode) {
+    all.push_back(this);
+    IUpdate::Enable();
+}
 
 bool TestTicker::QueryInterface(int32_t interfaceId, void** out) {
     if (interfaceId == InterfaceUpdate) *out = static_cast<IUpdate*>(this);
@@ -48,31 +69,47 @@ bool TestTicker::QueryInterface(int32_t interfaceId, void** out) {
 }
 
 void TestTicker::Update(float seconds) {
-    char line[64];
-    snprintf(line, sizeof line, "%u update %g", Id(), seconds);
-    Log().push_back(line);
+    char number[32];
+    snprintf(number, sizeof number, "%g", seconds);
+    log.push_back(Name() + " update " + number);
 }
 
-void TestTicker::Render() { Log().push_back(std::to_string(Id()) + " render"); }
+void TestTicker::Render() { log.push_back(Name() + " render"); }
 
-std::vector<std::string>& TestTicker::Log() {
-    static std::vector<std::string> log;
-    return log;
+void TestTicker::ResetAll() {
+    for (TestTicker* ticker : all) {
+        if (ticker->IUpdate::Enabled()) ticker->IUpdate::Disable();
+        ticker->IRender::Disable();
+        DeleteNodeById(ticker->Id());
+    }
+    log.clear();
+}
+
+TestEmitter::TestEmitter() {
+    attributes.Declare("Position", &position);
+    attributes.Declare("Clip", &clip);
+    attributes.Declare("Colour", &colour);
+    attributes.Declare("Speed", &speed);
+    attributes.Declare("Speed", &visible); // a second record under a name is refused
+    attributes.Declare("Visible", &visible);
+    attributes.Declare("Points", &points, AttributeType::VectorArray);
+    attributes.Declare("Small", &small, AttributeType::Char);
 }
 
 bool TestEmitter::QueryInterface(int32_t interfaceId, void** out) {
-    if (interfaceId != InterfaceEmitter) return false;
-    *out = static_cast<IEmitter*>(this);
+    if (interfaceId == InterfaceAttributes) *out = &attributes;
+    else if (interfaceId == InterfaceEmitter) *out = static_cast<IEmitter*>(this);
+    else return false;
     return true;
 }
 
-bool TestMesh::QueryInterface(int32_t interfaceId, void** out) {
-    if (interfaceId != InterfaceMesh) return false;
-    *out = &data;
-    return true;
-}
-
-TestConsumer::TestConsumer() {
+TestLink::TestLink() {
     DeclareInput("Mesh", InterfaceMesh, &mesh);
     DeclareInput("Curve", InterfaceCurve, &curve);
+}
+
+bool TestLink::QueryInterface(int32_t interfaceId, void** out) {
+    if (interfaceId != InterfaceMesh) return false;
+    *out = &vertexCount;
+    return true;
 }

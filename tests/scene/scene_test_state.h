@@ -1,61 +1,67 @@
-// In-process scene graph for the tests of this binary: one interpreter with the
-// real registration, made on first use, and small node classes of the tests' own.
+// Shared by the scene tests: one in-process interpreter with the real
+// registration plus node classes of the tests' own, and the script runner.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "scene/attributes.h"
 #include "scene/emitter_interface.h"
 #include "scene/node.h"
 #include "scene/scheduler.h"
 #include "script/lua_api.h"
 
-// Type ids the tests register beside the real ones.
-enum TestNodeType : int32_t {
-    TestTickerType = 101,    // "CTestTicker"
-    TestEmitterType = 102,   // "CTestEmitter"
-    TestConsumerType = 103,  // "CTestConsumer"
-    TestMeshType = 104,      // "CTestMesh"
-};
-
 lua_State* SceneTestState();
-// The value of a script expression as text ("nil" for nil); script errors as
-// "error: <message>".
-std::string Evaluate(const std::string& expression);
-void RunChunk(const std::string& chunk);
+// Runs a chunk and returns what it printed.
+std::string RunChunk(const std::string& chunk);
+// The values of script expressions as print shows them, without the line break.
+std::string Evaluate(const std::string& expressions);
 
-// Updates every frame; records its calls in Log().
+// What a script run by scriptdesk-run printed to stdout.log, without the
+// runner's start-up and shutdown lines. `errors` receives standard error.
+std::string RunnerOutput(const std::string& script, std::string* errors = nullptr);
+
+// Registered as CTestTicker (every frame), CTestTicker60, CTestTicker30 and
+// CTestTicker15. Enables its update on construction and logs its calls as
+// "name update seconds" and "name render".
 class TestTicker : public CNode, public IUpdate, public IRender {
 public:
-    TestTicker() { IUpdate::Enable(); }
+    explicit TestTicker(UpdateMode mode);
     bool QueryInterface(int32_t interfaceId, void** out) override;
     void Update(float seconds) override;
     void Render() override;
-    static std::vector<std::string>& Log();
+    // Disables every ticker ever made and unregisters them; clears the log.
+    static void ResetAll();
+    inline static std::vector<std::string> log;
+
+private:
+    inline static std::vector<TestTicker*> all;
 };
 
+// CTestEmitter: an emitter (8) publishing its fields as attributes (1).
 class TestEmitter : public CNode, public IEmitter {
 public:
+    TestEmitter();
     bool QueryInterface(int32_t interfaceId, void** out) override;
     XVector& Position() override { return position; }
-    XVector position{0.0f, 2.0f, 0.0f, 1.0f};
+
+    IAttributes attributes;
+    XVector position{0.0f, 2.0f, 0.0f};
+    XPlane clip;
+    XColour colour{0.25f, 0.5f, 0.75f, 1.0f};
+    float speed = 0.0f;
+    bool visible = false;
+    VectorArray points = VectorArray(2);
+    int8_t small = 0;
 };
 
-struct TestMeshData {
-    int vertexCount = 0;
-};
-
-// Answers the mesh interface (5) only.
-class TestMesh : public CNode {
+// CTestLink: answers the mesh interface (5) with `vertexCount` and has the
+// inputs "Mesh" (5) and "Curve" (7).
+class TestLink : public CNode {
 public:
+    TestLink();
     bool QueryInterface(int32_t interfaceId, void** out) override;
-    TestMeshData data;
-};
-
-// Inputs "Mesh" (interface 5) and "Curve" (interface 7).
-class TestConsumer : public CNode {
-public:
-    TestConsumer();
-    TestMeshData* mesh = nullptr;
+    int vertexCount = 0;
+    int* mesh = nullptr;
     void* curve = nullptr;
 };
