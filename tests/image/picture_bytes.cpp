@@ -5,7 +5,6 @@
 #include <stb_image.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <map>
 #include <stdexcept>
 
@@ -54,6 +53,9 @@ Bytes Bmp(uint32_t width, int32_t height, uint16_t bits, const Bytes& rows,
   return out;
 }
 
+namespace {
+
+// The run-length code of one scan line.
 Bytes PcxRle(const Bytes& line) {
   Bytes out;
   for (size_t i = 0; i < line.size();) {
@@ -68,6 +70,8 @@ Bytes PcxRle(const Bytes& line) {
   return out;
 }
 
+}  // namespace
+
 Bytes Pcx(uint16_t width, uint16_t height, uint8_t planes, uint16_t bytes_per_line,
           const Bytes& scan_lines, const Bytes& palette) {
   Bytes out(128, 0);
@@ -75,12 +79,10 @@ Bytes Pcx(uint16_t width, uint16_t height, uint8_t planes, uint16_t bytes_per_li
   out[1] = 5;
   out[2] = 1;
   out[3] = 8;
-  Bytes corner;
-  PutLe16(corner, 0);
-  PutLe16(corner, 0);
-  PutLe16(corner, width - 1);
-  PutLe16(corner, height - 1);
-  std::copy(corner.begin(), corner.end(), out.begin() + 4);
+  out[8] = (width - 1) & 0xff;
+  out[9] = (width - 1) >> 8;
+  out[10] = (height - 1) & 0xff;
+  out[11] = (height - 1) >> 8;
   out[65] = planes;
   out[66] = bytes_per_line & 0xff;
   out[67] = bytes_per_line >> 8;
@@ -249,8 +251,7 @@ Bytes InterlacedOrder(const Bytes& indices, uint16_t width, uint16_t height) {
   return out;
 }
 
-}  // namespace
-
+// The LZW code of indices as sub-blocks ending in a zero-length block.
 Bytes GifImageData(const Bytes& indices, int minimum_code_size) {
   const Bytes codes = LzwCodes(indices, minimum_code_size);
   Bytes out = {static_cast<uint8_t>(minimum_code_size)};
@@ -262,6 +263,8 @@ Bytes GifImageData(const Bytes& indices, int minimum_code_size) {
   out.push_back(0);
   return out;
 }
+
+}  // namespace
 
 Bytes Gif(uint16_t screen_width, uint16_t screen_height, const std::vector<Rgb>& global_map,
           const std::vector<GifFrame>& frames) {
@@ -363,23 +366,14 @@ Bytes FlipRows(const Bytes& pixels, size_t row_bytes) {
   return out;
 }
 
-Bytes StbDecode(const Bytes& file, int channels, int* width, int* height) {
+Bytes StbDecode(const Bytes& file, int channels) {
   int w = 0, h = 0, stored = 0;
   uint8_t* pixels =
       stbi_load_from_memory(file.data(), int(file.size()), &w, &h, &stored, channels);
   if (!pixels) return {};
   Bytes out(pixels, pixels + size_t(w) * h * channels);
   stbi_image_free(pixels);
-  if (width) *width = w;
-  if (height) *height = h;
   return out;
-}
-
-void WriteFile(const std::string& path, const Bytes& bytes) {
-  FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) throw std::runtime_error("cannot write " + path);
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
-  std::fclose(file);
 }
 
 }  // namespace picture_bytes

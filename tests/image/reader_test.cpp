@@ -1,0 +1,473 @@
+// The picture readers on files built byte by byte: exact pixels for small pictures,
+// stb_image as an independent decoder for larger ones, and clean failures.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "image/image_loader.h"
+#include "image/picture_readers.h"
+#include "picture_bytes.h"
+#include "support/script_run.h"
+
+using namespace picture_bytes;
+
+namespace {
+
+using Decoder = bool (*)(std::span<const uint8_t>, const char*, ImageRecord&);
+
+struct Decoded {
+  bool ok = false;
+  ImageRecord image;
+  std::string out;  // standard output
+  std::string err;  // standard error
+};
+
+Decoded Decode(Decoder decode, const Bytes& file) {
+  Decoded result;
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  result.ok = decode(file, "pic", result.image);
+  result.out = testing::internal::GetCapturedStdout();
+  result.err = testing::internal::GetCapturedStderr();
+  return result;
+}
+
+TgaHeader TgaOf(uint8_t type, uint16_t width, uint16_t height, uint8_t pixel_bits,
+                uint16_t map_length = 0, uint8_t map_entry_bits = 0) {
+  TgaHeader header;
+  header.type = type;
+  header.width = width;
+  header.height = height;
+  header.pixel_bits = pixel_bits;
+  header.colour_map_type = map_length > 0;
+  header.map_length = map_length;
+  header.map_entry_bits = map_entry_bits;
+  return header;
+}
+
+// 256 entries from make(i): BMP palettes (blue, green, red, reserved), PCX and TGA maps
+// (flattened, in the file's component order) and GIF maps.
+template <typename Entry>
+std::vector<Entry> Table(int entries, Entry (*make)(int)) {
+  std::vector<Entry> table;
+  for (int i = 0; i < entries; ++i) table.push_back(make(i));
+  return table;
+}
+using Quad = std::array<uint8_t, 4>;
+Bytes Flat(const std::vector<Rgb>& map, bool with_alpha = false) {
+  Bytes out;
+  for (const Rgb& entry : map) {
+    out.insert(out.end(), entry.begin(), entry.end());
+    if (with_alpha) out.push_back(uint8_t(entry[0] * 3));
+  }
+  return out;
+}
+std::vector<Rgb> Colours(int entries) {
+  return Table<Rgb>(entries, [](int i) { return Rgb{uint8_t(i), uint8_t(i * 5), uint8_t(255 - i)}; });
+}
+std::vector<Rgb> Greys(int entries) {
+  return Table<Rgb>(entries, [](int i) { return Rgb{uint8_t(i), uint8_t(i), uint8_t(i)}; });
+}
+
+GifFrame Frame(uint16_t width, uint16_t height, Bytes indices) {
+  GifFrame frame;
+  frame.width = width;
+  frame.height = height;
+  frame.indices = std::move(indices);
+  return frame;
+}
+
+// Indices that LZW compresses well in places and poorly in others.
+Bytes Indices(uint16_t width, uint16_t height, int colours) {
+  Bytes indices = Pattern(width, height, 1);
+  for (uint8_t& index : indices) index %= colours;
+  return indices;
+}
+
+TEST(PictureReaders, SmallPicturesGiveExactPixels) {
+  GifFrame local = Frame(2, 1, {0, 1});
+  local.local_map = {{10, 20, 30}, {40, 50, 60}};
+  GifFrame grey_clear = Frame(4, 1, {0, 1, 2, 3});
+  grey_clear.transparent = 2;
+  GifFrame offset = Frame(2, 2, {1, 1, 1, 1});
+  offset.left = 2;
+  offset.top = 1;
+  GifFrame clear_second = Frame(2, 1, {3, 3});
+  clear_second.transparent = 3;
+  Bytes wide_samples;
+  for (uint8_t v : {0, 1, 127, 128, 254, 255}) wide_samples.insert(wide_samples.end(), {v, v});
+  const auto palette16 = Table<Rgb>(16, [](int i) { return Rgb{uint8_t(i * 16), 0, 255}; });
+  Bytes pcx_zero_run = Pcx(4, 2, 1, 4, Bytes(8, 0));
+  pcx_zero_run.resize(128);
+  // An empty run of 9, then a run of 6 fives cut after 4 at the line end; raw bytes.
+  pcx_zero_run.insert(pcx_zero_run.end(), {192, 9, 198, 5, 1, 2, 3, 4});
+  const Bytes pcx_colours =
+      Flat(Table<Rgb>(256, [](int i) { return Rgb{uint8_t(i), uint8_t(i * 3), uint8_t(255 - i)}; }));
+  const Rgb c1 = Colours(4)[1], c2 = Colours(4)[2];
+
+  struct Row {
+    const char* what;
+    Decoder decode;
+    Bytes file;
+    uint32_t width, height, depth;
+    Bytes pixels;
+  };
+  const Row rows[] = {
+      // 3 pixels of 3 bytes: 9 bytes and 3 padding bytes per row; rows keep file order.
+      {"bmp 24", DecodeBmpPicture,
+       Bmp(3, 2, 24, {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17, 18, 19}), 3, 2, 3,
+       {3, 2, 1, 6, 5, 4, 9, 8, 7, 13, 12, 11, 16, 15, 14, 19, 18, 17}},
+      {"bmp 32", DecodeBmpPicture, Bmp(2, 1, 32, {10, 20, 30, 0, 40, 50, 60, 128}), 2, 1, 4,
+       {30, 20, 10, 0, 60, 50, 40, 128}},
+      {"bmp grey", DecodeBmpPicture,
+       Bmp(3, 2, 8, {0, 7, 200, 255, 1, 2},
+           Table<Quad>(256, [](int i) { return Quad{uint8_t(i), uint8_t(i), uint8_t(i), 0}; })),
+       3, 2, 1, {0, 7, 200, 255, 1, 2}},
+      {"bmp red ramp counts as grey", DecodeBmpPicture,
+       Bmp(3, 2, 8, {0, 7, 200, 255, 1, 2},
+           Table<Quad>(256, [](int i) { return Quad{0, 0, uint8_t(i), 0}; })),
+       3, 2, 1, {0, 7, 200, 255, 1, 2}},
+      // Two palette entries and rows stored top first: row 0 is still the bottom row.
+      {"bmp top-down", DecodeBmpPicture,
+       Bmp(2, -2, 8, {0, 1, 1, 1}, {{0, 0, 255, 0}, {255, 0, 0, 0}}, 2), 2, 2, 3,
+       {0, 0, 255, 0, 0, 255, 255, 0, 0, 0, 0, 255}},
+      // Lines padded to 4 bytes per plane; the file's first line is the top row.
+      {"pcx 1 plane", DecodePcxPicture, Pcx(3, 2, 1, 4, {1, 2, 3, 99, 200, 201, 202, 99}), 3, 2,
+       1, {200, 201, 202, 1, 2, 3}},
+      {"pcx 3 planes", DecodePcxPicture,
+       Pcx(2, 2, 3, 2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}), 2, 2, 3,
+       {7, 9, 11, 8, 10, 12, 1, 3, 5, 2, 4, 6}},
+      {"pcx palette", DecodePcxPicture, Pcx(2, 2, 1, 2, {0, 1, 2, 3}, pcx_colours), 2, 2, 3,
+       {2, 6, 253, 3, 9, 252, 0, 0, 255, 1, 3, 254}},
+      {"pcx grey palette", DecodePcxPicture, Pcx(2, 2, 1, 2, {0, 1, 2, 3}, Flat(Greys(256))), 2,
+       2, 1, {2, 3, 0, 1}},
+      {"pcx runs", DecodePcxPicture, pcx_zero_run, 4, 2, 1, {1, 2, 3, 4, 5, 5, 5, 5}},
+      // A run of 2, then a run of 5 of which one pixel fits.
+      {"tga runs", DecodeTgaPicture,
+       Tga(TgaOf(10, 3, 1, 32), {}, {0x81, 1, 2, 3, 4, 0x84, 5, 6, 7, 8}), 3, 1, 4,
+       {3, 2, 1, 4, 3, 2, 1, 4, 7, 6, 5, 8}},
+      {"tga true colour skips its colour map", DecodeTgaPicture,
+       Tga(TgaOf(2, 2, 1, 24, 2, 24), {9, 9, 9, 9, 9, 9}, {1, 2, 3, 4, 5, 6}), 2, 1, 3,
+       {3, 2, 1, 6, 5, 4}},
+      {"gif local map", DecodeGifPicture, Gif(2, 1, Colours(4), {local}), 2, 1, 3,
+       {10, 20, 30, 40, 50, 60}},
+      {"gif grey", DecodeGifPicture, Gif(4, 1, Greys(4), {Frame(4, 1, {0, 1, 2, 3})}), 4, 1, 1,
+       {0, 1, 2, 3}},
+      {"gif grey clear", DecodeGifPicture, Gif(4, 1, Greys(4), {grey_clear}), 4, 1, 2,
+       {0, 255, 1, 255, 2, 0, 3, 255}},
+      {"gif offset frame", DecodeGifPicture, Gif(3, 2, Colours(4), {offset}), 3, 2, 3,
+       {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, c1[0], c1[1], c1[2]}},
+      {"gif first frame", DecodeGifPicture,
+       Gif(2, 1, Colours(4), {Frame(2, 1, {1, 2}), Frame(2, 1, {3, 3})}), 2, 1, 3,
+       {c1[0], c1[1], c1[2], c2[0], c2[1], c2[2]}},
+      {"gif first frame before a format change", DecodeGifPicture,
+       Gif(2, 1, Colours(4), {Frame(2, 1, {1, 2}), clear_second}), 2, 1, 3,
+       {c1[0], c1[1], c1[2], c2[0], c2[1], c2[2]}},
+      // Palette pictures give indices, bottom row first, however many bits they take.
+      {"png palette", DecodePngPicture,
+       Png(3, 2, PngKind::kPalette, 8, {0, 5, 15, 9, 3, 1}, false, palette16), 3, 2, 1,
+       {9, 3, 1, 0, 5, 15}},
+      {"png palette 4 bits", DecodePngPicture,
+       Png(3, 2, PngKind::kPalette, 4, {0x05, 0xF0, 0x93, 0x10}, false, palette16), 3, 2, 1,
+       {9, 3, 1, 0, 5, 15}},
+      {"png 16 bits", DecodePngPicture, Png(2, 1, PngKind::kRgb, 16, wide_samples), 2, 1, 3,
+       {0, 1, 127, 128, 254, 255}},
+      {"png 1 bit", DecodePngPicture, Png(8, 1, PngKind::kGrey, 1, {0b10110000}), 8, 1, 1,
+       {255, 0, 255, 255, 0, 0, 0, 0}},
+      {"png 2 bits", DecodePngPicture, Png(4, 1, PngKind::kGrey, 2, {0b00011011}), 4, 1, 1,
+       {0, 85, 170, 255}},
+  };
+  for (const Row& row : rows) {
+    const Decoded d = Decode(row.decode, row.file);
+    ASSERT_TRUE(d.ok) << row.what << ": " << d.out << d.err;
+    EXPECT_EQ(d.image.width, row.width) << row.what;
+    EXPECT_EQ(d.image.height, row.height) << row.what;
+    EXPECT_EQ(d.image.depth, row.depth) << row.what;
+    EXPECT_EQ(d.image.pixels, row.pixels) << row.what;
+  }
+}
+
+TEST(PictureReaders, LargerPicturesMatchStbImage) {
+  struct Row {
+    std::string what;
+    Decoder decode;
+    Bytes file;
+    uint32_t depth;
+    bool bottom_first;  // whether the reader's row 0 is stb_image's last row
+  };
+  std::vector<Row> rows;
+  // Widths 1 to 3 give every amount of row padding.
+  for (uint16_t width : {1, 2, 3, 97}) {
+    rows.push_back({"bmp 24 " + std::to_string(width), DecodeBmpPicture,
+                    Bmp(width, 33, 24, Pattern(width, 33, 3)), 3, true});
+  }
+  rows.push_back({"bmp colour palette", DecodeBmpPicture,
+                  Bmp(5, 4, 8, Pattern(5, 4, 1), Table<Quad>(256, [](int i) {
+                        return Quad{uint8_t(i + 1), uint8_t(i + 2), uint8_t(255 - i), 0};
+                      })),
+                  3, true});
+  // The TGA reader reverses the file's bottom-up rows into stb_image's order.
+  for (uint8_t depth : {3, 4}) {
+    const Bytes pixels = Pattern(67, 23, depth), indices = Pattern(67, 23, 1);
+    const Bytes map = Flat(Colours(256), depth == 4);
+    TgaHeader mapped = TgaOf(1, 67, 23, 8, 256, uint8_t(depth * 8));
+    mapped.id_length = 5;
+    TgaHeader mapped_rle = mapped;
+    mapped_rle.type = 9;
+    rows.push_back({"tga 2", DecodeTgaPicture, Tga(TgaOf(2, 67, 23, depth * 8), {}, pixels), depth, false});
+    rows.push_back({"tga 10", DecodeTgaPicture,
+                    Tga(TgaOf(10, 67, 23, depth * 8), {}, TgaRle(pixels, depth)), depth, false});
+    rows.push_back({"tga 1", DecodeTgaPicture, Tga(mapped, map, indices), depth, false});
+    rows.push_back({"tga 9", DecodeTgaPicture, Tga(mapped_rle, map, TgaRle(indices, 1)), depth, false});
+  }
+  // Minimum code sizes 2 and 8 take the code from 3 and 9 bits up to 12, through several
+  // full tables; GIF rows are top first.
+  for (int colours : {4, 256}) {
+    GifFrame frame = Frame(301, 97, Indices(301, 97, colours));
+    frame.minimum_code_size = colours == 4 ? 2 : 8;
+    rows.push_back({"gif " + std::to_string(colours), DecodeGifPicture,
+                    Gif(301, 97, Colours(colours), {frame}), 3, false});
+  }
+  GifFrame interlaced = Frame(123, 45, Indices(123, 45, 256));
+  interlaced.interlaced = true;
+  rows.push_back({"gif interlaced", DecodeGifPicture, Gif(123, 45, Colours(256), {interlaced}), 3, false});
+  const std::pair<PngKind, uint32_t> kinds[] = {
+      {PngKind::kGrey, 1}, {PngKind::kGreyAlpha, 2}, {PngKind::kRgb, 3}, {PngKind::kRgba, 4}};
+  for (const auto& [kind, channels] : kinds) {
+    for (bool interlace : {false, true}) {
+      rows.push_back({"png " + std::to_string(channels) + (interlace ? " interlaced" : ""),
+                      DecodePngPicture, Png(37, 21, kind, 8, Pattern(37, 21, channels), interlace),
+                      channels, true});
+    }
+  }
+  for (const Row& row : rows) {
+    const Decoded d = Decode(row.decode, row.file);
+    ASSERT_TRUE(d.ok) << row.what << ": " << d.out << d.err;
+    EXPECT_EQ(d.err, "") << row.what;
+    EXPECT_EQ(d.image.depth, row.depth) << row.what;
+    const Bytes expected = StbDecode(row.file, int(row.depth));
+    EXPECT_EQ(row.bottom_first ? FlipRows(d.image.pixels, d.image.width * row.depth) : d.image.pixels,
+              expected)
+        << row.what;
+  }
+}
+
+TEST(GifReader, TransparentIndexAddsAlphaZeroExactlyThere) {
+  GifFrame frame = Frame(16, 16, Indices(16, 16, 256));
+  frame.transparent = 200;
+  frame.indices[5] = 200;
+  const Bytes file = Gif(16, 16, Colours(256), {frame});
+  const Decoded d = Decode(DecodeGifPicture, file);
+  ASSERT_TRUE(d.ok) << d.err;
+  ASSERT_EQ(d.image.depth, 4u);
+  Bytes colours_where_opaque = d.image.pixels;
+  for (size_t i = 0; i < frame.indices.size(); ++i) {
+    EXPECT_EQ(d.image.pixels[i * 4 + 3], frame.indices[i] == 200 ? 0 : 255) << i;
+    // The colour under a transparent pixel is kept; stb_image clears it.
+    if (frame.indices[i] == 200) std::fill_n(colours_where_opaque.begin() + i * 4, 3, 0);
+  }
+  EXPECT_EQ(colours_where_opaque, StbDecode(file, 4));
+}
+
+TEST(GifReader, InterlacedRowsLandInPictureOrder) {
+  // Row y holds index y; a file of 10 rows stores rows 0, 8, 4, 2, 6, 1, 3, 5, 7, 9.
+  for (uint16_t height : {1, 2, 3, 5, 10, 37}) {
+    Bytes indices(height);
+    for (uint16_t y = 0; y < height; ++y) indices[y] = uint8_t(y);
+    GifFrame frame = Frame(1, height, indices);
+    frame.interlaced = true;
+    const Decoded d = Decode(DecodeGifPicture, Gif(1, height, Greys(64), {frame}));
+    ASSERT_TRUE(d.ok) << height << d.err;
+    EXPECT_EQ(d.image.pixels, indices) << height;
+  }
+}
+
+TEST(GifReader, ReadsAtMost256Images) {
+  // An image cut short after the 256th is never reached; as the 255th it fails the load.
+  const Bytes one_frame = Gif(2, 2, Colours(4), {Frame(2, 2, {0, 1, 2, 3})});
+  const Bytes frame_bytes(one_frame.begin() + 13 + 12, one_frame.end() - 1);
+  for (int frames : {300, 255}) {
+    Bytes file(one_frame.begin(), one_frame.begin() + 13 + 12);
+    for (int i = 0; i < frames; ++i) file.insert(file.end(), frame_bytes.begin(), frame_bytes.end());
+    file.insert(file.end(), {',', 0, 0});
+    const Decoded d = Decode(DecodeGifPicture, file);
+    EXPECT_EQ(d.ok, frames > 256) << d.err;
+    EXPECT_EQ(d.err, frames > 256 ? "" : "Image reader: couldn't read left/top/width/height\n");
+  }
+}
+
+TEST(PictureReaders, RefusedFilesGiveTheirMessages) {
+  const Bytes bmp = Bmp(1, 1, 24, {1, 2, 3});
+  const Bytes pcx = Pcx(2, 2, 1, 2, {1, 2, 3, 4});
+  const Bytes gif = Gif(4, 4, Colours(4), {Frame(4, 4, Indices(4, 4, 4))});
+  const Bytes png = Png(64, 64, PngKind::kRgb, 8, Pattern(64, 64, 3));
+  auto with = [](Bytes file, size_t offset, std::initializer_list<uint8_t> bytes) {
+    std::copy(bytes.begin(), bytes.end(), file.begin() + offset);
+    return file;
+  };
+  auto tga_type = [](uint8_t type) { return Tga(TgaOf(type, 1, 1, 24), {}, {1, 2, 3}); };
+  Bytes gif_bogus = gif;
+  gif_bogus.insert(gif_bogus.end() - 1, 0x55);
+  GifFrame clear_second = Frame(2, 1, {3, 3});
+  clear_second.transparent = 3;
+  const Bytes gif_clear_second = Gif(2, 1, Colours(4), {Frame(2, 1, {1, 2}), clear_second});
+  struct Row {
+    Decoder decode;
+    Bytes file;
+    bool ok;
+    std::string out, err;
+  };
+  const Row rows[] = {
+      {DecodeBmpPicture, with(bmp, 0, {'X'}), false, "", ""},
+      {DecodeBmpPicture, with(bmp, 30, {1}), false,
+       "[ERROR] This bitmap loader does not support compressed files (yet)\n", ""},
+      {DecodeBmpPicture, Bmp(2, 1, 16, {1, 2, 3, 4}), false,
+       "[ERROR] bitmap loader does not support this bit depth\n", ""},
+      {DecodeBmpPicture, Bytes(bmp.begin(), bmp.end() - 2), false,
+       "[ERROR] The file pic is truncated\n", ""},
+      {DecodePcxPicture, with(pcx, 0, {11}), false, "[ERROR] pic is not a pcx file!!\n", ""},
+      {DecodePcxPicture, with(pcx, 1, {3}), false,
+       "[ERROR] Only version 5 of the pcx file format is supported....\n", ""},
+      {DecodeTgaPicture, tga_type(0), false, "[ERROR] The file pic contains no image data\n", ""},
+      {DecodeTgaPicture, tga_type(33), false,
+       "[ERROR] The file pic contains compressed color map data which is un-supported (4pass "
+       "quad tree process)\n",
+       ""},
+      {DecodeTgaPicture, tga_type(7), false, "[ERROR] The file pic does not appear to be valid\n",
+       ""},
+      {DecodeGifPicture, gif_bogus, true, "", "Image reader: bogus character 0x55, ignoring\n"},
+      {DecodeGifPicture, gif_clear_second, true, "",
+       "Image reader: multiple colormap formats encounted at frame 1\n"},
+      {DecodeGifPicture, with(gif, 2, {'X'}), false, "", "Image reader: not a GIF file\n"},
+      {DecodeGifPicture, with(gif, 3, {'9', '0'}), false, "",
+       "Image reader: bad version number, not '87a' or '89a'\n"},
+      {DecodeGifPicture, Bytes(gif.begin(), gif.begin() + 20), false, "",
+       "Image reader: bad colormap\nImage reader: EOF / read error on image data\n"},
+      {DecodeGifPicture, Bytes(gif.begin(), gif.end() - 1), false, "",
+       "Image reader: EOF / read error on image data\n"},
+      {DecodePngPicture, with(png, 1, {'Q'}), false,
+       "[ERROR] File is not recognized as a PNG file {$s}\n", ""},
+      {DecodePngPicture, Bytes(png.begin(), png.begin() + png.size() / 2), false,
+       "[ERROR] Error during read_image {pic}\n", ""},
+      {DecodePngPicture, Bytes(png.begin(), png.begin() + 20), false,
+       "[ERROR] init_io failure {pic}\n", ""},
+      // A width beyond any limit, with a checksum that no longer fits.
+      {DecodePngPicture, with(png, 16, {0x7f}), false, "[ERROR] init_io failure {pic}\n", ""},
+  };
+  for (const Row& row : rows) {
+    const Decoded d = Decode(row.decode, row.file);
+    EXPECT_EQ(d.ok, row.ok) << row.out << row.err;
+    EXPECT_EQ(d.out, row.out);
+    // libpng adds notices of its own on standard error.
+    if (row.decode != DecodePngPicture) {
+      EXPECT_EQ(d.err, row.err);
+    }
+  }
+}
+
+// Truncated files, sizes that overflow or are empty, and fields that point past the data.
+TEST(PictureReaders, HostileFilesFailCleanlyWithAMessage) {
+  auto with = [](Bytes file, size_t offset, std::initializer_list<uint8_t> bytes) {
+    std::copy(bytes.begin(), bytes.end(), file.begin() + offset);
+    return file;
+  };
+  const Bytes bmp = Bmp(4, 4, 24, Pattern(4, 4, 3));
+  const Bytes pcx = Pcx(16, 16, 3, 16, Pattern(48, 16, 1));
+  const Bytes tga = Tga(TgaOf(2, 16, 16, 32), {}, Pattern(16, 16, 4));
+  const Bytes tga_rle = Tga(TgaOf(10, 16, 16, 32), {}, TgaRle(Pattern(16, 16, 4), 4));
+  const Bytes gif = Gif(64, 64, Colours(256), {Frame(64, 64, Indices(64, 64, 256))});
+  const Bytes png = Png(16, 16, PngKind::kRgba, 8, Pattern(16, 16, 4));
+  // A GIF image descriptor of 64 x 64 followed by the given image data.
+  auto gif_data = [&](Bytes data) {
+    Bytes file(gif.begin(), gif.begin() + 13 + 768);
+    file.insert(file.end(), {',', 0, 0, 0, 0, 64, 0, 64, 0, 0});
+    file.insert(file.end(), data.begin(), data.end());
+    return file;
+  };
+  std::vector<std::pair<Decoder, Bytes>> rows = {
+      {DecodePcxPicture, with(pcx, 66, {8, 0})},        // lines shorter than the width
+      {DecodePcxPicture, with(pcx, 66, {0, 0x80})},     // negative bytes per line
+      {DecodePcxPicture, with(pcx, 65, {0})},           // no planes
+      {DecodePcxPicture, with(pcx, 65, {255})},         // more planes than the data holds
+      {DecodePcxPicture, with(pcx, 8, {0xff, 0xff})},   // xmax far out
+      {DecodePcxPicture, with(pcx, 4, {20, 0})},        // xmin beyond xmax
+      {DecodePcxPicture, with(pcx, 10, {0xff, 0x7f})},  // ymax far out
+      {DecodeTgaPicture, Tga(TgaOf(10, 0xFFFF, 0xFFFF, 32), {}, {0xFF, 1, 2, 3, 4})},
+      {DecodeTgaPicture, Tga(TgaOf(2, 0, 5, 24), {}, {})},
+      {DecodeTgaPicture, Tga(TgaOf(9, 16, 16, 8, 0xFFFF, 32), {}, {0x80, 0})},
+      // 16-bit pixels and colour maps, and indices wider than a byte.
+      {DecodeTgaPicture, Tga(TgaOf(2, 1, 1, 16), {}, {1, 2})},
+      {DecodeTgaPicture, Tga(TgaOf(1, 1, 1, 8, 1, 16), {1, 2}, {0})},
+      {DecodeTgaPicture, Tga(TgaOf(1, 1, 1, 16, 1, 24), {1, 2, 3}, {0, 0})},
+      {DecodeGifPicture, gif_data({12, 1, 0, 0, ';'})},  // code size out of range
+      {DecodeGifPicture, gif_data({8, 200, 1, 2, 3})},   // a block longer than the file
+      // An image far larger than the data in the file.
+      {DecodeGifPicture, with(with(gif_data({2, 1, 4, 0, ';'}), 13 + 768 + 5, {0, 0x80, 0, 0x8}),
+                              6, {0, 0x80, 0, 0x8})},
+  };
+  for (auto [width, height] : {std::pair<uint32_t, uint32_t>{0xFFFFFFFF, 1}, {1, 0x7FFFFFFF},
+                               {0x10000, 0x10000}, {0, 5}, {5, 0}, {1, 0x80000000}}) {
+    Bytes file = bmp;
+    std::copy_n(reinterpret_cast<uint8_t*>(&width), 4, file.begin() + 18);
+    std::copy_n(reinterpret_cast<uint8_t*>(&height), 4, file.begin() + 22);
+    rows.push_back({DecodeBmpPicture, file});
+  }
+  const std::pair<Decoder, const Bytes*> whole[] = {{DecodeBmpPicture, &bmp},
+                                                    {DecodePcxPicture, &pcx},
+                                                    {DecodeTgaPicture, &tga},
+                                                    {DecodeTgaPicture, &tga_rle},
+                                                    {DecodeGifPicture, &gif},
+                                                    {DecodePngPicture, &png}};
+  for (const auto& [decode, file] : whole) {
+    // Short of the whole file, and of the PNG end chunk, which is never read.
+    for (size_t keep : {size_t{30}, file->size() / 2, file->size() - 13}) {
+      rows.push_back({decode, Bytes(file->begin(), file->begin() + keep)});
+    }
+  }
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const Decoded d = Decode(rows[i].first, rows[i].second);
+    EXPECT_FALSE(d.ok) << i;
+    EXPECT_NE(d.out + d.err, "") << i;
+  }
+  // Eight codes, then the data ends in the middle of the picture without an end code.
+  const Decoded d = Decode(DecodeGifPicture, gif_data({8, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, ';'}));
+  EXPECT_FALSE(d.ok);
+  EXPECT_EQ(d.err, "Image reader: ran off the end of my bits\n");
+}
+
+// The extension picks the reader, in any case; the contents never choose.
+TEST(ImageLoader, ExtensionPicksTheReader) {
+  const std::string dir = MakeWorkDir() + "/";
+  const Bytes bmp = Bmp(1, 1, 24, {1, 2, 3}), png = Png(1, 1, PngKind::kRgb, 8, {4, 5, 6});
+  for (const char* name : {"a.bmp", "b.BMP", "x.y.Bmp", "p.bmp", "p.png"}) {
+    const Bytes& file = name[0] == 'p' ? png : bmp;
+    WriteFile(dir + name, std::string(file.begin(), file.end()));
+  }
+  const std::string missing_png = dir + "missing.png";
+  const std::pair<std::string, std::string> rows[] = {
+      {dir + "a.bmp", ""}, {dir + "b.BMP", ""}, {dir + "x.y.Bmp", ""}, {dir + "p.png", ""},
+      {dir + "p.bmp", "[ERROR] Unable to load " + dir + "p.bmp\n"},
+      {dir + "missing.tga", "[ERROR] Unable to load " + dir + "missing.tga\n"},
+      {missing_png, "[ERROR] File could not be opened for reading {$s}\n"
+                    "[ERROR] Unable to load " + missing_png + "\n"},
+      {"photo.jpeg", "[ERROR] Unsupported file format photo.jpeg\n"},
+      {"photo.tiff", "[ERROR] Unsupported file format photo.tiff\n"},
+      {"abmp", "[ERROR] Unsupported file format abmp\n"},
+      {"a.bm", "[ERROR] Unsupported file format a.bm\n"},
+      {"bmp", "[ERROR] Unsupported file format bmp\n"},
+      {"", "[ERROR] Unsupported file format \n"},
+  };
+  for (const auto& [path, message] : rows) {
+    ImageRecord image;
+    testing::internal::CaptureStdout();
+    const bool ok = LoadImageFile(path.c_str(), image);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), message) << path;
+    EXPECT_EQ(ok, message.empty()) << path;
+    const Bytes pixels = path.ends_with("png") ? Bytes{4, 5, 6} : Bytes{3, 2, 1};
+    if (ok) {
+      EXPECT_EQ(image.pixels, pixels) << path;
+    }
+  }
+}
+
+}  // namespace
