@@ -5,20 +5,35 @@
 #include <stb_image.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <map>
 #include <stdexcept>
 
 namespace picture_bytes {
 
-void PutLe16(Bytes& out, uint32_t value) {
-  out.push_back(value & 0xff);
-  out.push_back((value >> 8) & 0xff);
+namespace {
+
+// Little-endian fields of {value, bytes}.
+void Put(Bytes& out, std::initializer_list<std::pair<uint32_t, int>> fields) {
+  for (auto [value, bytes] : fields) {
+    for (int i = 0; i < bytes; ++i) out.push_back(uint8_t(value >> (8 * i)));
+  }
 }
 
-void PutLe32(Bytes& out, uint32_t value) {
-  PutLe16(out, value & 0xffff);
-  PutLe16(out, value >> 16);
+// The run-length code of one PCX scan line.
+Bytes PcxRle(const Bytes& line) {
+  Bytes out;
+  for (size_t i = 0; i < line.size();) {
+    size_t run = 1;
+    while (i + run < line.size() && line[i + run] == line[i] && run < 63) ++run;
+    if (run > 1 || line[i] >= 192) out.push_back(static_cast<uint8_t>(192 | run));
+    out.push_back(line[i]);
+    i += run;
+  }
+  return out;
 }
+
+}  // namespace
 
 Bytes Bmp(uint32_t width, int32_t height, uint16_t bits, const Bytes& rows,
           const std::vector<std::array<uint8_t, 4>>& palette, uint32_t colours_used) {
@@ -28,20 +43,9 @@ Bytes Bmp(uint32_t width, int32_t height, uint16_t bits, const Bytes& rows,
   const uint32_t entries = bits == 8 ? (colours_used ? colours_used : 256) : 0;
   const uint32_t offset = 54 + entries * 4;
   Bytes out = {'B', 'M'};
-  PutLe32(out, offset + stride * rows_count);
-  PutLe32(out, 0);
-  PutLe32(out, offset);
-  PutLe32(out, 40);
-  PutLe32(out, width);
-  PutLe32(out, static_cast<uint32_t>(height));
-  PutLe16(out, 1);
-  PutLe16(out, bits);
-  PutLe32(out, 0);
-  PutLe32(out, stride * rows_count);
-  PutLe32(out, 2835);
-  PutLe32(out, 2835);
-  PutLe32(out, colours_used);
-  PutLe32(out, 0);
+  Put(out, {{offset + stride * rows_count, 4}, {0, 4}, {offset, 4}, {40, 4}, {width, 4},
+            {uint32_t(height), 4}, {1, 2}, {bits, 2}, {0, 4}, {stride * rows_count, 4},
+            {2835, 4}, {2835, 4}, {colours_used, 4}, {0, 4}});
   for (uint32_t i = 0; i < entries; ++i) {
     const auto entry = i < palette.size() ? palette[i] : std::array<uint8_t, 4>{};
     out.insert(out.end(), entry.begin(), entry.end());
@@ -53,45 +57,17 @@ Bytes Bmp(uint32_t width, int32_t height, uint16_t bits, const Bytes& rows,
   return out;
 }
 
-namespace {
-
-// The run-length code of one scan line.
-Bytes PcxRle(const Bytes& line) {
-  Bytes out;
-  for (size_t i = 0; i < line.size();) {
-    size_t run = 1;
-    while (i + run < line.size() && line[i + run] == line[i] && run < 63) ++run;
-    if (run > 1 || line[i] >= 192) {
-      out.push_back(static_cast<uint8_t>(192 | run));
-    }
-    out.push_back(line[i]);
-    i += run;
-  }
-  return out;
-}
-
-}  // namespace
-
 Bytes Pcx(uint16_t width, uint16_t height, uint8_t planes, uint16_t bytes_per_line,
           const Bytes& scan_lines, const Bytes& palette) {
-  Bytes out(128, 0);
-  out[0] = 10;
-  out[1] = 5;
-  out[2] = 1;
-  out[3] = 8;
-  out[8] = (width - 1) & 0xff;
-  out[9] = (width - 1) >> 8;
-  out[10] = (height - 1) & 0xff;
-  out[11] = (height - 1) >> 8;
-  out[65] = planes;
-  out[66] = bytes_per_line & 0xff;
-  out[67] = bytes_per_line >> 8;
-  out[68] = 1;
+  Bytes out;
+  Put(out, {{10, 1}, {5, 1}, {1, 1}, {8, 1}, {0, 4}, {width - 1u, 2}, {height - 1u, 2}});
+  out.resize(65);
+  Put(out, {{planes, 1}, {bytes_per_line, 2}, {1, 1}});
+  out.resize(128);
   const size_t line_bytes = size_t{planes} * bytes_per_line;
   for (size_t y = 0; y < height; ++y) {
-    const Bytes line(scan_lines.begin() + y * line_bytes,
-                     scan_lines.begin() + (y + 1) * line_bytes);
-    const Bytes code = PcxRle(line);
+    const Bytes code = PcxRle(Bytes(scan_lines.begin() + y * line_bytes,
+                                    scan_lines.begin() + (y + 1) * line_bytes));
     out.insert(out.end(), code.begin(), code.end());
   }
   if (!palette.empty()) {
@@ -102,16 +78,10 @@ Bytes Pcx(uint16_t width, uint16_t height, uint8_t planes, uint16_t bytes_per_li
 }
 
 Bytes Tga(const TgaHeader& header, const Bytes& colour_map, const Bytes& data) {
-  Bytes out = {header.id_length, header.colour_map_type, header.type};
-  PutLe16(out, 0);
-  PutLe16(out, header.map_length);
-  out.push_back(header.map_entry_bits);
-  PutLe16(out, 0);
-  PutLe16(out, 0);
-  PutLe16(out, header.width);
-  PutLe16(out, header.height);
-  out.push_back(header.pixel_bits);
-  out.push_back(header.descriptor);
+  Bytes out;
+  Put(out, {{header.id_length, 1}, {header.colour_map_type, 1}, {header.type, 1}, {0, 2},
+            {header.map_length, 2}, {header.map_entry_bits, 1}, {0, 4}, {header.width, 2},
+            {header.height, 2}, {header.pixel_bits, 1}, {header.descriptor, 1}});
   for (int i = 0; i < header.id_length; ++i) out.push_back(static_cast<uint8_t>('a' + i % 26));
   out.insert(out.end(), colour_map.begin(), colour_map.end());
   out.insert(out.end(), data.begin(), data.end());
@@ -269,26 +239,19 @@ Bytes GifImageData(const Bytes& indices, int minimum_code_size) {
 Bytes Gif(uint16_t screen_width, uint16_t screen_height, const std::vector<Rgb>& global_map,
           const std::vector<GifFrame>& frames) {
   Bytes out = {'G', 'I', 'F', '8', '9', 'a'};
-  PutLe16(out, screen_width);
-  PutLe16(out, screen_height);
   const int global_field = MapSizeField(global_map.size());
-  out.push_back(global_map.empty() ? 0 : static_cast<uint8_t>(0x80 | global_field));
-  out.push_back(0);
-  out.push_back(0);
+  Put(out, {{screen_width, 2}, {screen_height, 2},
+            {global_map.empty() ? 0u : 0x80u | global_field, 1}, {0, 2}});
   if (!global_map.empty()) PutColourMap(out, global_map, 2 << global_field);
   for (const GifFrame& frame : frames) {
     if (frame.transparent >= 0) {
       out.insert(out.end(), {0x21, 0xF9, 4, 1, 0, 0, static_cast<uint8_t>(frame.transparent), 0});
     }
-    out.push_back(',');
-    PutLe16(out, frame.left);
-    PutLe16(out, frame.top);
-    PutLe16(out, frame.width);
-    PutLe16(out, frame.height);
     const int local_field = MapSizeField(frame.local_map.size());
-    uint8_t flags = frame.interlaced ? 0x40 : 0;
+    uint32_t flags = frame.interlaced ? 0x40 : 0;
     if (!frame.local_map.empty()) flags |= 0x80 | local_field;
-    out.push_back(flags);
+    Put(out, {{',', 1}, {frame.left, 2}, {frame.top, 2}, {frame.width, 2}, {frame.height, 2},
+              {flags, 1}});
     if (!frame.local_map.empty()) PutColourMap(out, frame.local_map, 2 << local_field);
     const Bytes data = GifImageData(
         frame.interlaced ? InterlacedOrder(frame.indices, frame.width, frame.height)
@@ -331,9 +294,7 @@ Bytes Png(uint32_t width, uint32_t height, PngKind kind, int bit_depth, const By
   if (kind == PngKind::kPalette) png_set_PLTE(png, info, colours.data(), int(colours.size()));
   const size_t row_bytes = (size_t{width} * kChannels[index] * bit_depth + 7) / 8;
   std::vector<png_bytep> pointers(height);
-  for (uint32_t y = 0; y < height; ++y) {
-    pointers[y] = const_cast<png_bytep>(rows.data() + y * row_bytes);
-  }
+  for (uint32_t y = 0; y < height; ++y) pointers[y] = const_cast<png_bytep>(&rows[y * row_bytes]);
   png_set_rows(png, info, pointers.data());
   png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
   png_destroy_write_struct(&png, &info);

@@ -11,9 +11,6 @@ namespace picture_bytes {
 using Bytes = std::vector<uint8_t>;
 using Rgb = std::array<uint8_t, 3>;
 
-void PutLe16(Bytes& out, uint32_t value);
-void PutLe32(Bytes& out, uint32_t value);
-
 // Rows are given in file order without padding, in the file's own byte order (blue first).
 // palette holds blue, green, red, reserved entries; 8-bit files get 256 of them, padded
 // with zeros, unless colours_used says otherwise.
