@@ -2,6 +2,7 @@
 // stb_image as an independent decoder for larger ones, and clean failures.
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <string>
 
 #include "image/picture_readers.h"
@@ -61,18 +62,17 @@ Bytes Flat(const std::vector<Rgb>& map, bool with_alpha = false) {
   return out;
 }
 std::vector<Rgb> Colours(int entries) {
-  return Table<Rgb>(entries, [](int i) { return Rgb{uint8_t(i), uint8_t(i * 5), uint8_t(255 - i)}; });
+  return Table<Rgb>(entries,
+                    [](int i) { return Rgb{uint8_t(i), uint8_t(i * 5), uint8_t(255 - i)}; });
 }
 std::vector<Rgb> Greys(int entries) {
   return Table<Rgb>(entries, [](int i) { return Rgb{uint8_t(i), uint8_t(i), uint8_t(i)}; });
 }
 
-GifFrame Frame(uint16_t width, uint16_t height, Bytes indices) {
-  GifFrame frame;
-  frame.width = width;
-  frame.height = height;
-  frame.indices = std::move(indices);
-  return frame;
+// The file with bytes written over it at offset.
+Bytes With(Bytes file, size_t offset, std::initializer_list<uint8_t> bytes) {
+  std::copy(bytes.begin(), bytes.end(), file.begin() + offset);
+  return file;
 }
 
 // Indices that LZW compresses well in places and poorly in others.
@@ -83,15 +83,9 @@ Bytes Indices(uint16_t width, uint16_t height, int colours) {
 }
 
 TEST(PictureReaders, SmallPicturesGiveExactPixels) {
-  GifFrame local = Frame(2, 1, {0, 1});
-  local.local_map = {{10, 20, 30}, {40, 50, 60}};
-  GifFrame grey_clear = Frame(4, 1, {0, 1, 2, 3});
+  const GifFrame grey = {.width = 4, .height = 1, .indices = {0, 1, 2, 3}};
+  GifFrame grey_clear = grey;
   grey_clear.transparent = 2;
-  GifFrame offset = Frame(2, 2, {1, 1, 1, 1});
-  offset.left = 2;
-  offset.top = 1;
-  GifFrame clear_second = Frame(2, 1, {3, 3});
-  clear_second.transparent = 3;
   Bytes wide_samples;
   for (uint8_t v : {0, 1, 127, 128, 254, 255}) wide_samples.insert(wide_samples.end(), {v, v});
   const auto palette16 = Table<Rgb>(16, [](int i) { return Rgb{uint8_t(i * 16), 0, 255}; });
@@ -99,8 +93,8 @@ TEST(PictureReaders, SmallPicturesGiveExactPixels) {
   pcx_zero_run.resize(128);
   // An empty run of 9, then a run of 6 fives cut after 4 at the line end; raw bytes.
   pcx_zero_run.insert(pcx_zero_run.end(), {192, 9, 198, 5, 1, 2, 3, 4});
-  const Bytes pcx_colours =
-      Flat(Table<Rgb>(256, [](int i) { return Rgb{uint8_t(i), uint8_t(i * 3), uint8_t(255 - i)}; }));
+  const Bytes pcx_colours = Flat(
+      Table<Rgb>(256, [](int i) { return Rgb{uint8_t(i), uint8_t(i * 3), uint8_t(255 - i)}; }));
   const Rgb c1 = Colours(4)[1], c2 = Colours(4)[2];
 
   struct Row {
@@ -109,8 +103,9 @@ TEST(PictureReaders, SmallPicturesGiveExactPixels) {
     Bytes file;
     uint32_t width, height, depth;
     Bytes pixels;
+    std::string err = "";
   };
-  const Row rows[] = {
+  std::vector<Row> rows = {
       // 3 pixels of 3 bytes: 9 bytes and 3 padding bytes per row; rows keep file order.
       {"bmp 24", DecodeBmpPicture,
        Bmp(3, 2, 24, {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17, 18, 19}), 3, 2, 3,
@@ -147,17 +142,23 @@ TEST(PictureReaders, SmallPicturesGiveExactPixels) {
       {"tga true colour skips its colour map", DecodeTgaPicture,
        Tga(TgaOf(2, 2, 1, 24, 2, 24), {9, 9, 9, 9, 9, 9}, {1, 2, 3, 4, 5, 6}), 2, 1, 3,
        {3, 2, 1, 6, 5, 4}},
-      {"gif local map", DecodeGifPicture, Gif(2, 1, Colours(4), {local}), 2, 1, 3,
-       {10, 20, 30, 40, 50, 60}},
-      {"gif grey", DecodeGifPicture, Gif(4, 1, Greys(4), {Frame(4, 1, {0, 1, 2, 3})}), 4, 1, 1,
-       {0, 1, 2, 3}},
+      {"gif local map", DecodeGifPicture,
+       Gif(2, 1, Colours(4), {{.width = 2, .height = 1, .indices = {0, 1},
+                               .local_map = {{10, 20, 30}, {40, 50, 60}}}}),
+       2, 1, 3, {10, 20, 30, 40, 50, 60}},
+      {"gif grey", DecodeGifPicture, Gif(4, 1, Greys(4), {grey}), 4, 1, 1, {0, 1, 2, 3}},
       {"gif grey clear", DecodeGifPicture, Gif(4, 1, Greys(4), {grey_clear}), 4, 1, 2,
        {0, 255, 1, 255, 2, 0, 3, 255}},
-      {"gif offset frame", DecodeGifPicture, Gif(3, 2, Colours(4), {offset}), 3, 2, 3,
-       {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, c1[0], c1[1], c1[2]}},
-      {"gif first frame before a format change", DecodeGifPicture,
-       Gif(2, 1, Colours(4), {Frame(2, 1, {1, 2}), clear_second}), 2, 1, 3,
-       {c1[0], c1[1], c1[2], c2[0], c2[1], c2[2]}},
+      {"gif offset frame", DecodeGifPicture,
+       Gif(3, 2, Colours(4),
+           {{.left = 2, .top = 1, .width = 2, .height = 2, .indices = {1, 1, 1, 1}}}),
+       3, 2, 3, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, c1[0], c1[1], c1[2]}},
+      {"gif first frame, before a format change", DecodeGifPicture,
+       Gif(2, 1, Colours(4),
+           {{.width = 2, .height = 1, .indices = {1, 2}},
+            {.width = 2, .height = 1, .indices = {3, 3}, .transparent = 3}}),
+       2, 1, 3, {c1[0], c1[1], c1[2], c2[0], c2[1], c2[2]},
+       "Image reader: multiple colormap formats encounted at frame 1\n"},
       // Palette pictures give indices, bottom row first, however many bits they take.
       {"png palette", DecodePngPicture,
        Png(3, 2, PngKind::kPalette, 8, {0, 5, 15, 9, 3, 1}, false, palette16), 3, 2, 1,
@@ -170,6 +171,14 @@ TEST(PictureReaders, SmallPicturesGiveExactPixels) {
       {"png 2 bits", DecodePngPicture, Png(4, 1, PngKind::kGrey, 2, {0b00011011}), 4, 1, 1,
        {0, 85, 170, 255}},
   };
+  // Row y holds index y; a file of 10 rows stores rows 0, 8, 4, 2, 6, 1, 3, 5, 7, 9.
+  for (uint16_t height : {1, 2, 3, 5, 10, 37}) {
+    Bytes indices(height);
+    std::iota(indices.begin(), indices.end(), 0);
+    const GifFrame frame = {.width = 1, .height = height, .indices = indices, .interlaced = true};
+    rows.push_back({"gif interlaced", DecodeGifPicture, Gif(1, height, Greys(64), {frame}), 1,
+                    height, 1, indices});
+  }
   for (const Row& row : rows) {
     const Decoded d = Decode(row.decode, row.file);
     ASSERT_TRUE(d.ok) << row.what << ": " << d.out << d.err;
@@ -177,6 +186,7 @@ TEST(PictureReaders, SmallPicturesGiveExactPixels) {
     EXPECT_EQ(d.image.height, row.height) << row.what;
     EXPECT_EQ(d.image.depth, row.depth) << row.what;
     EXPECT_EQ(d.image.pixels, row.pixels) << row.what;
+    EXPECT_EQ(d.err, row.err) << row.what;
   }
 }
 
@@ -186,20 +196,18 @@ TEST(PictureReaders, LargerPicturesMatchStbImage) {
     Decoder decode;
     Bytes file;
     uint32_t depth;
-    bool bottom_first;  // whether the reader's row 0 is stb_image's last row
   };
   std::vector<Row> rows;
   // Widths 1 to 3 give every amount of row padding.
   for (uint16_t width : {1, 2, 3, 97}) {
-    rows.push_back({"bmp 24 " + std::to_string(width), DecodeBmpPicture,
-                    Bmp(width, 33, 24, Pattern(width, 33, 3)), 3, true});
+    rows.push_back({"bmp 24 wide " + std::to_string(width), DecodeBmpPicture,
+                    Bmp(width, 33, 24, Pattern(width, 33, 3)), 3});
   }
   rows.push_back({"bmp colour palette", DecodeBmpPicture,
                   Bmp(5, 4, 8, Pattern(5, 4, 1), Table<Quad>(256, [](int i) {
                         return Quad{uint8_t(i + 1), uint8_t(i + 2), uint8_t(255 - i), 0};
                       })),
-                  3, true});
-  // The TGA reader reverses the file's bottom-up rows into stb_image's order.
+                  3});
   for (uint8_t depth : {3, 4}) {
     const Bytes pixels = Pattern(67, 23, depth), indices = Pattern(67, 23, 1);
     const Bytes map = Flat(Colours(256), depth == 4);
@@ -207,30 +215,34 @@ TEST(PictureReaders, LargerPicturesMatchStbImage) {
     mapped.id_length = 5;
     TgaHeader mapped_rle = mapped;
     mapped_rle.type = 9;
-    rows.push_back({"tga 2", DecodeTgaPicture, Tga(TgaOf(2, 67, 23, depth * 8), {}, pixels), depth, false});
-    rows.push_back({"tga 10", DecodeTgaPicture,
-                    Tga(TgaOf(10, 67, 23, depth * 8), {}, TgaRle(pixels, depth)), depth, false});
-    rows.push_back({"tga 1", DecodeTgaPicture, Tga(mapped, map, indices), depth, false});
-    rows.push_back({"tga 9", DecodeTgaPicture, Tga(mapped_rle, map, TgaRle(indices, 1)), depth, false});
+    const std::string bits = " at " + std::to_string(depth * 8);
+    rows.push_back({"tga 2" + bits, DecodeTgaPicture,
+                    Tga(TgaOf(2, 67, 23, depth * 8), {}, pixels), depth});
+    rows.push_back({"tga 10" + bits, DecodeTgaPicture,
+                    Tga(TgaOf(10, 67, 23, depth * 8), {}, TgaRle(pixels, depth)), depth});
+    rows.push_back({"tga 1" + bits, DecodeTgaPicture, Tga(mapped, map, indices), depth});
+    rows.push_back(
+        {"tga 9" + bits, DecodeTgaPicture, Tga(mapped_rle, map, TgaRle(indices, 1)), depth});
   }
   // Minimum code sizes 2 and 8 take the code from 3 and 9 bits up to 12, through several
-  // full tables; GIF rows are top first.
+  // full tables.
   for (int colours : {4, 256}) {
-    GifFrame frame = Frame(301, 97, Indices(301, 97, colours));
-    frame.minimum_code_size = colours == 4 ? 2 : 8;
-    rows.push_back({"gif " + std::to_string(colours), DecodeGifPicture,
-                    Gif(301, 97, Colours(colours), {frame}), 3, false});
+    const GifFrame frame = {.width = 301, .height = 97, .indices = Indices(301, 97, colours),
+                            .minimum_code_size = colours == 4 ? 2 : 8};
+    rows.push_back({"gif of " + std::to_string(colours), DecodeGifPicture,
+                    Gif(301, 97, Colours(colours), {frame}), 3});
   }
-  GifFrame interlaced = Frame(123, 45, Indices(123, 45, 256));
-  interlaced.interlaced = true;
-  rows.push_back({"gif interlaced", DecodeGifPicture, Gif(123, 45, Colours(256), {interlaced}), 3, false});
+  const GifFrame interlaced = {
+      .width = 123, .height = 45, .indices = Indices(123, 45, 256), .interlaced = true};
+  rows.push_back(
+      {"gif interlaced", DecodeGifPicture, Gif(123, 45, Colours(256), {interlaced}), 3});
   const std::pair<PngKind, uint32_t> kinds[] = {
       {PngKind::kGrey, 1}, {PngKind::kGreyAlpha, 2}, {PngKind::kRgb, 3}, {PngKind::kRgba, 4}};
   for (const auto& [kind, channels] : kinds) {
     for (bool interlace : {false, true}) {
-      rows.push_back({"png " + std::to_string(channels) + (interlace ? " interlaced" : ""),
+      rows.push_back({"png of " + std::to_string(channels) + (interlace ? " interlaced" : ""),
                       DecodePngPicture, Png(37, 21, kind, 8, Pattern(37, 21, channels), interlace),
-                      channels, true});
+                      channels});
     }
   }
   for (const Row& row : rows) {
@@ -238,16 +250,17 @@ TEST(PictureReaders, LargerPicturesMatchStbImage) {
     ASSERT_TRUE(d.ok) << row.what << ": " << d.out << d.err;
     EXPECT_EQ(d.err, "") << row.what;
     EXPECT_EQ(d.image.depth, row.depth) << row.what;
-    const Bytes expected = StbDecode(row.file, int(row.depth));
-    EXPECT_EQ(row.bottom_first ? FlipRows(d.image.pixels, d.image.width * row.depth) : d.image.pixels,
-              expected)
+    // stb_image gives the top row first, as the TGA and GIF readers do.
+    const bool bottom_first = row.decode == DecodeBmpPicture || row.decode == DecodePngPicture;
+    const Bytes& pixels = d.image.pixels;
+    EXPECT_EQ(bottom_first ? FlipRows(pixels, d.image.width * row.depth) : pixels,
+              StbDecode(row.file, int(row.depth)))
         << row.what;
   }
 }
 
 TEST(GifReader, TransparentIndexAddsAlphaZeroExactlyThere) {
-  GifFrame frame = Frame(16, 16, Indices(16, 16, 256));
-  frame.transparent = 200;
+  GifFrame frame = {.width = 16, .height = 16, .indices = Indices(16, 16, 256), .transparent = 200};
   frame.indices[5] = 200;
   const Bytes file = Gif(16, 16, Colours(256), {frame});
   const Decoded d = Decode(DecodeGifPicture, file);
@@ -262,26 +275,16 @@ TEST(GifReader, TransparentIndexAddsAlphaZeroExactlyThere) {
   EXPECT_EQ(colours_where_opaque, StbDecode(file, 4));
 }
 
-TEST(GifReader, InterlacedRowsLandInPictureOrder) {
-  // Row y holds index y; a file of 10 rows stores rows 0, 8, 4, 2, 6, 1, 3, 5, 7, 9.
-  for (uint16_t height : {1, 2, 3, 5, 10, 37}) {
-    Bytes indices(height);
-    for (uint16_t y = 0; y < height; ++y) indices[y] = uint8_t(y);
-    GifFrame frame = Frame(1, height, indices);
-    frame.interlaced = true;
-    const Decoded d = Decode(DecodeGifPicture, Gif(1, height, Greys(64), {frame}));
-    ASSERT_TRUE(d.ok) << height << d.err;
-    EXPECT_EQ(d.image.pixels, indices) << height;
-  }
-}
-
 TEST(GifReader, ReadsAtMost256Images) {
   // An image cut short after the 256th is never reached; as the 255th it fails the load.
-  const Bytes one_frame = Gif(2, 2, Colours(4), {Frame(2, 2, {0, 1, 2, 3})});
+  const Bytes one_frame =
+      Gif(2, 2, Colours(4), {{.width = 2, .height = 2, .indices = {0, 1, 2, 3}}});
   const Bytes frame_bytes(one_frame.begin() + 13 + 12, one_frame.end() - 1);
   for (int frames : {300, 255}) {
     Bytes file(one_frame.begin(), one_frame.begin() + 13 + 12);
-    for (int i = 0; i < frames; ++i) file.insert(file.end(), frame_bytes.begin(), frame_bytes.end());
+    for (int i = 0; i < frames; ++i) {
+      file.insert(file.end(), frame_bytes.begin(), frame_bytes.end());
+    }
     file.insert(file.end(), {',', 0, 0});
     const Decoded d = Decode(DecodeGifPicture, file);
     EXPECT_EQ(d.ok, frames > 256) << d.err;
@@ -292,18 +295,11 @@ TEST(GifReader, ReadsAtMost256Images) {
 TEST(PictureReaders, RefusedFilesGiveTheirMessages) {
   const Bytes bmp = Bmp(1, 1, 24, {1, 2, 3});
   const Bytes pcx = Pcx(2, 2, 1, 2, {1, 2, 3, 4});
-  const Bytes gif = Gif(4, 4, Colours(4), {Frame(4, 4, Indices(4, 4, 4))});
+  const Bytes gif = Gif(4, 4, Colours(4), {{.width = 4, .height = 4, .indices = Indices(4, 4, 4)}});
   const Bytes png = Png(64, 64, PngKind::kRgb, 8, Pattern(64, 64, 3));
-  auto with = [](Bytes file, size_t offset, std::initializer_list<uint8_t> bytes) {
-    std::copy(bytes.begin(), bytes.end(), file.begin() + offset);
-    return file;
-  };
   auto tga_type = [](uint8_t type) { return Tga(TgaOf(type, 1, 1, 24), {}, {1, 2, 3}); };
   Bytes gif_bogus = gif;
   gif_bogus.insert(gif_bogus.end() - 1, 0x55);
-  GifFrame clear_second = Frame(2, 1, {3, 3});
-  clear_second.transparent = 3;
-  const Bytes gif_clear_second = Gif(2, 1, Colours(4), {Frame(2, 1, {1, 2}), clear_second});
   struct Row {
     Decoder decode;
     Bytes file;
@@ -311,15 +307,15 @@ TEST(PictureReaders, RefusedFilesGiveTheirMessages) {
     std::string out, err;
   };
   const Row rows[] = {
-      {DecodeBmpPicture, with(bmp, 0, {'X'}), false, "", ""},
-      {DecodeBmpPicture, with(bmp, 30, {1}), false,
+      {DecodeBmpPicture, With(bmp, 0, {'X'}), false, "", ""},
+      {DecodeBmpPicture, With(bmp, 30, {1}), false,
        "[ERROR] This bitmap loader does not support compressed files (yet)\n", ""},
       {DecodeBmpPicture, Bmp(2, 1, 16, {1, 2, 3, 4}), false,
        "[ERROR] bitmap loader does not support this bit depth\n", ""},
       {DecodeBmpPicture, Bytes(bmp.begin(), bmp.end() - 2), false,
        "[ERROR] The file pic is truncated\n", ""},
-      {DecodePcxPicture, with(pcx, 0, {11}), false, "[ERROR] pic is not a pcx file!!\n", ""},
-      {DecodePcxPicture, with(pcx, 1, {3}), false,
+      {DecodePcxPicture, With(pcx, 0, {11}), false, "[ERROR] pic is not a pcx file!!\n", ""},
+      {DecodePcxPicture, With(pcx, 1, {3}), false,
        "[ERROR] Only version 5 of the pcx file format is supported....\n", ""},
       {DecodeTgaPicture, tga_type(0), false, "[ERROR] The file pic contains no image data\n", ""},
       {DecodeTgaPicture, tga_type(33), false,
@@ -329,23 +325,21 @@ TEST(PictureReaders, RefusedFilesGiveTheirMessages) {
       {DecodeTgaPicture, tga_type(7), false, "[ERROR] The file pic does not appear to be valid\n",
        ""},
       {DecodeGifPicture, gif_bogus, true, "", "Image reader: bogus character 0x55, ignoring\n"},
-      {DecodeGifPicture, gif_clear_second, true, "",
-       "Image reader: multiple colormap formats encounted at frame 1\n"},
-      {DecodeGifPicture, with(gif, 2, {'X'}), false, "", "Image reader: not a GIF file\n"},
-      {DecodeGifPicture, with(gif, 3, {'9', '0'}), false, "",
+      {DecodeGifPicture, With(gif, 2, {'X'}), false, "", "Image reader: not a GIF file\n"},
+      {DecodeGifPicture, With(gif, 3, {'9', '0'}), false, "",
        "Image reader: bad version number, not '87a' or '89a'\n"},
       {DecodeGifPicture, Bytes(gif.begin(), gif.begin() + 20), false, "",
        "Image reader: bad colormap\nImage reader: EOF / read error on image data\n"},
       {DecodeGifPicture, Bytes(gif.begin(), gif.end() - 1), false, "",
        "Image reader: EOF / read error on image data\n"},
-      {DecodePngPicture, with(png, 1, {'Q'}), false,
+      {DecodePngPicture, With(png, 1, {'Q'}), false,
        "[ERROR] File is not recognized as a PNG file {$s}\n", ""},
       {DecodePngPicture, Bytes(png.begin(), png.begin() + png.size() / 2), false,
        "[ERROR] Error during read_image {pic}\n", ""},
       {DecodePngPicture, Bytes(png.begin(), png.begin() + 20), false,
        "[ERROR] init_io failure {pic}\n", ""},
       // A width beyond any limit, with a checksum that no longer fits.
-      {DecodePngPicture, with(png, 16, {0x7f}), false, "[ERROR] init_io failure {pic}\n", ""},
+      {DecodePngPicture, With(png, 16, {0x7f}), false, "[ERROR] init_io failure {pic}\n", ""},
   };
   for (const Row& row : rows) {
     const Decoded d = Decode(row.decode, row.file);
@@ -360,15 +354,12 @@ TEST(PictureReaders, RefusedFilesGiveTheirMessages) {
 
 // Truncated files, sizes that overflow or are empty, and fields that point past the data.
 TEST(PictureReaders, HostileFilesFailCleanlyWithAMessage) {
-  auto with = [](Bytes file, size_t offset, std::initializer_list<uint8_t> bytes) {
-    std::copy(bytes.begin(), bytes.end(), file.begin() + offset);
-    return file;
-  };
   const Bytes bmp = Bmp(4, 4, 24, Pattern(4, 4, 3));
   const Bytes pcx = Pcx(16, 16, 3, 16, Pattern(48, 16, 1));
   const Bytes tga = Tga(TgaOf(2, 16, 16, 32), {}, Pattern(16, 16, 4));
   const Bytes tga_rle = Tga(TgaOf(10, 16, 16, 32), {}, TgaRle(Pattern(16, 16, 4), 4));
-  const Bytes gif = Gif(64, 64, Colours(256), {Frame(64, 64, Indices(64, 64, 256))});
+  const Bytes gif =
+      Gif(64, 64, Colours(256), {{.width = 64, .height = 64, .indices = Indices(64, 64, 256)}});
   const Bytes png = Png(16, 16, PngKind::kRgba, 8, Pattern(16, 16, 4));
   // A GIF image descriptor of 64 x 64 followed by the given image data.
   auto gif_data = [&](Bytes data) {
@@ -378,13 +369,13 @@ TEST(PictureReaders, HostileFilesFailCleanlyWithAMessage) {
     return file;
   };
   std::vector<std::pair<Decoder, Bytes>> rows = {
-      {DecodePcxPicture, with(pcx, 66, {8, 0})},        // lines shorter than the width
-      {DecodePcxPicture, with(pcx, 66, {0, 0x80})},     // negative bytes per line
-      {DecodePcxPicture, with(pcx, 65, {0})},           // no planes
-      {DecodePcxPicture, with(pcx, 65, {255})},         // more planes than the data holds
-      {DecodePcxPicture, with(pcx, 8, {0xff, 0xff})},   // xmax far out
-      {DecodePcxPicture, with(pcx, 4, {20, 0})},        // xmin beyond xmax
-      {DecodePcxPicture, with(pcx, 10, {0xff, 0x7f})},  // ymax far out
+      {DecodePcxPicture, With(pcx, 66, {8, 0})},        // lines shorter than the width
+      {DecodePcxPicture, With(pcx, 66, {0, 0x80})},     // negative bytes per line
+      {DecodePcxPicture, With(pcx, 65, {0})},           // no planes
+      {DecodePcxPicture, With(pcx, 65, {255})},         // more planes than the data holds
+      {DecodePcxPicture, With(pcx, 8, {0xff, 0xff})},   // xmax far out
+      {DecodePcxPicture, With(pcx, 4, {20, 0})},        // xmin beyond xmax
+      {DecodePcxPicture, With(pcx, 10, {0xff, 0x7f})},  // ymax far out
       {DecodeTgaPicture, Tga(TgaOf(10, 0xFFFF, 0xFFFF, 32), {}, {0xFF, 1, 2, 3, 4})},
       {DecodeTgaPicture, Tga(TgaOf(2, 0, 5, 24), {}, {})},
       {DecodeTgaPicture, Tga(TgaOf(9, 16, 16, 8, 0xFFFF, 32), {}, {0x80, 0})},
@@ -395,7 +386,7 @@ TEST(PictureReaders, HostileFilesFailCleanlyWithAMessage) {
       {DecodeGifPicture, gif_data({12, 1, 0, 0, ';'})},  // code size out of range
       {DecodeGifPicture, gif_data({8, 200, 1, 2, 3})},   // a block longer than the file
       // An image far larger than the data in the file.
-      {DecodeGifPicture, with(with(gif_data({2, 1, 4, 0, ';'}), 13 + 768 + 5, {0, 0x80, 0, 0x8}),
+      {DecodeGifPicture, With(With(gif_data({2, 1, 4, 0, ';'}), 13 + 768 + 5, {0, 0x80, 0, 0x8}),
                               6, {0, 0x80, 0, 0x8})},
   };
   for (auto [width, height] : {std::pair<uint32_t, uint32_t>{0xFFFFFFFF, 1}, {1, 0x7FFFFFFF},
