@@ -90,62 +90,37 @@ Bytes Tga(const TgaHeader& header, const Bytes& colour_map, const Bytes& data) {
 
 Bytes TgaRle(const Bytes& pixels, uint32_t pixel_bytes) {
   const size_t count = pixels.size() / pixel_bytes;
-  auto same = [&](size_t a, size_t b) {
-    return std::equal(pixels.begin() + a * pixel_bytes, pixels.begin() + (a + 1) * pixel_bytes,
-                      pixels.begin() + b * pixel_bytes);
-  };
+  auto at = [&](size_t i) { return pixels.begin() + i * pixel_bytes; };
   Bytes out;
+  size_t raw_header = SIZE_MAX;  // where the open raw packet's header is
   for (size_t i = 0; i < count;) {
     size_t run = 1;
-    while (i + run < count && run < 128 && same(i, i + run)) ++run;
-    if (run > 1) {
-      out.push_back(static_cast<uint8_t>(127 + run));
-      out.insert(out.end(), pixels.begin() + i * pixel_bytes,
-                 pixels.begin() + (i + 1) * pixel_bytes);
-      i += run;
-      continue;
+    while (i + run < count && run < 128 && std::equal(at(i), at(i + 1), at(i + run))) ++run;
+    if (run == 1 && raw_header < out.size() && out[raw_header] < 127) {
+      ++out[raw_header];
+    } else {
+      raw_header = run == 1 ? out.size() : SIZE_MAX;
+      out.push_back(static_cast<uint8_t>(run == 1 ? 0 : 127 + run));
     }
-    size_t raw = 1;
-    while (i + raw < count && raw < 128 && !(i + raw + 1 < count && same(i + raw, i + raw + 1))) {
-      ++raw;
-    }
-    out.push_back(static_cast<uint8_t>(raw - 1));
-    out.insert(out.end(), pixels.begin() + i * pixel_bytes,
-               pixels.begin() + (i + raw) * pixel_bytes);
-    i += raw;
+    out.insert(out.end(), at(i), at(i + 1));
+    i += run;
   }
   return out;
 }
 
 namespace {
 
-class BitWriter {
- public:
-  void Put(int code, int size) {
-    accumulator_ |= uint32_t(code) << bits_;
-    bits_ += size;
-    while (bits_ >= 8) {
-      bytes_.push_back(accumulator_ & 0xff);
-      accumulator_ >>= 8;
-      bits_ -= 8;
-    }
-  }
-  Bytes Finish() {
-    if (bits_ > 0) bytes_.push_back(accumulator_ & 0xff);
-    return bytes_;
-  }
-
- private:
-  Bytes bytes_;
-  uint32_t accumulator_ = 0;
-  int bits_ = 0;
-};
-
 // The LZW code stream; code sizes follow the decoder, which adds its table entries one
 // code later than the encoder.
 Bytes LzwCodes(const Bytes& indices, int minimum_size) {
   const int clear = 1 << minimum_size;
-  BitWriter writer;
+  Bytes out;
+  uint32_t accumulator = 0;
+  int bits = 0;
+  auto put = [&](int code, int size) {
+    accumulator |= uint32_t(code) << bits;
+    for (bits += size; bits >= 8; bits -= 8, accumulator >>= 8) out.push_back(accumulator & 0xff);
+  };
   std::map<uint32_t, int> table;
   int size = 0, limit = 0, decoder_next = 0, next = 0;
   bool first = true;
@@ -157,7 +132,7 @@ Bytes LzwCodes(const Bytes& indices, int minimum_size) {
     first = true;
   };
   auto emit = [&](int code) {
-    writer.Put(code, size);
+    put(code, size);
     if (first) {
       first = false;
       return;
@@ -167,11 +142,11 @@ Bytes LzwCodes(const Bytes& indices, int minimum_size) {
       ++size;
     }
   };
-  writer.Put(clear, minimum_size + 1);
+  put(clear, minimum_size + 1);
   reset();
   if (indices.empty()) {
-    writer.Put(clear + 1, size);
-    return writer.Finish();
+    put(clear + 1, size + 7);  // the padding flushes the last byte
+    return out;
   }
   int prefix = indices[0];
   for (size_t i = 1; i < indices.size(); ++i) {
@@ -185,14 +160,14 @@ Bytes LzwCodes(const Bytes& indices, int minimum_size) {
     if (next < 4096) {
       table[key] = next++;
     } else {
-      writer.Put(clear, size);
+      put(clear, size);
       reset();
     }
     prefix = indices[i];
   }
   emit(prefix);
-  writer.Put(clear + 1, size);
-  return writer.Finish();
+  put(clear + 1, size + 7);
+  return out;
 }
 
 void PutColourMap(Bytes& out, const std::vector<Rgb>& map, int entries) {
@@ -263,17 +238,6 @@ Bytes Gif(uint16_t screen_width, uint16_t screen_height, const std::vector<Rgb>&
   return out;
 }
 
-namespace {
-
-void AppendToBytes(png_structp png, png_bytep data, size_t count) {
-  auto* out = static_cast<Bytes*>(png_get_io_ptr(png));
-  out->insert(out->end(), data, data + count);
-}
-
-void ThrowPngError(png_structp, png_const_charp message) { throw std::runtime_error(message); }
-
-}  // namespace
-
 Bytes Png(uint32_t width, uint32_t height, PngKind kind, int bit_depth, const Bytes& rows,
           bool interlaced, const std::vector<Rgb>& palette) {
   static const int kColourTypes[] = {PNG_COLOR_TYPE_GRAY, PNG_COLOR_TYPE_GRAY_ALPHA,
@@ -282,10 +246,14 @@ Bytes Png(uint32_t width, uint32_t height, PngKind kind, int bit_depth, const By
   static const int kChannels[] = {1, 2, 1, 3, 4};
   const int index = static_cast<int>(kind);
   Bytes out;
-  png_structp png =
-      png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, ThrowPngError, nullptr);
+  png_structp png = png_create_write_struct(
+      PNG_LIBPNG_VER_STRING, nullptr,
+      [](png_structp, png_const_charp message) { throw std::runtime_error(message); }, nullptr);
   png_infop info = png_create_info_struct(png);
-  png_set_write_fn(png, &out, AppendToBytes, nullptr);
+  png_set_write_fn(png, &out, [](png_structp png, png_bytep data, size_t count) {
+    auto* bytes = static_cast<Bytes*>(png_get_io_ptr(png));
+    bytes->insert(bytes->end(), data, data + count);
+  }, nullptr);
   png_set_IHDR(png, info, width, height, bit_depth, kColourTypes[index],
                interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
