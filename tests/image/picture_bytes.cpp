@@ -144,10 +144,6 @@ Bytes LzwCodes(const Bytes& indices, int minimum_size) {
   };
   put(clear, minimum_size + 1);
   reset();
-  if (indices.empty()) {
-    put(clear + 1, size + 7);  // the padding flushes the last byte
-    return out;
-  }
   int prefix = indices[0];
   for (size_t i = 1; i < indices.size(); ++i) {
     const uint32_t key = (uint32_t(prefix) << 8) | indices[i];
@@ -166,15 +162,14 @@ Bytes LzwCodes(const Bytes& indices, int minimum_size) {
     prefix = indices[i];
   }
   emit(prefix);
-  put(clear + 1, size + 7);
+  put(clear + 1, size + 7);  // the padding flushes the last byte
   return out;
 }
 
-void PutColourMap(Bytes& out, const std::vector<Rgb>& map, int entries) {
-  for (int i = 0; i < entries; ++i) {
-    const Rgb entry = i < int(map.size()) ? map[i] : Rgb{};
-    out.insert(out.end(), entry.begin(), entry.end());
-  }
+// The map padded with black to the given number of entries.
+void PutColourMap(Bytes& out, const std::vector<Rgb>& map, size_t entries) {
+  for (const Rgb& entry : map) out.insert(out.end(), entry.begin(), entry.end());
+  out.resize(out.size() + 3 * (entries - map.size()));
 }
 
 // The size field of a colour map of at least count entries: 2 << field entries.

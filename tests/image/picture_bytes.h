@@ -43,7 +43,7 @@ struct GifFrame {
   uint16_t top = 0;
   uint16_t width = 0;
   uint16_t height = 0;
-  Bytes indices;  // rows top first, whatever the interlace
+  Bytes indices;  // rows top first, whatever the interlace; at least one
   std::vector<Rgb> local_map;
   bool interlaced = false;
   int transparent = -1;  // writes a graphic-control extension before the frame when >= 0
