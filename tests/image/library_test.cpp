@@ -4,6 +4,7 @@
 
 #include <GL/gl.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "image/image_library.h"
@@ -30,14 +31,12 @@ const std::pair<std::string, std::string> kBlackStartupPicture = {
 const std::pair<std::string, std::string> kQuarterStartupPicture = {
     "startmenu/bliss.bmp", Text(Bmp(2, 2, 24, {0, 0, 255, 0, 255, 0, 255, 0, 0, 0, 255, 255}))};
 
-testing::AssertionResult ColourNear(const Rgba& actual, int r, int g, int b) {
-  auto close = [](int x, int y) { return x - y <= 3 && y - x <= 3; };
-  if (close(actual.r, r) && close(actual.g, g) && close(actual.b, b)) {
+testing::AssertionResult ColourNear(const Rgba& c, int r, int g, int b) {
+  if (std::abs(c.r - r) <= 3 && std::abs(c.g - g) <= 3 && std::abs(c.b - b) <= 3) {
     return testing::AssertionSuccess();
   }
-  return testing::AssertionFailure() << "pixel is (" << int(actual.r) << ", " << int(actual.g)
-                                     << ", " << int(actual.b) << "), expected (" << r << ", "
-                                     << g << ", " << b << ")";
+  return testing::AssertionFailure() << "pixel is " << int(c.r) << ", " << int(c.g) << ", "
+                                     << int(c.b);
 }
 bool IsBlack(const Rgba& c) { return ColourNear(c, 0, 0, 0); }
 bool IsWhite(const Rgba& c) { return c.r > 200 && c.g > 200 && c.b > 200; }

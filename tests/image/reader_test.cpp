@@ -32,8 +32,8 @@ Decoded Decode(Decoder decode, const Bytes& file) {
 }
 
 TgaHeader TgaOf(uint8_t type, uint16_t width, uint16_t height, uint8_t pixel_bits,
-                uint16_t map_length = 0, uint8_t map_entry_bits = 0) {
-  return {.colour_map_type = uint8_t(map_length > 0), .type = type, .map_length = map_length,
+                uint16_t map_length = 0, uint8_t map_entry_bits = 0, uint8_t id_length = 0) {
+  return {.id_length = id_length, .colour_map_type = uint8_t(map_length > 0), .type = type, .map_length = map_length,
           .map_entry_bits = map_entry_bits, .width = width, .height = height,
           .pixel_bits = pixel_bits};
 }
@@ -219,10 +219,8 @@ TEST(PictureReaders, LargerPicturesMatchStbImage) {
   for (uint8_t depth : {3, 4}) {
     const Bytes pixels = Pattern(67, 23, depth), indices = Pattern(67, 23, 1);
     const Bytes map = Flat(Colours(256), depth == 4);
-    TgaHeader mapped = TgaOf(1, 67, 23, 8, 256, uint8_t(depth * 8));
-    mapped.id_length = 5;
-    TgaHeader mapped_rle = mapped;
-    mapped_rle.type = 9;
+    const TgaHeader mapped = TgaOf(1, 67, 23, 8, 256, depth * 8, 5);
+    const TgaHeader mapped_rle = TgaOf(9, 67, 23, 8, 256, depth * 8, 5);
     const std::string bits = " at " + std::to_string(depth * 8);
     rows.push_back({"tga 2" + bits, DecodeTgaPicture,
                     Tga(TgaOf(2, 67, 23, depth * 8), {}, pixels), depth});
