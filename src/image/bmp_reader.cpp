@@ -40,7 +40,7 @@ void ConvertRow(const uint8_t* in, uint8_t* out, uint32_t width, uint32_t bits,
 bool DecodeBmpPicture(std::span<const uint8_t> file, const char* name, ImageRecord& out) {
   if (file.size() < kFileHeaderSize || file[0] != 'B' || file[1] != 'M') return false;
   if (file.size() < kFileHeaderSize + kInfoHeaderSize) {
-    std::printf("[ERROR] The file %s is truncated\n", name);
+    PrintTruncated(name);
     return false;
   }
   const uint8_t* info = file.data() + kFileHeaderSize;
@@ -66,8 +66,7 @@ bool DecodeBmpPicture(std::span<const uint8_t> file, const char* name, ImageReco
   const bool top_down = signed_height < 0;
   const uint64_t height = top_down ? -int64_t{signed_height} : signed_height;
   if (!PictureSizeAllowed(width, height, bits / 8)) {
-    std::printf("[ERROR] The picture in %s has an unsupported size %u x %llu\n", name, width,
-                static_cast<unsigned long long>(height));
+    PrintUnsupportedSize(name, width, int64_t(height));
     return false;
   }
 
@@ -77,7 +76,7 @@ bool DecodeBmpPicture(std::span<const uint8_t> file, const char* name, ImageReco
   if (bits == 8) {
     const uint32_t entries = colours_used >= 1 && colours_used <= 256 ? colours_used : 256;
     if (position + entries * 4 > file.size()) {
-      std::printf("[ERROR] The file %s is truncated\n", name);
+      PrintTruncated(name);
       return false;
     }
     std::memcpy(palette, file.data() + position, entries * 4);
@@ -92,7 +91,7 @@ bool DecodeBmpPicture(std::span<const uint8_t> file, const char* name, ImageReco
   const uint64_t row_stride = (row_bytes + 3) & ~uint64_t{3};
   // The last row may lack its padding.
   if (position + (height - 1) * row_stride + row_bytes > file.size()) {
-    std::printf("[ERROR] The file %s is truncated\n", name);
+    PrintTruncated(name);
     return false;
   }
 

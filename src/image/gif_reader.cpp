@@ -31,7 +31,7 @@ class GifDecoder {
 
   // Reads every image; true when the first one is in out and nothing was fatal.
   bool Decode(ImageRecord& out) {
-    const int images = ReadImages(out);
+    const int images = ReadGifFile(out);
     return !error_ && images > 0;
   }
 
@@ -89,7 +89,7 @@ class GifDecoder {
 
   // ---- structure ----
 
-  int ReadImages(ImageRecord& out) {
+  int ReadGifFile(ImageRecord& out) {
     uint8_t magic[6];
     if (!ReadBytes(magic, sizeof magic)) {
       Fatal("error reading magic number");
@@ -116,7 +116,7 @@ class GifDecoder {
       Fatal("unsupported screen size %u x %u", screen_width_, screen_height_);
       return 0;
     }
-    if (screen[4] & 0x80) ReadColourMap(2 << (screen[4] & 7));
+    if (screen[4] & 0x80) ReadColorMap(2 << (screen[4] & 7));
     const uint8_t aspect = screen[6];
     if (aspect != 0 && aspect != 49) {
       const double ratio = (aspect + 15) / 64.0;
@@ -149,7 +149,7 @@ class GifDecoder {
     return images;
   }
 
-  void ReadColourMap(int entries) {
+  void ReadColorMap(int entries) {
     grey_ = true;
     for (int i = 0; i < entries; ++i) {
       uint8_t rgb[3];
@@ -186,7 +186,7 @@ class GifDecoder {
     const uint32_t width = ReadLe16(descriptor + 4);
     const uint32_t height = ReadLe16(descriptor + 6);
     const uint8_t flags = descriptor[8];
-    if (flags & 0x80) ReadColourMap(1 << ((flags & 7) + 1));
+    if (flags & 0x80) ReadColorMap(1 << ((flags & 7) + 1));
     const uint32_t depth_now = (grey_ ? 1 : 3) + (transparent_ >= 0 ? 1 : 0);
     if (depth_ != 0 && depth_ != depth_now) {
       Warn("multiple colormap formats encounted at frame %d", index);
@@ -201,7 +201,7 @@ class GifDecoder {
       Fatal("error reading image");
       return false;
     }
-    if (!ReadImageData(width, height, flags & 0x40, index == 0)) return false;
+    if (!ReadGifImage(width, height, flags & 0x40, index == 0)) return false;
     if (index == 0) PlaceOnScreen(left, top, width, height, out);
     return true;
   }
@@ -257,7 +257,7 @@ class GifDecoder {
   // Decodes one image. The first one's indices are kept in indices_, rows in picture
   // order; the buffer grows with the data actually decoded, and pixels the data does not
   // reach stay index 0.
-  bool ReadImageData(uint32_t width, uint32_t height, bool interlaced, bool keep) {
+  bool ReadGifImage(uint32_t width, uint32_t height, bool interlaced, bool keep) {
     const int minimum_size = ReadByte();
     if (minimum_size < 0) {
       Fatal("EOF / read error on image data");

@@ -49,7 +49,7 @@ bool DecodePcxPicture(std::span<const uint8_t> file, const char* name, ImageReco
     return false;
   }
   if (file.size() < kHeaderSize) {
-    std::printf("[ERROR] The file %s is truncated\n", name);
+    PrintTruncated(name);
     return false;
   }
   if (file[1] != 5) {
@@ -60,9 +60,9 @@ bool DecodePcxPicture(std::span<const uint8_t> file, const char* name, ImageReco
   const int64_t height = int64_t{ReadLe16(&file[10])} - ReadLe16(&file[6]) + 1;
   const uint32_t planes = file[65];
   const int16_t bytes_per_line = static_cast<int16_t>(ReadLe16(&file[66]));
-  if (width <= 0 || height <= 0 || !PictureSizeAllowed(width, height, 3 * uint64_t{planes > 0 ? planes : 1})) {
-    std::printf("[ERROR] The picture in %s has an unsupported size %lld x %lld\n", name,
-                static_cast<long long>(width), static_cast<long long>(height));
+  if (width <= 0 || height <= 0 ||
+      !PictureSizeAllowed(width, height, 3 * uint64_t{planes > 0 ? planes : 1})) {
+    PrintUnsupportedSize(name, width, height);
     return false;
   }
   // Every plane of a scan line must hold a sample for each pixel.
@@ -72,7 +72,7 @@ bool DecodePcxPicture(std::span<const uint8_t> file, const char* name, ImageReco
   }
   const size_t line_bytes = size_t{planes} * static_cast<size_t>(bytes_per_line);
   if (line_bytes * height > (file.size() - kHeaderSize) * kMaxRunExpansion) {
-    std::printf("[ERROR] The file %s is truncated\n", name);
+    PrintTruncated(name);
     return false;
   }
 
@@ -86,7 +86,7 @@ bool DecodePcxPicture(std::span<const uint8_t> file, const char* name, ImageReco
   // The file stores the top row first; the record keeps the bottom row first.
   for (int64_t y = height - 1; y >= 0; --y) {
     if (!DecodeScanLine(file, position, line.data(), line_bytes)) {
-      std::printf("[ERROR] The file %s is truncated\n", name);
+      PrintTruncated(name);
       return false;
     }
     uint8_t* row = out.pixels.data() + y * out_row_bytes;

@@ -11,6 +11,13 @@ bool PictureSizeAllowed(uint64_t width, uint64_t height, uint64_t depth) {
          width * height * depth <= kMaxPictureBytes;
 }
 
+void PrintTruncated(const char* name) { std::printf("[ERROR] The file %s is truncated\n", name); }
+
+void PrintUnsupportedSize(const char* name, int64_t width, int64_t height) {
+  std::printf("[ERROR] The picture in %s has an unsupported size %lld x %lld\n", name,
+              static_cast<long long>(width), static_cast<long long>(height));
+}
+
 bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes) {
   std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path, "rb"), std::fclose);
   if (!file) return false;

@@ -16,6 +16,11 @@ constexpr uint64_t kMaxPictureBytes = uint64_t{1} << 28;
 // False for an empty picture or one beyond the limits.
 bool PictureSizeAllowed(uint64_t width, uint64_t height, uint64_t depth);
 
+// The readers' messages for a file that ends before its picture does and for a picture
+// beyond the limits.
+void PrintTruncated(const char* name);
+void PrintUnsupportedSize(const char* name, int64_t width, int64_t height);
+
 // Larger files are not read: no picture within the limits needs one.
 constexpr uint64_t kMaxPictureFileBytes = uint64_t{1} << 30;
 

@@ -94,8 +94,7 @@ bool DecodePngPicture(std::span<const uint8_t> file, const char* name, ImageReco
   const uint32_t depth = png_get_channels(read.png(), read.info());
   if (!PictureSizeAllowed(width, height, depth) ||
       png_get_rowbytes(read.png(), read.info()) != size_t{width} * depth) {
-    std::printf("[ERROR] The picture in %s has an unsupported size %u x %u\n", name, width,
-                height);
+    PrintUnsupportedSize(name, width, height);
     return false;
   }
 

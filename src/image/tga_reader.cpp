@@ -59,8 +59,6 @@ bool RefuseType(uint8_t type, const char* name) {
   return true;
 }
 
-void PrintTruncated(const char* name) { std::printf("[ERROR] The file %s is truncated\n", name); }
-
 // Source of pixel values: a colour map indexed by one byte, or the file's own bytes.
 struct PixelSource {
   const uint8_t* palette;  // 256 entries of depth bytes, red first; null for true colour
@@ -174,8 +172,7 @@ bool DecodeTgaPicture(std::span<const uint8_t> file, const char* name, ImageReco
     depth = pixel_bits / 8;
   }
   if (!PictureSizeAllowed(width, height, depth)) {
-    std::printf("[ERROR] The picture in %s has an unsupported size %u x %u\n", name, width,
-                height);
+    PrintUnsupportedSize(name, width, height);
     return false;
   }
 

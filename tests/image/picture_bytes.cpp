@@ -5,21 +5,35 @@
 #include <stb_image.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <initializer_list>
 #include <map>
 #include <stdexcept>
 
 namespace picture_bytes {
 
-void PutLe16(Bytes& out, uint32_t value) {
-  out.push_back(value & 0xff);
-  out.push_back((value >> 8) & 0xff);
+namespace {
+
+// Little-endian fields of {value, bytes}.
+void Put(Bytes& out, std::initializer_list<std::pair<uint32_t, int>> fields) {
+  for (auto [value, bytes] : fields) {
+    for (int i = 0; i < bytes; ++i) out.push_back(uint8_t(value >> (8 * i)));
+  }
 }
 
-void PutLe32(Bytes& out, uint32_t value) {
-  PutLe16(out, value & 0xffff);
-  PutLe16(out, value >> 16);
+// The run-length code of one PCX scan line.
+Bytes PcxRle(const Bytes& line) {
+  Bytes out;
+  for (size_t i = 0; i < line.size();) {
+    size_t run = 1;
+    while (i + run < line.size() && line[i + run] == line[i] && run < 63) ++run;
+    if (run > 1 || line[i] >= 192) out.push_back(static_cast<uint8_t>(192 | run));
+    out.push_back(line[i]);
+    i += run;
+  }
+  return out;
 }
+
+}  // namespace
 
 Bytes Bmp(uint32_t width, int32_t height, uint16_t bits, const Bytes& rows,
           const std::vector<std::array<uint8_t, 4>>& palette, uint32_t colours_used) {
@@ -29,20 +43,9 @@ Bytes Bmp(uint32_t width, int32_t height, uint16_t bits, const Bytes& rows,
   const uint32_t entries = bits == 8 ? (colours_used ? colours_used : 256) : 0;
   const uint32_t offset = 54 + entries * 4;
   Bytes out = {'B', 'M'};
-  PutLe32(out, offset + stride * rows_count);
-  PutLe32(out, 0);
-  PutLe32(out, offset);
-  PutLe32(out, 40);
-  PutLe32(out, width);
-  PutLe32(out, static_cast<uint32_t>(height));
-  PutLe16(out, 1);
-  PutLe16(out, bits);
-  PutLe32(out, 0);
-  PutLe32(out, stride * rows_count);
-  PutLe32(out, 2835);
-  PutLe32(out, 2835);
-  PutLe32(out, colours_used);
-  PutLe32(out, 0);
+  Put(out, {{offset + stride * rows_count, 4}, {0, 4}, {offset, 4}, {40, 4}, {width, 4},
+            {uint32_t(height), 4}, {1, 2}, {bits, 2}, {0, 4}, {stride * rows_count, 4},
+            {2835, 4}, {2835, 4}, {colours_used, 4}, {0, 4}});
   for (uint32_t i = 0; i < entries; ++i) {
     const auto entry = i < palette.size() ? palette[i] : std::array<uint8_t, 4>{};
     out.insert(out.end(), entry.begin(), entry.end());
@@ -54,42 +57,17 @@ Bytes Bmp(uint32_t width, int32_t height, uint16_t bits, const Bytes& rows,
   return out;
 }
 
-Bytes PcxRle(const Bytes& line) {
-  Bytes out;
-  for (size_t i = 0; i < line.size();) {
-    size_t run = 1;
-    while (i + run < line.size() && line[i + run] == line[i] && run < 63) ++run;
-    if (run > 1 || line[i] >= 192) {
-      out.push_back(static_cast<uint8_t>(192 | run));
-    }
-    out.push_back(line[i]);
-    i += run;
-  }
-  return out;
-}
-
 Bytes Pcx(uint16_t width, uint16_t height, uint8_t planes, uint16_t bytes_per_line,
           const Bytes& scan_lines, const Bytes& palette) {
-  Bytes out(128, 0);
-  out[0] = 10;
-  out[1] = 5;
-  out[2] = 1;
-  out[3] = 8;
-  Bytes corner;
-  PutLe16(corner, 0);
-  PutLe16(corner, 0);
-  PutLe16(corner, width - 1);
-  PutLe16(corner, height - 1);
-  std::copy(corner.begin(), corner.end(), out.begin() + 4);
-  out[65] = planes;
-  out[66] = bytes_per_line & 0xff;
-  out[67] = bytes_per_line >> 8;
-  out[68] = 1;
+  Bytes out;
+  Put(out, {{10, 1}, {5, 1}, {1, 1}, {8, 1}, {0, 4}, {width - 1u, 2}, {height - 1u, 2}});
+  out.resize(65);
+  Put(out, {{planes, 1}, {bytes_per_line, 2}, {1, 1}});
+  out.resize(128);
   const size_t line_bytes = size_t{planes} * bytes_per_line;
   for (size_t y = 0; y < height; ++y) {
-    const Bytes line(scan_lines.begin() + y * line_bytes,
-                     scan_lines.begin() + (y + 1) * line_bytes);
-    const Bytes code = PcxRle(line);
+    const Bytes code = PcxRle(Bytes(scan_lines.begin() + y * line_bytes,
+                                    scan_lines.begin() + (y + 1) * line_bytes));
     out.insert(out.end(), code.begin(), code.end());
   }
   if (!palette.empty()) {
@@ -100,16 +78,10 @@ Bytes Pcx(uint16_t width, uint16_t height, uint8_t planes, uint16_t bytes_per_li
 }
 
 Bytes Tga(const TgaHeader& header, const Bytes& colour_map, const Bytes& data) {
-  Bytes out = {header.id_length, header.colour_map_type, header.type};
-  PutLe16(out, 0);
-  PutLe16(out, header.map_length);
-  out.push_back(header.map_entry_bits);
-  PutLe16(out, 0);
-  PutLe16(out, 0);
-  PutLe16(out, header.width);
-  PutLe16(out, header.height);
-  out.push_back(header.pixel_bits);
-  out.push_back(header.descriptor);
+  Bytes out;
+  Put(out, {{header.id_length, 1}, {header.colour_map_type, 1}, {header.type, 1}, {0, 2},
+            {header.map_length, 2}, {header.map_entry_bits, 1}, {0, 4}, {header.width, 2},
+            {header.height, 2}, {header.pixel_bits, 1}, {header.descriptor, 1}});
   for (int i = 0; i < header.id_length; ++i) out.push_back(static_cast<uint8_t>('a' + i % 26));
   out.insert(out.end(), colour_map.begin(), colour_map.end());
   out.insert(out.end(), data.begin(), data.end());
@@ -118,62 +90,37 @@ Bytes Tga(const TgaHeader& header, const Bytes& colour_map, const Bytes& data) {
 
 Bytes TgaRle(const Bytes& pixels, uint32_t pixel_bytes) {
   const size_t count = pixels.size() / pixel_bytes;
-  auto same = [&](size_t a, size_t b) {
-    return std::equal(pixels.begin() + a * pixel_bytes, pixels.begin() + (a + 1) * pixel_bytes,
-                      pixels.begin() + b * pixel_bytes);
-  };
+  auto at = [&](size_t i) { return pixels.begin() + i * pixel_bytes; };
   Bytes out;
+  size_t raw_header = SIZE_MAX;  // where the open raw packet's header is
   for (size_t i = 0; i < count;) {
     size_t run = 1;
-    while (i + run < count && run < 128 && same(i, i + run)) ++run;
-    if (run > 1) {
-      out.push_back(static_cast<uint8_t>(127 + run));
-      out.insert(out.end(), pixels.begin() + i * pixel_bytes,
-                 pixels.begin() + (i + 1) * pixel_bytes);
-      i += run;
-      continue;
+    while (i + run < count && run < 128 && std::equal(at(i), at(i + 1), at(i + run))) ++run;
+    if (run == 1 && raw_header < out.size() && out[raw_header] < 127) {
+      ++out[raw_header];
+    } else {
+      raw_header = run == 1 ? out.size() : SIZE_MAX;
+      out.push_back(static_cast<uint8_t>(run == 1 ? 0 : 127 + run));
     }
-    size_t raw = 1;
-    while (i + raw < count && raw < 128 && !(i + raw + 1 < count && same(i + raw, i + raw + 1))) {
-      ++raw;
-    }
-    out.push_back(static_cast<uint8_t>(raw - 1));
-    out.insert(out.end(), pixels.begin() + i * pixel_bytes,
-               pixels.begin() + (i + raw) * pixel_bytes);
-    i += raw;
+    out.insert(out.end(), at(i), at(i + 1));
+    i += run;
   }
   return out;
 }
 
 namespace {
 
-class BitWriter {
- public:
-  void Put(int code, int size) {
-    accumulator_ |= uint32_t(code) << bits_;
-    bits_ += size;
-    while (bits_ >= 8) {
-      bytes_.push_back(accumulator_ & 0xff);
-      accumulator_ >>= 8;
-      bits_ -= 8;
-    }
-  }
-  Bytes Finish() {
-    if (bits_ > 0) bytes_.push_back(accumulator_ & 0xff);
-    return bytes_;
-  }
-
- private:
-  Bytes bytes_;
-  uint32_t accumulator_ = 0;
-  int bits_ = 0;
-};
-
 // The LZW code stream; code sizes follow the decoder, which adds its table entries one
 // code later than the encoder.
 Bytes LzwCodes(const Bytes& indices, int minimum_size) {
   const int clear = 1 << minimum_size;
-  BitWriter writer;
+  Bytes out;
+  uint32_t accumulator = 0;
+  int bits = 0;
+  auto put = [&](int code, int size) {
+    accumulator |= uint32_t(code) << bits;
+    for (bits += size; bits >= 8; bits -= 8, accumulator >>= 8) out.push_back(accumulator & 0xff);
+  };
   std::map<uint32_t, int> table;
   int size = 0, limit = 0, decoder_next = 0, next = 0;
   bool first = true;
@@ -185,7 +132,7 @@ Bytes LzwCodes(const Bytes& indices, int minimum_size) {
     first = true;
   };
   auto emit = [&](int code) {
-    writer.Put(code, size);
+    put(code, size);
     if (first) {
       first = false;
       return;
@@ -195,12 +142,8 @@ Bytes LzwCodes(const Bytes& indices, int minimum_size) {
       ++size;
     }
   };
-  writer.Put(clear, minimum_size + 1);
+  put(clear, minimum_size + 1);
   reset();
-  if (indices.empty()) {
-    writer.Put(clear + 1, size);
-    return writer.Finish();
-  }
   int prefix = indices[0];
   for (size_t i = 1; i < indices.size(); ++i) {
     const uint32_t key = (uint32_t(prefix) << 8) | indices[i];
@@ -213,21 +156,20 @@ Bytes LzwCodes(const Bytes& indices, int minimum_size) {
     if (next < 4096) {
       table[key] = next++;
     } else {
-      writer.Put(clear, size);
+      put(clear, size);
       reset();
     }
     prefix = indices[i];
   }
   emit(prefix);
-  writer.Put(clear + 1, size);
-  return writer.Finish();
+  put(clear + 1, size + 7);  // the padding flushes the last byte
+  return out;
 }
 
-void PutColourMap(Bytes& out, const std::vector<Rgb>& map, int entries) {
-  for (int i = 0; i < entries; ++i) {
-    const Rgb entry = i < int(map.size()) ? map[i] : Rgb{};
-    out.insert(out.end(), entry.begin(), entry.end());
-  }
+// The map padded with black to the given number of entries.
+void PutColourMap(Bytes& out, const std::vector<Rgb>& map, size_t entries) {
+  for (const Rgb& entry : map) out.insert(out.end(), entry.begin(), entry.end());
+  out.resize(out.size() + 3 * (entries - map.size()));
 }
 
 // The size field of a colour map of at least count entries: 2 << field entries.
@@ -249,8 +191,7 @@ Bytes InterlacedOrder(const Bytes& indices, uint16_t width, uint16_t height) {
   return out;
 }
 
-}  // namespace
-
+// The LZW code of indices as sub-blocks ending in a zero-length block.
 Bytes GifImageData(const Bytes& indices, int minimum_code_size) {
   const Bytes codes = LzwCodes(indices, minimum_code_size);
   Bytes out = {static_cast<uint8_t>(minimum_code_size)};
@@ -263,29 +204,24 @@ Bytes GifImageData(const Bytes& indices, int minimum_code_size) {
   return out;
 }
 
+}  // namespace
+
 Bytes Gif(uint16_t screen_width, uint16_t screen_height, const std::vector<Rgb>& global_map,
           const std::vector<GifFrame>& frames) {
   Bytes out = {'G', 'I', 'F', '8', '9', 'a'};
-  PutLe16(out, screen_width);
-  PutLe16(out, screen_height);
   const int global_field = MapSizeField(global_map.size());
-  out.push_back(global_map.empty() ? 0 : static_cast<uint8_t>(0x80 | global_field));
-  out.push_back(0);
-  out.push_back(0);
+  Put(out, {{screen_width, 2}, {screen_height, 2},
+            {global_map.empty() ? 0u : 0x80u | global_field, 1}, {0, 2}});
   if (!global_map.empty()) PutColourMap(out, global_map, 2 << global_field);
   for (const GifFrame& frame : frames) {
     if (frame.transparent >= 0) {
       out.insert(out.end(), {0x21, 0xF9, 4, 1, 0, 0, static_cast<uint8_t>(frame.transparent), 0});
     }
-    out.push_back(',');
-    PutLe16(out, frame.left);
-    PutLe16(out, frame.top);
-    PutLe16(out, frame.width);
-    PutLe16(out, frame.height);
     const int local_field = MapSizeField(frame.local_map.size());
-    uint8_t flags = frame.interlaced ? 0x40 : 0;
+    uint32_t flags = frame.interlaced ? 0x40 : 0;
     if (!frame.local_map.empty()) flags |= 0x80 | local_field;
-    out.push_back(flags);
+    Put(out, {{',', 1}, {frame.left, 2}, {frame.top, 2}, {frame.width, 2}, {frame.height, 2},
+              {flags, 1}});
     if (!frame.local_map.empty()) PutColourMap(out, frame.local_map, 2 << local_field);
     const Bytes data = GifImageData(
         frame.interlaced ? InterlacedOrder(frame.indices, frame.width, frame.height)
@@ -297,17 +233,6 @@ Bytes Gif(uint16_t screen_width, uint16_t screen_height, const std::vector<Rgb>&
   return out;
 }
 
-namespace {
-
-void AppendToBytes(png_structp png, png_bytep data, size_t count) {
-  auto* out = static_cast<Bytes*>(png_get_io_ptr(png));
-  out->insert(out->end(), data, data + count);
-}
-
-void ThrowPngError(png_structp, png_const_charp message) { throw std::runtime_error(message); }
-
-}  // namespace
-
 Bytes Png(uint32_t width, uint32_t height, PngKind kind, int bit_depth, const Bytes& rows,
           bool interlaced, const std::vector<Rgb>& palette) {
   static const int kColourTypes[] = {PNG_COLOR_TYPE_GRAY, PNG_COLOR_TYPE_GRAY_ALPHA,
@@ -316,10 +241,14 @@ Bytes Png(uint32_t width, uint32_t height, PngKind kind, int bit_depth, const By
   static const int kChannels[] = {1, 2, 1, 3, 4};
   const int index = static_cast<int>(kind);
   Bytes out;
-  png_structp png =
-      png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, ThrowPngError, nullptr);
+  png_structp png = png_create_write_struct(
+      PNG_LIBPNG_VER_STRING, nullptr,
+      [](png_structp, png_const_charp message) { throw std::runtime_error(message); }, nullptr);
   png_infop info = png_create_info_struct(png);
-  png_set_write_fn(png, &out, AppendToBytes, nullptr);
+  png_set_write_fn(png, &out, [](png_structp png, png_bytep data, size_t count) {
+    auto* bytes = static_cast<Bytes*>(png_get_io_ptr(png));
+    bytes->insert(bytes->end(), data, data + count);
+  }, nullptr);
   png_set_IHDR(png, info, width, height, bit_depth, kColourTypes[index],
                interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
@@ -328,9 +257,7 @@ Bytes Png(uint32_t width, uint32_t height, PngKind kind, int bit_depth, const By
   if (kind == PngKind::kPalette) png_set_PLTE(png, info, colours.data(), int(colours.size()));
   const size_t row_bytes = (size_t{width} * kChannels[index] * bit_depth + 7) / 8;
   std::vector<png_bytep> pointers(height);
-  for (uint32_t y = 0; y < height; ++y) {
-    pointers[y] = const_cast<png_bytep>(rows.data() + y * row_bytes);
-  }
+  for (uint32_t y = 0; y < height; ++y) pointers[y] = const_cast<png_bytep>(&rows[y * row_bytes]);
   png_set_rows(png, info, pointers.data());
   png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
   png_destroy_write_struct(&png, &info);
@@ -363,23 +290,14 @@ Bytes FlipRows(const Bytes& pixels, size_t row_bytes) {
   return out;
 }
 
-Bytes StbDecode(const Bytes& file, int channels, int* width, int* height) {
+Bytes StbDecode(const Bytes& file, int channels) {
   int w = 0, h = 0, stored = 0;
   uint8_t* pixels =
       stbi_load_from_memory(file.data(), int(file.size()), &w, &h, &stored, channels);
   if (!pixels) return {};
   Bytes out(pixels, pixels + size_t(w) * h * channels);
   stbi_image_free(pixels);
-  if (width) *width = w;
-  if (height) *height = h;
   return out;
-}
-
-void WriteFile(const std::string& path, const Bytes& bytes) {
-  FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) throw std::runtime_error("cannot write " + path);
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
-  std::fclose(file);
 }
 
 }  // namespace picture_bytes

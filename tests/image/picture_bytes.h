@@ -2,17 +2,14 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace picture_bytes {
 
 using Bytes = std::vector<uint8_t>;
 using Rgb = std::array<uint8_t, 3>;
-
-void PutLe16(Bytes& out, uint32_t value);
-void PutLe32(Bytes& out, uint32_t value);
 
 // Rows are given in file order without padding, in the file's own byte order (blue first).
 // palette holds blue, green, red, reserved entries; 8-bit files get 256 of them, padded
@@ -24,8 +21,6 @@ Bytes Bmp(uint32_t width, int32_t height, uint16_t bits, const Bytes& rows,
 // encoded here. A palette of 768 bytes goes after the marker byte 12.
 Bytes Pcx(uint16_t width, uint16_t height, uint8_t planes, uint16_t bytes_per_line,
           const Bytes& scan_lines, const Bytes& palette = {});
-// The run-length code of one scan line.
-Bytes PcxRle(const Bytes& line);
 
 struct TgaHeader {
   uint8_t id_length = 0;
@@ -48,7 +43,7 @@ struct GifFrame {
   uint16_t top = 0;
   uint16_t width = 0;
   uint16_t height = 0;
-  Bytes indices;  // rows top first, whatever the interlace
+  Bytes indices;  // rows top first, whatever the interlace; at least one
   std::vector<Rgb> local_map;
   bool interlaced = false;
   int transparent = -1;  // writes a graphic-control extension before the frame when >= 0
@@ -56,8 +51,6 @@ struct GifFrame {
 };
 Bytes Gif(uint16_t screen_width, uint16_t screen_height, const std::vector<Rgb>& global_map,
           const std::vector<GifFrame>& frames);
-// The LZW code of indices as sub-blocks ending in a zero-length block.
-Bytes GifImageData(const Bytes& indices, int minimum_code_size);
 
 enum class PngKind { kGrey, kGreyAlpha, kPalette, kRgb, kRgba };
 // Rows top first, packed as the bit depth wants; palette of RGB triples for kPalette.
@@ -72,8 +65,6 @@ Bytes FlipRows(const Bytes& pixels, size_t row_bytes);
 
 // The picture as stb_image decodes it, rows top first, channels components per pixel;
 // empty when stb_image cannot read it.
-Bytes StbDecode(const Bytes& file, int channels, int* width = nullptr, int* height = nullptr);
-
-void WriteFile(const std::string& path, const Bytes& bytes);
+Bytes StbDecode(const Bytes& file, int channels);
 
 }  // namespace picture_bytes
