@@ -16,47 +16,36 @@ std::string Between(const std::string& log, const std::string& first, const std:
     return log.substr(begin, end + last.size() - begin);
 }
 
-TEST(Shell, FrameTimeBeforeTheFirstFrameAndWithAWrongArgumentCount) {
+// One run: the frame time before the first frame, the argument-count error,
+// SetBackgroundImage ignoring wrong arguments silently, output landing in a
+// truncated stdout.log, an error ending its chunk on stderr, and os.exit
+// ending the run early through the exit handler.
+TEST(Shell, ScriptOutputErrorsAndAnEarlyExit) {
+    ScriptRunOptions options;
+    options.frames = 50;
+    options.files = {{"stdout.log", "left over from an earlier run\n"},
+                     {"failing.lua", "print('failing runs')\nlocal t\nprint(t.x)\n"}};
     ScriptRunResult run = RunScript("print('begin')\n"
                                     "print(FrameTime())\n"
                                     "print(FrameTime(1))\n"
-                                    "print('end')\n",
-                                    {.frames = 3, .frameTime = 0.02});
+                                    "SetBackgroundImage(12) SetBackgroundImage()\n"
+                                    "SetBackgroundImage('a', 'b')\n"
+                                    "io.write('written ') print('end')\n"
+                                    "dofile('failing.lua')\n",
+                                    options);
     EXPECT_EQ(run.exitStatus, 0);
+    EXPECT_EQ(run.stdoutLog.find("left over"), std::string::npos);
     EXPECT_EQ(Between(run.stdoutLog, "begin", "end"),
               "begin\n9.9999997473788e-05\n"
-              "[ERROR] Incorrect Number of arguments specified\n\nend");
-}
-
-TEST(Shell, ScriptOutputLandsInStdoutLogAndErrorsOnStandardError) {
-    ScriptRunResult run = RunScript("io.write('written ') print('printed')\nlocal t\nprint(t.x)\n");
-    EXPECT_EQ(run.exitStatus, 0);
-    EXPECT_NE(run.stdoutLog.find("written printed\n"), std::string::npos);
-    EXPECT_NE(run.errors.find("script.lua:3: attempt to index local 't' (a nil value)\n"),
+              "[ERROR] Incorrect Number of arguments specified\n\nwritten end");
+    EXPECT_NE(run.errors.find("failing.lua:3: attempt to index local 't' (a nil value)\n"),
               std::string::npos);
-    EXPECT_EQ(run.console.find("printed"), std::string::npos);
-}
+    EXPECT_EQ(run.console.find("end"), std::string::npos);
 
-TEST(Shell, TheLogIsTruncatedAtEachStart) {
-    ScriptRunOptions options;
-    options.files = {{"stdout.log", "left over from an earlier run\n"}};
-    ScriptRunResult run = RunScript("print('fresh')", options);
-    EXPECT_EQ(run.stdoutLog.find("left over"), std::string::npos);
-}
-
-TEST(Shell, OsExitEndsTheRunEarlyThroughTheExitHandler) {
-    ScriptRunResult run = RunScript("print('bye') os.exit(0) print('never')", {.frames = 50});
-    EXPECT_EQ(run.exitStatus, 0);
-    EXPECT_EQ(run.stdoutLog.find("never"), std::string::npos);
-    EXPECT_NE(run.stdoutLog.find("bye\n"), std::string::npos);
-    EXPECT_NE(run.stdoutLog.find("Avi Cleanup\n"), std::string::npos);
-}
-
-TEST(Shell, SetBackgroundImageIgnoresWrongArgumentsSilently) {
-    ScriptRunResult run = RunScript("print('[') SetBackgroundImage(12) SetBackgroundImage() "
-                                    "SetBackgroundImage('a', 'b') print(']')");
-    EXPECT_EQ(Between(run.stdoutLog, "[", "]"), "[\n]");
-    EXPECT_EQ(run.errors.find("SetBackgroundImage"), std::string::npos);
+    ScriptRunResult early = RunScript("print('bye') os.exit(0) print('never')", options);
+    EXPECT_EQ(early.exitStatus, 0);
+    EXPECT_EQ(early.stdoutLog.find("never"), std::string::npos);
+    EXPECT_NE(early.stdoutLog.find("bye\nAvi Cleanup\n"), std::string::npos);
 }
 
 // With the camera level with the grid, the 21+21 grey lines fall on the
