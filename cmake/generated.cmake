@@ -6,6 +6,7 @@ pkg_check_modules(FREETYPE REQUIRED IMPORTED_TARGET freetype2)
 
 add_executable(fontgen tools/fontgen/fontgen.cpp)
 target_link_libraries(fontgen PRIVATE PkgConfig::FREETYPE)
+target_include_directories(fontgen PRIVATE ${PROJECT_SOURCE_DIR}/src)
 # A build tool: none of the instrumentation the library may be built with.
 set_property(TARGET fontgen PROPERTY COMPILE_OPTIONS -Wall -Wextra)
 set_property(TARGET fontgen PROPERTY LINK_OPTIONS "")

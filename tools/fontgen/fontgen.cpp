@@ -21,13 +21,16 @@
 #include <string>
 #include <vector>
 
+#include "ui/font_data.h"
+
 namespace {
 
-constexpr int kFirst = 32;
-constexpr int kCount = 96;
-constexpr int kCell = 16;
-constexpr int kAtlasW = 256;
-constexpr int kAtlasH = 128;
+// The atlas layout is the one the font module reads.
+constexpr int kFirst = ui::kFirstGlyph;
+constexpr int kCount = ui::kGlyphCount;
+constexpr int kCell = ui::kAtlasCell;
+constexpr int kAtlasW = ui::kAtlasWidth;
+constexpr int kAtlasH = ui::kAtlasHeight;
 
 struct Family {
     const char* file;
