@@ -152,7 +152,7 @@ TEST(IdleScripts, DrawOverTheFrameInOrderAndObeyTheirFlags) {
   options.files = {kBlackStartupPicture,
                    {"count.lua", "print('file ' .. frame)\n"},
                    {"two.bmp", kTwoPixelBmp},
-                   {"rgba.tga", Text(Tga({.width = 4, .height = 2, .pixel_bits = 32}, {}, rgba))},
+                   {"rgba.tga", Text(Tga(2, 4, 2, 32, rgba))},
                    {"rgb.bmp", Text(Bmp(1, 1, 24, {0, 255, 0}))}};
   const ScriptRunResult run = RunScript(R"lua(
 function _ALERT(message) print('alert: ' .. message) end
