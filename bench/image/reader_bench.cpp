@@ -33,8 +33,10 @@ const Bytes& PngFile() {
 
 const Bytes& GifFile() {
   static const Bytes file = [] {
-    std::vector<Rgb> map;
-    for (int i = 0; i < 256; ++i) map.push_back({uint8_t(i), uint8_t(i * 3), uint8_t(255 - i)});
+    Bytes map;
+    for (int i = 0; i < 256; ++i) {
+      map.insert(map.end(), {uint8_t(i), uint8_t(i * 3), uint8_t(255 - i)});
+    }
     GifFrame frame;
     frame.width = frame.height = kSide;
     frame.indices = Pattern(kSide, kSide, 1);

@@ -164,21 +164,17 @@ Bytes InterlacedOrder(const Bytes& indices, uint16_t width, uint16_t height) {
 }
 
 // The flags bits of a colour map: present, and 2 << field entries.
-uint32_t MapFlags(const std::vector<Rgb>& map) {
-  return map.empty() ? 0 : 0x80 | (std::bit_width(map.size()) - 2);
-}
-
-void AppendMap(Bytes& out, const std::vector<Rgb>& map) {
-  for (const Rgb& entry : map) out.insert(out.end(), entry.begin(), entry.end());
+uint32_t MapFlags(const Bytes& map) {
+  return map.empty() ? 0 : 0x80 | (std::bit_width(map.size() / 3) - 2);
 }
 
 }  // namespace
 
-Bytes Gif(uint16_t screen_width, uint16_t screen_height, const std::vector<Rgb>& global_map,
+Bytes Gif(uint16_t screen_width, uint16_t screen_height, const Bytes& global_map,
           const std::vector<GifFrame>& frames) {
   Bytes out = Cat({'G', 'I', 'F', '8', '9', 'a'},
                   Le({{screen_width, 2}, {screen_height, 2}, {MapFlags(global_map), 1}, {0, 2}}));
-  AppendMap(out, global_map);
+  Append(out, global_map);
   for (const GifFrame& frame : frames) {
     if (frame.transparent >= 0) {
       Append(out, {0x21, 0xF9, 4, 1, 0, 0, uint8_t(frame.transparent), 0});
@@ -186,7 +182,7 @@ Bytes Gif(uint16_t screen_width, uint16_t screen_height, const std::vector<Rgb>&
     const uint32_t flags = MapFlags(frame.local_map) | (frame.interlaced ? 0x40 : 0);
     Append(out, Le({{',', 1}, {frame.left, 2}, {frame.top, 2}, {frame.width, 2},
                     {frame.height, 2}, {flags, 1}}));
-    AppendMap(out, frame.local_map);
+    Append(out, frame.local_map);
     const Bytes codes =
         LzwCodes(frame.interlaced ? InterlacedOrder(frame.indices, frame.width, frame.height)
                                   : frame.indices,
@@ -200,26 +196,22 @@ Bytes Gif(uint16_t screen_width, uint16_t screen_height, const std::vector<Rgb>&
 }
 
 Bytes Png(uint32_t width, uint32_t height, PngKind kind, int bit_depth, const Bytes& rows,
-          bool interlaced, const std::vector<Rgb>& palette) {
+          bool interlaced, const Bytes& palette) {
   Bytes out;
   png_structp png = png_create_write_struct(
       PNG_LIBPNG_VER_STRING, nullptr,
       [](png_structp, png_const_charp message) { throw std::runtime_error(message); }, nullptr);
   png_infop info = png_create_info_struct(png);
-  png_set_write_fn(
-      png, &out,
-      [](png_structp png, png_bytep data, size_t count) {
-        auto* bytes = static_cast<Bytes*>(png_get_io_ptr(png));
-        bytes->insert(bytes->end(), data, data + count);
-      },
-      nullptr);
+  png_set_write_fn(png, &out, [](png_structp png, png_bytep data, size_t count) {
+    Append(*static_cast<Bytes*>(png_get_io_ptr(png)), Bytes(data, data + count));
+  }, nullptr);
   png_set_IHDR(png, info, width, height, bit_depth, static_cast<int>(kind),
                interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
-  // An Rgb is laid out as a png_color: three bytes, red first.
   if (kind == PngKind::kPalette) {
+    // A png_color is three bytes, red first.
     png_set_PLTE(png, info, reinterpret_cast<png_const_colorp>(palette.data()),
-                 int(palette.size()));
+                 int(palette.size() / 3));
   }
   std::vector<png_bytep> pointers(height);
   for (uint32_t y = 0; y < height; ++y) {
@@ -233,17 +225,13 @@ Bytes Png(uint32_t width, uint32_t height, PngKind kind, int bit_depth, const By
 
 Bytes Pattern(uint32_t width, uint32_t height, uint32_t depth) {
   Bytes out(size_t{width} * height * depth);
-  size_t i = 0;
-  for (uint32_t y = 0; y < height; ++y) {
-    for (uint32_t x = 0; x < width; ++x) {
-      for (uint32_t c = 0; c < depth; ++c) {
-        // Flat stretches for the run-length codes, gradients and noise for the rest.
-        const uint32_t band = (x / 16 + y / 16 + c) % 3;
-        out[i++] = band == 0   ? uint8_t(40 * c + 7)
-                   : band == 1 ? uint8_t(x + 2 * y + 50 * c)
-                               : uint8_t((x * 7919 + y * 104729 + c * 31) >> 3);
-      }
-    }
+  for (size_t i = 0; i < out.size(); ++i) {
+    const size_t c = i % depth, x = i / depth % width, y = i / depth / width;
+    // Flat stretches for the run-length codes, gradients and noise for the rest.
+    const size_t band = (x / 16 + y / 16 + c) % 3;
+    out[i] = band == 0   ? uint8_t(40 * c + 7)
+             : band == 1 ? uint8_t(x + 2 * y + 50 * c)
+                         : uint8_t((x * 7919 + y * 104729 + c * 31) >> 3);
   }
   return out;
 }

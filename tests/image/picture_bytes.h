@@ -1,7 +1,6 @@
 // Picture files assembled byte by byte for the reader tests, fuzz seeds and benchmarks.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -11,7 +10,6 @@
 namespace picture_bytes {
 
 using Bytes = std::vector<uint8_t>;
-using Rgb = std::array<uint8_t, 3>;
 
 // Little-endian fields of {value, bytes}.
 Bytes Le(std::initializer_list<std::pair<uint32_t, int>> fields);
@@ -42,20 +40,20 @@ struct GifFrame {
   uint16_t width = 0;
   uint16_t height = 0;
   Bytes indices;  // rows top first, whatever the interlace; at least one
-  std::vector<Rgb> local_map;
+  Bytes local_map;
   bool interlaced = false;
   int transparent = -1;       // writes a graphic-control extension before the frame when >= 0
   int minimum_code_size = 8;  // 2 or more
 };
-// Colour maps hold a power of two entries, 2 or more.
-Bytes Gif(uint16_t screen_width, uint16_t screen_height, const std::vector<Rgb>& global_map,
+// Colour maps hold a power of two entries, 2 or more, of red, green and blue.
+Bytes Gif(uint16_t screen_width, uint16_t screen_height, const Bytes& global_map,
           const std::vector<GifFrame>& frames);
 
 // The colour types of the PNG header.
 enum class PngKind { kGrey = 0, kRgb = 2, kPalette = 3, kGreyAlpha = 4, kRgba = 6 };
-// Rows top first, packed as the bit depth wants; palette of RGB triples for kPalette.
+// Rows top first, packed as the bit depth wants; palette of red, green, blue triples.
 Bytes Png(uint32_t width, uint32_t height, PngKind kind, int bit_depth, const Bytes& rows,
-          bool interlaced = false, const std::vector<Rgb>& palette = {});
+          bool interlaced = false, const Bytes& palette = {});
 
 // A smooth, varied test pattern of width x height pixels of depth bytes.
 Bytes Pattern(uint32_t width, uint32_t height, uint32_t depth);

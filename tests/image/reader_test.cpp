@@ -31,25 +31,21 @@ Decoded Decode(Decoder decode, const Bytes& file) {
   return result;
 }
 
-// Map entries i + 1, 5i, 255 - i, or grey ones of value i.
-std::vector<Rgb> Colours(int entries, bool grey = false) {
-  std::vector<Rgb> map;
+// Colour map entries i + 1, 5i, 255 - i and, with four components, 3i.
+Bytes Colours(int entries, int components = 3) {
+  Bytes map;
   for (int i = 0; i < entries; ++i) {
-    map.push_back(
-        {uint8_t(grey ? i : i + 1), uint8_t(grey ? i : i * 5), uint8_t(grey ? i : 255 - i)});
+    map.insert(map.end(), {uint8_t(i + 1), uint8_t(i * 5), uint8_t(255 - i), uint8_t(3 * i)});
+    map.resize(map.size() - 4 + components);
   }
   return map;
 }
 
-// The entries one after the other, as PCX, TGA and BMP files store them, with a fourth byte
-// that varies with the entry when asked.
-Bytes Flat(const std::vector<Rgb>& map, bool with_fourth = false) {
-  Bytes out;
-  for (const Rgb& entry : map) {
-    out.insert(out.end(), entry.begin(), entry.end());
-    if (with_fourth) out.push_back(uint8_t(entry[0] * 3));
-  }
-  return out;
+// Grey colour map entries of value i.
+Bytes Greys(int entries) {
+  Bytes map;
+  for (int i = 0; i < entries; ++i) map.insert(map.end(), 3, uint8_t(i));
+  return map;
 }
 
 // The first count bytes of the file.
@@ -76,27 +72,27 @@ Bytes ManyImages(int count) {
   return Cat(file, {',', 0, 0});
 }
 
-
 TEST(PictureReaders, SmallPicturesGiveExactPixels) {
   const GifFrame grey = {.width = 4, .height = 1, .indices = {0, 1, 2, 3}};
   GifFrame grey_clear = grey;
   grey_clear.transparent = 2;
-  Bytes grey_bogus = Gif(4, 1, Colours(4, true), {grey});
+  Bytes grey_bogus = Gif(4, 1, Greys(4), {grey});
   grey_bogus.insert(grey_bogus.end() - 1, 0x55);
   Bytes wide_samples;
   for (uint8_t v : {0, 1, 127, 128, 254, 255}) wide_samples.insert(wide_samples.end(), {v, v});
-  std::vector<Rgb> palette16;
-  for (int i = 0; i < 16; ++i) palette16.push_back({uint8_t(i * 16), 0, 255});
+  Bytes palette16;
+  for (int i = 0; i < 16; ++i) palette16.insert(palette16.end(), {uint8_t(i * 16), 0, 255});
   // A palette counts as grey when entry i holds i in any colour byte: the odd entries here
   // are grey, the even ones red only.
   Bytes loose_grey;
   for (int i = 0; i < 256; ++i) {
     loose_grey.insert(loose_grey.end(), {uint8_t(i % 2 * i), uint8_t(i % 2 * i), uint8_t(i), 0});
   }
-  // An empty run of 9, then a run of 6 fives cut after 4 at the line end; raw bytes.
+  // Lines of 4 bytes for 3 pixels, the top one first: an empty run of 9, then a run of 6
+  // fives cut after 4 at the line end; then raw bytes.
   const Bytes pcx_runs =
-      Cat(Head(Pcx(4, 2, 1, 4, Bytes(8, 0)), 128), {192, 9, 198, 5, 1, 2, 3, 4});
-  const Rgb c1 = Colours(4)[1], c2 = Colours(4)[2];
+      Cat(Head(Pcx(3, 2, 1, 4, Bytes(8, 0)), 128), {192, 9, 198, 5, 1, 2, 3, 4});
+  const Bytes c4 = Colours(4), entry1(&c4[3], &c4[6]), entries12(&c4[3], &c4[9]);
 
   struct Row {
     const char* what;
@@ -115,17 +111,14 @@ TEST(PictureReaders, SmallPicturesGiveExactPixels) {
       {"bmp top-down", DecodeBmpPicture,
        Bmp(2, -2, 8, {0, 1, 1, 1}, {0, 0, 255, 0, 255, 0, 0, 0}, 2), 2, 2, 3,
        {0, 0, 255, 0, 0, 255, 255, 0, 0, 0, 0, 255}},
-      // Lines padded to 4 bytes per plane; the file's first line is the top row.
-      {"pcx 1 plane", DecodePcxPicture, Pcx(3, 2, 1, 4, {1, 2, 3, 99, 200, 201, 202, 99}), 3, 2,
-       1, {200, 201, 202, 1, 2, 3}},
       {"pcx 3 planes", DecodePcxPicture,
        Pcx(2, 2, 3, 2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}), 2, 2, 3,
        {7, 9, 11, 8, 10, 12, 1, 3, 5, 2, 4, 6}},
-      {"pcx palette", DecodePcxPicture, Pcx(2, 2, 1, 2, {0, 1, 2, 3}, Flat(Colours(256))), 2,
+      {"pcx palette", DecodePcxPicture, Pcx(2, 2, 1, 2, {0, 1, 2, 3}, Colours(256)), 2,
        2, 3, {3, 10, 253, 4, 15, 252, 1, 0, 255, 2, 5, 254}},
       {"pcx grey palette", DecodePcxPicture,
-       Pcx(2, 2, 1, 2, {0, 1, 2, 3}, Flat(Colours(256, true))), 2, 2, 1, {2, 3, 0, 1}},
-      {"pcx runs", DecodePcxPicture, pcx_runs, 4, 2, 1, {1, 2, 3, 4, 5, 5, 5, 5}},
+       Pcx(2, 2, 1, 2, {0, 1, 2, 3}, Greys(256)), 2, 2, 1, {2, 3, 0, 1}},
+      {"pcx runs", DecodePcxPicture, pcx_runs, 3, 2, 1, {1, 2, 3, 5, 5, 5}},
       // A run of 2, then a run of 5 of which one pixel fits.
       {"tga runs", DecodeTgaPicture, Tga(10, 3, 1, 32, {0x81, 1, 2, 3, 4, 0x84, 5, 6, 7, 8}),
        3, 1, 4, {3, 2, 1, 4, 3, 2, 1, 4, 7, 6, 5, 8}},
@@ -133,23 +126,23 @@ TEST(PictureReaders, SmallPicturesGiveExactPixels) {
        Tga(2, 2, 1, 24, {1, 2, 3, 4, 5, 6}, {9, 9, 9, 9, 9, 9}, 24), 2, 1, 3, {3, 2, 1, 6, 5, 4}},
       {"gif local map", DecodeGifPicture,
        Gif(2, 1, Colours(4), {{.width = 2, .height = 1, .indices = {0, 1},
-                               .local_map = {{10, 20, 30}, {40, 50, 60}}}}),
+                               .local_map = {10, 20, 30, 40, 50, 60}}}),
        2, 1, 3, {10, 20, 30, 40, 50, 60}},
       {"gif grey, bogus byte", DecodeGifPicture, grey_bogus, 4, 1, 1, {0, 1, 2, 3},
        "Image reader: bogus character 0x55, ignoring\n"},
-      {"gif grey clear", DecodeGifPicture, Gif(4, 1, Colours(4, true), {grey_clear}), 4, 1, 2,
+      {"gif grey clear", DecodeGifPicture, Gif(4, 1, Greys(4), {grey_clear}), 4, 1, 2,
        {0, 255, 1, 255, 2, 0, 3, 255}},
       {"gif offset frame", DecodeGifPicture,
        Gif(3, 2, Colours(4),
            {{.left = 2, .top = 1, .width = 2, .height = 2, .indices = {1, 1, 1, 1}}}),
-       3, 2, 3, Cat(Bytes(15, 0), Flat({c1}))},
+       3, 2, 3, Cat(Bytes(15, 0), entry1)},
       {"gif first frame, before a format change", DecodeGifPicture,
        Gif(2, 1, Colours(4),
            {{.width = 2, .height = 1, .indices = {1, 2}},
             {.width = 2, .height = 1, .indices = {3, 3}, .transparent = 3}}),
-       2, 1, 3, Flat({c1, c2}), "Image reader: multiple colormap formats encounted at frame 1\n"},
+       2, 1, 3, entries12, "Image reader: multiple colormap formats encounted at frame 1\n"},
       // Reading stops after 256 images: the one cut short is never reached.
-      {"gif of 300 images", DecodeGifPicture, ManyImages(300), 2, 2, 3, Flat(Colours(4))},
+      {"gif of 300 images", DecodeGifPicture, ManyImages(300), 2, 2, 3, Colours(4)},
       // Palette pictures give indices, bottom row first, however many bits they take.
       {"png palette 4 bits", DecodePngPicture,
        Png(3, 2, PngKind::kPalette, 4, {0x05, 0xF0, 0x93, 0x10}, false, palette16), 3, 2, 1,
@@ -165,7 +158,7 @@ TEST(PictureReaders, SmallPicturesGiveExactPixels) {
     std::iota(indices.begin(), indices.end(), 0);
     const GifFrame frame = {.width = 1, .height = height, .indices = indices, .interlaced = true};
     rows.push_back({"gif interlaced", DecodeGifPicture,
-                    Gif(1, height, Colours(64, true), {frame}), 1, height, 1, indices});
+                    Gif(1, height, Greys(64), {frame}), 1, height, 1, indices});
   }
   for (const Row& row : rows) {
     const Decoded d = Decode(row.decode, row.file);
@@ -192,18 +185,19 @@ TEST(PictureReaders, LargerPicturesMatchStbImage) {
                     Bmp(width, 33, 24, Pattern(width, 33, 3)), 3});
   }
   rows.push_back({"bmp colour palette", DecodeBmpPicture,
-                  Bmp(5, 4, 8, Pattern(5, 4, 1), Flat(Colours(256), true)), 3});
+                  Bmp(5, 4, 8, Pattern(5, 4, 1), Colours(256, 4)), 3});
+  // Every file has an id to skip.
   for (uint8_t depth : {3, 4}) {
-    const Bytes pixels = Pattern(67, 23, depth), indices = Pattern(67, 23, 1);
-    const Bytes map = Flat(Colours(256), depth == 4);
-    const std::string bits = " at " + std::to_string(depth * 8);
-    rows.push_back({"tga 2" + bits, DecodeTgaPicture, Tga(2, 67, 23, depth * 8, pixels), depth});
-    rows.push_back({"tga 10" + bits, DecodeTgaPicture,
-                    Tga(10, 67, 23, depth * 8, TgaRle(pixels, depth)), depth});
-    rows.push_back({"tga 1" + bits, DecodeTgaPicture,
-                    Tga(1, 67, 23, 8, indices, map, depth * 8, 5), depth});
-    rows.push_back({"tga 9" + bits, DecodeTgaPicture,
-                    Tga(9, 67, 23, 8, TgaRle(indices, 1), map, depth * 8, 5), depth});
+    for (uint8_t type : {1, 2, 9, 10}) {
+      const bool mapped = type == 1 || type == 9;
+      const Bytes pixels = mapped ? Pattern(67, 23, 1) : Pattern(67, 23, depth);
+      rows.push_back({"tga " + std::to_string(type) + " at " + std::to_string(depth * 8),
+                      DecodeTgaPicture,
+                      Tga(type, 67, 23, mapped ? 8 : depth * 8,
+                          type > 8 ? TgaRle(pixels, mapped ? 1 : depth) : pixels,
+                          mapped ? Colours(256, depth) : Bytes{}, depth * 8, 5),
+                      depth});
+    }
   }
   // Minimum code sizes 2 and 8 take the code from 3 and 9 bits up to 12, through several
   // full tables.
