@@ -4,6 +4,7 @@
 
 #include <GL/gl.h>
 
+#include <array>
 #include <cstdlib>
 #include <string>
 
@@ -123,10 +124,10 @@ SetBackground(0, 0, 1)
                         "true\ttrue\n") +
                 kExitLine);
   const PngImage& shot = run.screenshot;
-  EXPECT_TRUE(ColourNear(shot.AtGl(256, 192), 255, 0, 0));
-  EXPECT_TRUE(ColourNear(shot.AtGl(768, 192), 0, 255, 0));
-  EXPECT_TRUE(ColourNear(shot.AtGl(256, 576), 0, 0, 255));
-  EXPECT_TRUE(ColourNear(shot.AtGl(768, 576), 255, 255, 0));
+  for (const auto& [x, y, r, g, b] : {std::array{256, 192, 255, 0, 0}, {768, 192, 0, 255, 0},
+                                      {256, 576, 0, 0, 255}, {768, 576, 255, 255, 0}}) {
+    EXPECT_TRUE(ColourNear(shot.AtGl(x, y), r, g, b)) << x << ", " << y;
+  }
   // The grid, seen edge-on, is drawn over the picture across the middle.
   EXPECT_GE(CountMatching(shot, 100, 374, 0, 1, 21,
                           [](const Rgba& c) { return bool(ColourNear(c, 102, 102, 102)); }),
@@ -243,24 +244,22 @@ DrawFilledRectangle(-10, 14.5, 8, 1)
   for (int x : {40, 300, 700, 1000}) {
     EXPECT_GE(CountMatching(shot, x, x * 768 / 1024 - 1, 0, 1, 3, IsWhite), 1) << x;
   }
-  EXPECT_TRUE(IsBlack(AtWorld(shot, -9, 10)));  // the box, disabled in the frame before
-  EXPECT_TRUE(IsRed(AtWorld(shot, -8, 13)));
-  EXPECT_TRUE(ColourNear(AtWorld(shot, -5, 13), 128, 0, 0));
-  EXPECT_TRUE(IsBlack(AtWorld(shot, -2, 13)));
-  // A negative size mirrors the square to the lower left of its corner.
-  EXPECT_TRUE(IsRed(AtWorld(shot, 1, 2)));
-  EXPECT_TRUE(IsBlack(AtWorld(shot, 3, 2)));
-  // The wire square's left edge is lit, its inside is not.
+  // The box, disabled in the frame before; the rectangles at transparency 0, 0.5 and 1; a
+  // square of negative size, mirrored to the lower left of its corner; the inside of the
+  // wire square; the circle inside and just outside its edge; what the main script drew
+  // outside any idle script, cleared before it is seen.
+  const struct { double x, y; int r, g, b; } colours[] = {
+      {-9, 10, 0, 0, 0},   {-8, 13, 255, 0, 0},  {-5, 13, 128, 0, 0}, {-2, 13, 0, 0, 0},
+      {1, 2, 255, 0, 0},   {3, 2, 0, 0, 0},      {5, 2, 0, 0, 0},     {-6, 9, 0, 255, 0},
+      {-4.7, 9, 0, 255, 0}, {-4.3, 9, 0, 0, 0},  {-6, 15, 0, 0, 0}};
+  for (const auto& [x, y, r, g, b] : colours) {
+    EXPECT_TRUE(ColourNear(AtWorld(shot, x, y), r, g, b)) << x << ", " << y;
+  }
+  // The wire square's left edge is lit.
   EXPECT_GE(CountMatching(shot, PixelX(4) - 1, PixelY(2), 1, 0, 3, IsGreen), 1);
-  EXPECT_TRUE(IsBlack(AtWorld(shot, 5, 2)));
-  EXPECT_TRUE(IsGreen(AtWorld(shot, -6, 9)));
-  EXPECT_TRUE(IsGreen(AtWorld(shot, -4.7, 9)));
-  EXPECT_TRUE(IsBlack(AtWorld(shot, -4.3, 9)));
   // Non-positive sizes were ignored: the line is 5 pixels wide and the point 7 across.
   EXPECT_EQ(CountMatching(shot, PixelX(3), PixelY(6) - 10, 0, 1, 21, IsGreen), 5);
   EXPECT_EQ(CountMatching(shot, PixelX(8) - 10, PixelY(3), 1, 0, 21, IsGreen), 7);
-  // Drawn by the main script, outside any idle script: cleared before it is seen.
-  EXPECT_TRUE(IsBlack(AtWorld(shot, -6, 15)));
   // Pictures are drawn upwards from the raster position (x, y + height): the RGBA
   // picture's opaque left half covers pixels (512, 336) to (513, 337); the RGB one, at
   // (768, 240), nothing.

@@ -74,14 +74,8 @@ Bytes ManyImages(int count) {
 
 TEST(PictureReaders, SmallPicturesGiveExactPixels) {
   const GifFrame grey = {.width = 4, .height = 1, .indices = {0, 1, 2, 3}};
-  GifFrame grey_clear = grey;
-  grey_clear.transparent = 2;
   Bytes grey_bogus = Gif(4, 1, Greys(4), {grey});
   grey_bogus.insert(grey_bogus.end() - 1, 0x55);
-  Bytes wide_samples;
-  for (uint8_t v : {0, 1, 127, 128, 254, 255}) wide_samples.insert(wide_samples.end(), {v, v});
-  Bytes palette16;
-  for (int i = 0; i < 16; ++i) palette16.insert(palette16.end(), {uint8_t(i * 16), 0, 255});
   // A palette counts as grey when entry i holds i in any colour byte: the odd entries here
   // are grey, the even ones red only.
   Bytes loose_grey;
@@ -130,8 +124,9 @@ TEST(PictureReaders, SmallPicturesGiveExactPixels) {
        2, 1, 3, {10, 20, 30, 40, 50, 60}},
       {"gif grey, bogus byte", DecodeGifPicture, grey_bogus, 4, 1, 1, {0, 1, 2, 3},
        "Image reader: bogus character 0x55, ignoring\n"},
-      {"gif grey clear", DecodeGifPicture, Gif(4, 1, Greys(4), {grey_clear}), 4, 1, 2,
-       {0, 255, 1, 255, 2, 0, 3, 255}},
+      {"gif grey clear", DecodeGifPicture,
+       Gif(4, 1, Greys(4), {{.width = 4, .height = 1, .indices = {0, 1, 2, 3}, .transparent = 2}}),
+       4, 1, 2, {0, 255, 1, 255, 2, 0, 3, 255}},
       {"gif offset frame", DecodeGifPicture,
        Gif(3, 2, Colours(4),
            {{.left = 2, .top = 1, .width = 2, .height = 2, .indices = {1, 1, 1, 1}}}),
@@ -145,10 +140,11 @@ TEST(PictureReaders, SmallPicturesGiveExactPixels) {
       {"gif of 300 images", DecodeGifPicture, ManyImages(300), 2, 2, 3, Colours(4)},
       // Palette pictures give indices, bottom row first, however many bits they take.
       {"png palette 4 bits", DecodePngPicture,
-       Png(3, 2, PngKind::kPalette, 4, {0x05, 0xF0, 0x93, 0x10}, false, palette16), 3, 2, 1,
+       Png(3, 2, PngKind::kPalette, 4, {0x05, 0xF0, 0x93, 0x10}, false, Colours(16)), 3, 2, 1,
        {9, 3, 1, 0, 5, 15}},
-      {"png 16 bits", DecodePngPicture, Png(2, 1, PngKind::kRgb, 16, wide_samples), 2, 1, 3,
-       {0, 1, 127, 128, 254, 255}},
+      {"png 16 bits", DecodePngPicture,
+       Png(2, 1, PngKind::kRgb, 16, {0, 0, 1, 1, 127, 127, 128, 128, 254, 254, 255, 255}), 2, 1,
+       3, {0, 1, 127, 128, 254, 255}},
       {"png 2 bits", DecodePngPicture, Png(4, 1, PngKind::kGrey, 2, {0b00011011}), 4, 1, 1,
        {0, 85, 170, 255}},
   };
