@@ -16,21 +16,13 @@ const Bytes& BmpFile() {
   return file;
 }
 
-TgaHeader TrueColour(uint8_t type) {
-  TgaHeader header;
-  header.type = type;
-  header.width = header.height = kSide;
-  header.pixel_bits = 24;
-  return header;
-}
-
 const Bytes& TgaRawFile() {
-  static const Bytes file = Tga(TrueColour(2), {}, Pattern(kSide, kSide, 3));
+  static const Bytes file = Tga(2, kSide, kSide, 24, Pattern(kSide, kSide, 3));
   return file;
 }
 
 const Bytes& TgaRleFile() {
-  static const Bytes file = Tga(TrueColour(10), {}, TgaRle(Pattern(kSide, kSide, 3), 3));
+  static const Bytes file = Tga(10, kSide, kSide, 24, TgaRle(Pattern(kSide, kSide, 3), 3));
   return file;
 }
 
@@ -41,8 +33,10 @@ const Bytes& PngFile() {
 
 const Bytes& GifFile() {
   static const Bytes file = [] {
-    std::vector<Rgb> map;
-    for (int i = 0; i < 256; ++i) map.push_back({uint8_t(i), uint8_t(i * 3), uint8_t(255 - i)});
+    Bytes map;
+    for (int i = 0; i < 256; ++i) {
+      map.insert(map.end(), {uint8_t(i), uint8_t(i * 3), uint8_t(255 - i)});
+    }
     GifFrame frame;
     frame.width = frame.height = kSide;
     frame.indices = Pattern(kSide, kSide, 1);

@@ -4,6 +4,7 @@
 
 #include <GL/gl.h>
 
+#include <array>
 #include <cstdlib>
 #include <string>
 
@@ -24,12 +25,8 @@ std::string Text(const Bytes& bytes) { return {bytes.begin(), bytes.end()}; }
 
 // Two pixels in one row: (10, 20, 30) and (40, 50, 60).
 const std::string kTwoPixelBmp = Text(Bmp(2, 1, 24, {30, 20, 10, 60, 50, 40}));
-// A black start-up picture keeps the surface black behind what a test draws.
-const std::pair<std::string, std::string> kBlackStartupPicture = {
-    "startmenu/bliss.bmp", Text(Bmp(1, 1, 24, {0, 0, 0}))};
 // Stretched over the surface: red, green below; blue, yellow above.
-const std::pair<std::string, std::string> kQuarterStartupPicture = {
-    "startmenu/bliss.bmp", Text(Bmp(2, 2, 24, {0, 0, 255, 0, 255, 0, 255, 0, 0, 0, 255, 255}))};
+const std::string kQuarters = Text(Bmp(2, 2, 24, {0, 0, 255, 0, 255, 0, 255, 0, 0, 0, 255, 255}));
 
 testing::AssertionResult ColourNear(const Rgba& c, int r, int g, int b) {
   if (std::abs(c.r - r) <= 3 && std::abs(c.g - g) <= 3 && std::abs(c.b - b) <= 3) {
@@ -58,13 +55,15 @@ int CountMatching(const PngImage& shot, int x0, int y0, int dx, int dy, int step
 }  // namespace
 
 // The counter is 16 bits wide; once it wraps it skips 0, which reports a failed load,
-// and the ids of pictures still loaded.
-TEST(ImageLibrary, ScriptFunctionsAnswerAboutLoadedPictures) {
+// and the ids of pictures still loaded. The background picture fills the surface; the
+// background colour shows only where it does not cover.
+TEST(ImageLibrary, ScriptFunctionsAnswerAboutLoadedPicturesAndSetTheBackground) {
   ScriptRunOptions options;
-  options.frames = 0;
+  options.screenshot = true;
   const Bytes png = Png(1, 1, PngKind::kRgb, 8, {4, 5, 6});
   options.files = {{"two.bmp", kTwoPixelBmp}, {"UPPER.BMP", kTwoPixelBmp},
-                   {"png.bmp", Text(png)}, {"x.y.Png", Text(png)}};
+                   {"png.bmp", Text(png)},    {"x.y.Png", Text(png)},
+                   {"quarters.bmp", kQuarters}};
   const ScriptRunResult run = RunScript(R"lua(
 local a = ImageLoad("two.bmp")
 local b = ImageLoad("UPPER.BMP")
@@ -72,10 +71,7 @@ print(a, b, ImageGetBitDepth(b))
 print(ImageGetSize(a))
 local p, q = ImageGetPixel(a, 1, 0), ImageGetPixel(a, 0.9, 0)
 print(table.getn(p), p[1], p[2], p[3], q[1], q[2], q[3])
-print(ImageGetPixel(a, 2, 0))
-print(ImageGetPixel(a, -1, 0))
-print(ImageGetPixel(a, 0, 1))
-print(ImageGetPixel(a, 0))
+print(ImageGetPixel(a, 2, 0), ImageGetPixel(a, -1, 0), ImageGetPixel(a, 0, 1), ImageGetPixel(a, 0))
 print(ImageGetSize("abc"))
 print(ImageGetSize(a, 1))
 print(ImageGetSize(a + 65536))
@@ -98,6 +94,8 @@ local shipped = ImageLoad("startmenu/bliss.bmp")
 print(ImageGetSize(shipped))
 local sky, grass = ImageGetPixel(shipped, 800, 747), ImageGetPixel(shipped, 500, 27)
 print(sky[3] > sky[1] and sky[3] > sky[2], grass[2] > grass[1] and grass[2] > grass[3])
+SetBackgroundImage("quarters.bmp")
+SetBackground(0, 0, 1)
 )lua",
                                         options);
   ASSERT_EQ(run.exitStatus, 0) << run.errors;
@@ -105,7 +103,7 @@ print(sky[3] > sky[1] and sky[3] > sky[2], grass[2] > grass[1] and grass[2] > gr
             std::string("1\t2\t3\n"
                         "2\t1\n"
                         "3\t40\t50\t60\t10\t20\t30\n"
-                        "\n\n\n\n"
+                        "nil\tnil\tnil\n"
                         "0\t0\n"
                         "0\t0\n"
                         "2\t1\n"
@@ -125,6 +123,15 @@ print(sky[3] > sky[1] and sky[3] > sky[2], grass[2] > grass[1] and grass[2] > gr
                         "1024\t768\n"
                         "true\ttrue\n") +
                 kExitLine);
+  const PngImage& shot = run.screenshot;
+  for (const auto& [x, y, r, g, b] : {std::array{256, 192, 255, 0, 0}, {768, 192, 0, 255, 0},
+                                      {256, 576, 0, 0, 255}, {768, 576, 255, 255, 0}}) {
+    EXPECT_TRUE(ColourNear(shot.AtGl(x, y), r, g, b)) << x << ", " << y;
+  }
+  // The grid, seen edge-on, is drawn over the picture across the middle.
+  EXPECT_GE(CountMatching(shot, 100, 374, 0, 1, 21,
+                          [](const Rgba& c) { return bool(ColourNear(c, 102, 102, 102)); }),
+            1);
 }
 
 // With every id in use, a load opens nothing.
@@ -143,19 +150,23 @@ TEST(ImageTable, LoadIntoAFullTableIsRefused) {
 // entry's flag is read when the pass reaches it; entries added during a pass wait for
 // the next frame. Alpha is a transparency inside idle scripts: 0 opaque, 1 invisible, so
 // an RGB picture is invisible there and an RGBA picture shows where its alpha is low.
+// A background picture that cannot be loaded takes the start-up picture away, leaving the
+// background colour, black here, behind the drawing.
 TEST(IdleScripts, DrawOverTheFrameInOrderAndObeyTheirFlags) {
   Bytes rgba;  // 4 x 2, blue, green, red, alpha: the left half opaque red
   for (int i = 0; i < 8; ++i) rgba.insert(rgba.end(), {0, 0, 255, uint8_t(i % 4 < 2 ? 0 : 255)});
   ScriptRunOptions options;
   options.frames = 4;
   options.screenshot = true;
-  options.files = {kBlackStartupPicture,
+  options.files = {{"startmenu/bliss.bmp", kQuarters},
                    {"count.lua", "print('file ' .. frame)\n"},
                    {"two.bmp", kTwoPixelBmp},
-                   {"rgba.tga", Text(Tga({.width = 4, .height = 2, .pixel_bits = 32}, {}, rgba))},
+                   {"rgba.tga", Text(Tga(2, 4, 2, 32, rgba))},
                    {"rgb.bmp", Text(Bmp(1, 1, 24, {0, 255, 0}))}};
   const ScriptRunResult run = RunScript(R"lua(
 function _ALERT(message) print('alert: ' .. message) end
+SetBackgroundImage("gone.xyz")
+SetBackground(0, 0, 0)
 DrawLine(1, 2)
 print(AddIdleString(5))
 print(AddIdleScript({}))
@@ -215,7 +226,9 @@ DrawFilledRectangle(-10, 14.5, 8, 1)
   // Failing entries are reported every frame and the others keep running.
   const std::string failures = "alert: [string \"error('idle failure')\"]:1: idle failure\n"
                                "alert: cannot open missing_idle.lua: No such file or directory\n";
-  EXPECT_EQ(run.stdoutLog, "[ERROR] Incorrect Number of arguments specified\n"
+  EXPECT_EQ(run.stdoutLog, "[ERROR] Unsupported file format gone.xyz\n"
+                           "[ERROR] Unable to load sprite gone.xyz\n"
+                           "[ERROR] Incorrect Number of arguments specified\n"
                            "[ERROR] AddIdleString needs a string argument\n0\n"
                            "[ERROR] AddIdleScript needs a string argument\n0\n"
                            "[ERROR] Incorrect Number of arguments specified\n\n"
@@ -231,24 +244,22 @@ DrawFilledRectangle(-10, 14.5, 8, 1)
   for (int x : {40, 300, 700, 1000}) {
     EXPECT_GE(CountMatching(shot, x, x * 768 / 1024 - 1, 0, 1, 3, IsWhite), 1) << x;
   }
-  EXPECT_TRUE(IsBlack(AtWorld(shot, -9, 10)));  // the box, disabled in the frame before
-  EXPECT_TRUE(IsRed(AtWorld(shot, -8, 13)));
-  EXPECT_TRUE(ColourNear(AtWorld(shot, -5, 13), 128, 0, 0));
-  EXPECT_TRUE(IsBlack(AtWorld(shot, -2, 13)));
-  // A negative size mirrors the square to the lower left of its corner.
-  EXPECT_TRUE(IsRed(AtWorld(shot, 1, 2)));
-  EXPECT_TRUE(IsBlack(AtWorld(shot, 3, 2)));
-  // The wire square's left edge is lit, its inside is not.
+  // The box, disabled in the frame before; the rectangles at transparency 0, 0.5 and 1; a
+  // square of negative size, mirrored to the lower left of its corner; the inside of the
+  // wire square; the circle inside and just outside its edge; what the main script drew
+  // outside any idle script, cleared before it is seen.
+  const struct { double x, y; int r, g, b; } colours[] = {
+      {-9, 10, 0, 0, 0},   {-8, 13, 255, 0, 0},  {-5, 13, 128, 0, 0}, {-2, 13, 0, 0, 0},
+      {1, 2, 255, 0, 0},   {3, 2, 0, 0, 0},      {5, 2, 0, 0, 0},     {-6, 9, 0, 255, 0},
+      {-4.7, 9, 0, 255, 0}, {-4.3, 9, 0, 0, 0},  {-6, 15, 0, 0, 0}};
+  for (const auto& [x, y, r, g, b] : colours) {
+    EXPECT_TRUE(ColourNear(AtWorld(shot, x, y), r, g, b)) << x << ", " << y;
+  }
+  // The wire square's left edge is lit.
   EXPECT_GE(CountMatching(shot, PixelX(4) - 1, PixelY(2), 1, 0, 3, IsGreen), 1);
-  EXPECT_TRUE(IsBlack(AtWorld(shot, 5, 2)));
-  EXPECT_TRUE(IsGreen(AtWorld(shot, -6, 9)));
-  EXPECT_TRUE(IsGreen(AtWorld(shot, -4.7, 9)));
-  EXPECT_TRUE(IsBlack(AtWorld(shot, -4.3, 9)));
   // Non-positive sizes were ignored: the line is 5 pixels wide and the point 7 across.
   EXPECT_EQ(CountMatching(shot, PixelX(3), PixelY(6) - 10, 0, 1, 21, IsGreen), 5);
   EXPECT_EQ(CountMatching(shot, PixelX(8) - 10, PixelY(3), 1, 0, 21, IsGreen), 7);
-  // Drawn by the main script, outside any idle script: cleared before it is seen.
-  EXPECT_TRUE(IsBlack(AtWorld(shot, -6, 15)));
   // Pictures are drawn upwards from the raster position (x, y + height): the RGBA
   // picture's opaque left half covers pixels (512, 336) to (513, 337); the RGB one, at
   // (768, 240), nothing.
@@ -289,37 +300,4 @@ TEST(TextureCache, SharesAPathUntilItsLastReleaseThenReloadsUnderANewId) {
   ReleaseTexture(again);
   ReleaseTexture(other);
   EXPECT_EQ(FindTexture(other), nullptr);
-}
-
-// The background colour shows only where the picture does not cover the surface.
-TEST(BackgroundPicture, FillsTheSurfaceBehindTheGrid) {
-  ScriptRunOptions options;
-  options.screenshot = true;
-  options.files = {kQuarterStartupPicture};
-  const ScriptRunResult run = RunScript("SetBackground(0, 0, 1)\n", options);
-  ASSERT_EQ(run.exitStatus, 0) << run.errors;
-  EXPECT_EQ(run.stdoutLog, kExitLine);
-  const PngImage& shot = run.screenshot;
-  EXPECT_TRUE(ColourNear(shot.AtGl(256, 192), 255, 0, 0));
-  EXPECT_TRUE(ColourNear(shot.AtGl(768, 192), 0, 255, 0));
-  EXPECT_TRUE(ColourNear(shot.AtGl(256, 576), 0, 0, 255));
-  EXPECT_TRUE(ColourNear(shot.AtGl(768, 576), 255, 255, 0));
-  // The grid, seen edge-on, is drawn over the picture across the middle.
-  EXPECT_GE(CountMatching(shot, 100, 374, 0, 1, 21,
-                          [](const Rgba& c) { return bool(ColourNear(c, 102, 102, 102)); }),
-            1);
-}
-
-TEST(BackgroundPicture, PictureThatCannotBeLoadedLeavesTheBackgroundColour) {
-  ScriptRunOptions options;
-  options.screenshot = true;
-  options.files = {kQuarterStartupPicture};
-  const ScriptRunResult run =
-      RunScript("SetBackgroundImage(\"gone.xyz\")\nSetBackground(0, 0, 1)\n", options);
-  ASSERT_EQ(run.exitStatus, 0) << run.errors;
-  EXPECT_EQ(run.stdoutLog, std::string("[ERROR] Unsupported file format gone.xyz\n"
-                                       "[ERROR] Unable to load sprite gone.xyz\n") +
-                               kExitLine);
-  EXPECT_TRUE(ColourNear(run.screenshot.AtGl(256, 192), 0, 0, 255));
-  EXPECT_TRUE(ColourNear(run.screenshot.AtGl(768, 576), 0, 0, 255));
 }

@@ -1,40 +1,36 @@
 // Picture files assembled byte by byte for the reader tests, fuzz seeds and benchmarks.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace picture_bytes {
 
 using Bytes = std::vector<uint8_t>;
-using Rgb = std::array<uint8_t, 3>;
+
+// Little-endian fields of {value, bytes}.
+Bytes Le(std::initializer_list<std::pair<uint32_t, int>> fields);
+// head followed by tail.
+Bytes Cat(Bytes head, const Bytes& tail);
 
 // Rows are given in file order without padding, in the file's own byte order (blue first).
-// palette holds blue, green, red, reserved entries; 8-bit files get 256 of them, padded
-// with zeros, unless colours_used says otherwise.
+// The palette holds four bytes an entry (blue, green, red, reserved); 8-bit files get 256
+// entries, padded with zeros, unless colours_used says otherwise.
 Bytes Bmp(uint32_t width, int32_t height, uint16_t bits, const Bytes& rows,
-          const std::vector<std::array<uint8_t, 4>>& palette = {}, uint32_t colours_used = 0);
+          const Bytes& palette = {}, uint32_t colours_used = 0);
 
 // Scan lines in file order (top first), each planes x bytes_per_line bytes, run-length
 // encoded here. A palette of 768 bytes goes after the marker byte 12.
 Bytes Pcx(uint16_t width, uint16_t height, uint8_t planes, uint16_t bytes_per_line,
           const Bytes& scan_lines, const Bytes& palette = {});
 
-struct TgaHeader {
-  uint8_t id_length = 0;
-  uint8_t colour_map_type = 0;
-  uint8_t type = 2;
-  uint16_t map_length = 0;
-  uint8_t map_entry_bits = 0;
-  uint16_t width = 0;
-  uint16_t height = 0;
-  uint8_t pixel_bits = 24;
-  uint8_t descriptor = 0;
-};
-// The header, id_length bytes of id, the colour map and the data, as given.
-Bytes Tga(const TgaHeader& header, const Bytes& colour_map, const Bytes& data);
+// The header, id_length bytes of id, the colour map (entries of map_entry_bits) and the
+// data, as given.
+Bytes Tga(uint8_t type, uint16_t width, uint16_t height, uint8_t pixel_bits, const Bytes& data,
+          const Bytes& colour_map = {}, uint8_t map_entry_bits = 0, uint8_t id_length = 0);
 // Run and raw packets for pixels of pixel_bytes each.
 Bytes TgaRle(const Bytes& pixels, uint32_t pixel_bytes);
 
@@ -44,18 +40,20 @@ struct GifFrame {
   uint16_t width = 0;
   uint16_t height = 0;
   Bytes indices;  // rows top first, whatever the interlace; at least one
-  std::vector<Rgb> local_map;
+  Bytes local_map;
   bool interlaced = false;
-  int transparent = -1;  // writes a graphic-control extension before the frame when >= 0
-  int minimum_code_size = 8;
+  int transparent = -1;       // writes a graphic-control extension before the frame when >= 0
+  int minimum_code_size = 8;  // 2 or more
 };
-Bytes Gif(uint16_t screen_width, uint16_t screen_height, const std::vector<Rgb>& global_map,
+// Colour maps hold a power of two entries, 2 or more, of red, green and blue.
+Bytes Gif(uint16_t screen_width, uint16_t screen_height, const Bytes& global_map,
           const std::vector<GifFrame>& frames);
 
-enum class PngKind { kGrey, kGreyAlpha, kPalette, kRgb, kRgba };
-// Rows top first, packed as the bit depth wants; palette of RGB triples for kPalette.
+// The colour types of the PNG header.
+enum class PngKind { kGrey = 0, kRgb = 2, kPalette = 3, kGreyAlpha = 4, kRgba = 6 };
+// Rows top first, packed as the bit depth wants; palette of red, green, blue triples.
 Bytes Png(uint32_t width, uint32_t height, PngKind kind, int bit_depth, const Bytes& rows,
-          bool interlaced = false, const std::vector<Rgb>& palette = {});
+          bool interlaced = false, const Bytes& palette = {});
 
 // A smooth, varied test pattern of width x height pixels of depth bytes.
 Bytes Pattern(uint32_t width, uint32_t height, uint32_t depth);
