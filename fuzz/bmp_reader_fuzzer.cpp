@@ -4,10 +4,10 @@
 #include "image/picture_readers.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  ImageRecord image;
-  if (DecodeBmpPicture({data, size}, "fuzz", image) &&
-      image.pixels.size() != size_t{image.width} * image.height * image.depth) {
-    std::abort();
-  }
-  return 0;
+    ImageRecord image;
+    if (DecodeBmpPicture({data, size}, "fuzz", image) &&
+        image.pixels.size() != size_t{image.width} * image.height * image.depth) {
+        std::abort();
+    }
+    return 0;
 }

@@ -11,5 +11,5 @@ bool LoadImageFile(const char* path, std::vector<uint8_t>& pixels, uint32_t& wid
                    uint32_t& height, uint32_t& depth);
 
 inline bool LoadImageFile(const char* path, ImageRecord& record) {
-  return LoadImageFile(path, record.pixels, record.width, record.height, record.depth);
+    return LoadImageFile(path, record.pixels, record.width, record.height, record.depth);
 }

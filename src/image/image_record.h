@@ -8,10 +8,10 @@
 // Component c of pixel (x, y) is pixels[((width * y) + x) * depth + c]. Row 0 is drawn at
 // the bottom by glDrawPixels; which row of the file becomes row 0 is each reader's rule.
 struct ImageRecord {
-  uint32_t width = 0;
-  uint32_t height = 0;
-  uint32_t depth = 0;  // bytes per pixel: 1 intensity or alpha, 3 RGB, 4 RGBA
-  std::vector<uint8_t> pixels;
+    uint32_t width = 0;
+    uint32_t height = 0;
+    uint32_t depth = 0; // bytes per pixel: 1 intensity or alpha, 3 RGB, 4 RGBA
+    std::vector<uint8_t> pixels;
 };
 
 // Reads the picture file at path. On success fills all four outputs and returns true; on

@@ -10,7 +10,7 @@
 
 // Pictures larger than this are refused rather than allocated.
 constexpr uint64_t kMaxPictureSide = 32768;
-constexpr uint64_t kMaxPicturePixels = uint64_t{1} << 26;  // 8192 x 8192
+constexpr uint64_t kMaxPicturePixels = uint64_t{1} << 26; // 8192 x 8192
 constexpr uint64_t kMaxPictureBytes = uint64_t{1} << 28;
 
 // False for an empty picture or one beyond the limits.
@@ -29,19 +29,18 @@ bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes);
 
 // Reads path and runs decode over its bytes; fills the reader outputs on success. A file
 // that cannot be read prints open_failure (with no arguments) when it is given.
-using PictureDecoder = bool (*)(std::span<const uint8_t> file, const char* name,
-                                ImageRecord& out);
+using PictureDecoder = bool (*)(std::span<const uint8_t> file, const char* name, ImageRecord& out);
 bool ReadPictureFile(const char* path, PictureDecoder decode, std::vector<uint8_t>& pixels,
                      uint32_t& width, uint32_t& height, uint32_t& depth,
                      const char* open_failure = nullptr);
 
 // Little-endian fields of a header.
 inline uint16_t ReadLe16(const uint8_t* bytes) {
-  return static_cast<uint16_t>(bytes[0] | (bytes[1] << 8));
+    return static_cast<uint16_t>(bytes[0] | (bytes[1] << 8));
 }
 inline uint32_t ReadLe32(const uint8_t* bytes) {
-  return uint32_t{bytes[0]} | (uint32_t{bytes[1]} << 8) | (uint32_t{bytes[2]} << 16) |
-         (uint32_t{bytes[3]} << 24);
+    return uint32_t{bytes[0]} | (uint32_t{bytes[1]} << 8) | (uint32_t{bytes[2]} << 16) |
+           (uint32_t{bytes[3]} << 24);
 }
 
 // Copies pixels of depth 3 or 4 stored blue first into red-first order.

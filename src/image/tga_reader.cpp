@@ -12,211 +12,214 @@ constexpr size_t kHeaderSize = 18;
 constexpr uint64_t kMaxRunExpansion = 128;
 
 enum TgaType : uint8_t {
-  kNoImage = 0,
-  kColourMapped = 1,
-  kTrueColour = 2,
-  kBlackAndWhite = 3,
-  kRleColourMapped = 9,
-  kRleTrueColour = 10,
-  kRleBlackAndWhite = 11,
-  kHuffmanColourMapped = 32,
-  kQuadTreeColourMapped = 33,
+    kNoImage = 0,
+    kColourMapped = 1,
+    kTrueColour = 2,
+    kBlackAndWhite = 3,
+    kRleColourMapped = 9,
+    kRleTrueColour = 10,
+    kRleBlackAndWhite = 11,
+    kHuffmanColourMapped = 32,
+    kQuadTreeColourMapped = 33,
 };
 
 // Prints why a type is not read; false for the types that are.
 bool RefuseType(uint8_t type, const char* name) {
-  switch (type) {
+    switch (type) {
     case kColourMapped:
     case kTrueColour:
     case kRleColourMapped:
     case kRleTrueColour:
-      return false;
+        return false;
     case kNoImage:
-      std::printf("[ERROR] The file %s contains no image data\n", name);
-      break;
+        std::printf("[ERROR] The file %s contains no image data\n", name);
+        break;
     case kBlackAndWhite:
-      std::printf("[ERROR] The file %s contains black & white data which is unsupported\n", name);
-      break;
+        std::printf("[ERROR] The file %s contains black & white data which is unsupported\n", name);
+        break;
     case kRleBlackAndWhite:
-      std::printf(
-          "[ERROR] The file %s contains compressed black & white data which is unsupported\n",
-          name);
-      break;
+        std::printf(
+            "[ERROR] The file %s contains compressed black & white data which is unsupported\n",
+            name);
+        break;
     case kHuffmanColourMapped:
-      std::printf(
-          "[ERROR] The file %s contains compressed color map data which is un-supported\n", name);
-      break;
+        std::printf(
+            "[ERROR] The file %s contains compressed color map data which is un-supported\n", name);
+        break;
     case kQuadTreeColourMapped:
-      std::printf(
-          "[ERROR] The file %s contains compressed color map data which is un-supported (4pass "
-          "quad tree process)\n",
-          name);
-      break;
+        std::printf(
+            "[ERROR] The file %s contains compressed color map data which is un-supported (4pass "
+            "quad tree process)\n",
+            name);
+        break;
     default:
-      std::printf("[ERROR] The file %s does not appear to be valid\n", name);
-      break;
-  }
-  return true;
+        std::printf("[ERROR] The file %s does not appear to be valid\n", name);
+        break;
+    }
+    return true;
 }
 
 // Source of pixel values: a colour map indexed by one byte, or the file's own bytes.
 struct PixelSource {
-  const uint8_t* palette;  // 256 entries of depth bytes, red first; null for true colour
-  uint32_t depth;
-  // Bytes one pixel takes in the file.
-  uint32_t FileBytes() const { return palette ? 1 : depth; }
-  // Writes the record form of the pixel at in.
-  void Put(const uint8_t* in, uint8_t* out) const {
-    if (palette) {
-      std::memcpy(out, palette + size_t{*in} * depth, depth);
-    } else if (depth == 1) {
-      out[0] = in[0];
-    } else {
-      out[0] = in[2];
-      out[1] = in[1];
-      out[2] = in[0];
-      if (depth == 4) out[3] = in[3];
+    const uint8_t* palette; // 256 entries of depth bytes, red first; null for true colour
+    uint32_t depth;
+    // Bytes one pixel takes in the file.
+    uint32_t FileBytes() const { return palette ? 1 : depth; }
+    // Writes the record form of the pixel at in.
+    void Put(const uint8_t* in, uint8_t* out) const {
+        if (palette) {
+            std::memcpy(out, palette + size_t{*in} * depth, depth);
+        } else if (depth == 1) {
+            out[0] = in[0];
+        } else {
+            out[0] = in[2];
+            out[1] = in[1];
+            out[2] = in[0];
+            if (depth == 4) out[3] = in[3];
+        }
     }
-  }
 };
 
 // Raw pixels: file row r becomes record row height - 1 - r.
 bool DecodeRaw(std::span<const uint8_t> data, const PixelSource& source, ImageRecord& out) {
-  const size_t in_row_bytes = size_t{out.width} * source.FileBytes();
-  if (in_row_bytes * out.height > data.size()) return false;
-  const size_t out_row_bytes = size_t{out.width} * out.depth;
-  for (size_t r = 0; r < out.height; ++r) {
-    const uint8_t* in = data.data() + r * in_row_bytes;
-    uint8_t* row = out.pixels.data() + (out.height - 1 - r) * out_row_bytes;
-    if (!source.palette && source.depth == 1) {
-      std::memcpy(row, in, out_row_bytes);
-      continue;
+    const size_t in_row_bytes = size_t{out.width} * source.FileBytes();
+    if (in_row_bytes * out.height > data.size()) return false;
+    const size_t out_row_bytes = size_t{out.width} * out.depth;
+    for (size_t r = 0; r < out.height; ++r) {
+        const uint8_t* in = data.data() + r * in_row_bytes;
+        uint8_t* row = out.pixels.data() + (out.height - 1 - r) * out_row_bytes;
+        if (!source.palette && source.depth == 1) {
+            std::memcpy(row, in, out_row_bytes);
+            continue;
+        }
+        if (!source.palette) {
+            CopyBgrAsRgb(in, row, out.width, source.depth);
+            continue;
+        }
+        for (uint32_t x = 0; x < out.width; ++x, in += source.FileBytes(), row += out.depth) {
+            source.Put(in, row);
+        }
     }
-    if (!source.palette) {
-      CopyBgrAsRgb(in, row, out.width, source.depth);
-      continue;
-    }
-    for (uint32_t x = 0; x < out.width; ++x, in += source.FileBytes(), row += out.depth) {
-      source.Put(in, row);
-    }
-  }
-  return true;
+    return true;
 }
 
 // Run-length packets in file order, then the rows reversed. Packets that run past the
 // last pixel are cut there.
 bool DecodeRle(std::span<const uint8_t> data, const PixelSource& source, ImageRecord& out) {
-  const uint32_t in_bytes = source.FileBytes();
-  const size_t total = size_t{out.width} * out.height;
-  uint8_t* pixel = out.pixels.data();
-  size_t written = 0;
-  size_t position = 0;
-  while (written < total) {
-    if (position >= data.size()) return false;
-    const uint8_t header = data[position++];
-    const bool run = header >= 128;
-    size_t count = run ? header - 127u : header + 1u;
-    if (count > total - written) count = total - written;
-    const size_t needed = run ? in_bytes : count * in_bytes;
-    if (needed > data.size() - position) return false;
-    if (run) {
-      source.Put(&data[position], pixel);
-      for (size_t i = 1; i < count; ++i) std::memcpy(pixel + i * out.depth, pixel, out.depth);
-      pixel += count * out.depth;
-    } else {
-      for (size_t i = 0; i < count; ++i, pixel += out.depth) {
-        source.Put(&data[position + i * in_bytes], pixel);
-      }
+    const uint32_t in_bytes = source.FileBytes();
+    const size_t total = size_t{out.width} * out.height;
+    uint8_t* pixel = out.pixels.data();
+    size_t written = 0;
+    size_t position = 0;
+    while (written < total) {
+        if (position >= data.size()) return false;
+        const uint8_t header = data[position++];
+        const bool run = header >= 128;
+        size_t count = run ? header - 127u : header + 1u;
+        if (count > total - written) count = total - written;
+        const size_t needed = run ? in_bytes : count * in_bytes;
+        if (needed > data.size() - position) return false;
+        if (run) {
+            source.Put(&data[position], pixel);
+            for (size_t i = 1; i < count; ++i)
+                std::memcpy(pixel + i * out.depth, pixel, out.depth);
+            pixel += count * out.depth;
+        } else {
+            for (size_t i = 0; i < count; ++i, pixel += out.depth) {
+                source.Put(&data[position + i * in_bytes], pixel);
+            }
+        }
+        position += needed;
+        written += count;
     }
-    position += needed;
-    written += count;
-  }
-  ReverseRows(out);
-  return true;
+    ReverseRows(out);
+    return true;
 }
 
-}  // namespace
+} // namespace
 
 bool DecodeTgaPicture(std::span<const uint8_t> file, const char* name, ImageRecord& out) {
-  if (file.size() < kHeaderSize) {
-    PrintTruncated(name);
-    return false;
-  }
-  const uint8_t type = file[2];
-  if (RefuseType(type, name)) return false;
-  const bool has_colour_map = file[1] == 1;
-  const uint32_t map_length = ReadLe16(&file[5]);
-  const uint32_t map_entry_bytes = file[7] / 8;
-  const uint32_t width = ReadLe16(&file[12]);
-  const uint32_t height = ReadLe16(&file[14]);
-  const uint32_t pixel_bits = file[16];
-  const bool colour_mapped = type == kColourMapped || type == kRleColourMapped;
+    if (file.size() < kHeaderSize) {
+        PrintTruncated(name);
+        return false;
+    }
+    const uint8_t type = file[2];
+    if (RefuseType(type, name)) return false;
+    const bool has_colour_map = file[1] == 1;
+    const uint32_t map_length = ReadLe16(&file[5]);
+    const uint32_t map_entry_bytes = file[7] / 8;
+    const uint32_t width = ReadLe16(&file[12]);
+    const uint32_t height = ReadLe16(&file[14]);
+    const uint32_t pixel_bits = file[16];
+    const bool colour_mapped = type == kColourMapped || type == kRleColourMapped;
 
-  uint32_t depth;
-  if (colour_mapped) {
-    if (pixel_bits != 8) {
-      std::printf("[ERROR] The file %s uses indices wider than one byte which is unsupported\n",
-                  name);
-      return false;
-    }
-    if (map_entry_bytes != 3 && map_entry_bytes != 4) {
-      std::printf("[ERROR] The file %s uses a colour map format which is unsupported\n", name);
-      return false;
-    }
-    depth = map_entry_bytes;
-  } else {
-    if (pixel_bits != 8 && pixel_bits != 24 && pixel_bits != 32) {
-      std::printf("[ERROR] The file %s uses a pixel format which is unsupported\n", name);
-      return false;
-    }
-    depth = pixel_bits / 8;
-  }
-  if (!PictureSizeAllowed(width, height, depth)) {
-    PrintUnsupportedSize(name, width, height);
-    return false;
-  }
-
-  size_t position = kHeaderSize + file[0];
-  uint8_t palette[256 * 4] = {};
-  // A true-colour file may still carry a colour map, which comes before its pixels.
-  if (colour_mapped || has_colour_map) {
-    const size_t map_bytes = size_t{map_length} * map_entry_bytes;
-    if (position + map_bytes > file.size()) {
-      PrintTruncated(name);
-      return false;
-    }
+    uint32_t depth;
     if (colour_mapped) {
-      // Entries past 256 cannot be reached by a one-byte index.
-      const uint32_t used = map_length < 256 ? map_length : 256;
-      std::memcpy(palette, &file[position], size_t{used} * depth);
-      SwapRedAndBlue(palette, used, depth);
+        if (pixel_bits != 8) {
+            std::printf(
+                "[ERROR] The file %s uses indices wider than one byte which is unsupported\n",
+                name);
+            return false;
+        }
+        if (map_entry_bytes != 3 && map_entry_bytes != 4) {
+            std::printf("[ERROR] The file %s uses a colour map format which is unsupported\n",
+                        name);
+            return false;
+        }
+        depth = map_entry_bytes;
+    } else {
+        if (pixel_bits != 8 && pixel_bits != 24 && pixel_bits != 32) {
+            std::printf("[ERROR] The file %s uses a pixel format which is unsupported\n", name);
+            return false;
+        }
+        depth = pixel_bits / 8;
     }
-    position += map_bytes;
-  }
-  if (position > file.size()) {
-    PrintTruncated(name);
-    return false;
-  }
-  const std::span<const uint8_t> data = file.subspan(position);
-  const bool run_length = type == kRleColourMapped || type == kRleTrueColour;
-  if (run_length && uint64_t{width} * height > (data.size() + 1) * kMaxRunExpansion) {
-    PrintTruncated(name);
-    return false;
-  }
+    if (!PictureSizeAllowed(width, height, depth)) {
+        PrintUnsupportedSize(name, width, height);
+        return false;
+    }
 
-  out.width = width;
-  out.height = height;
-  out.depth = depth;
-  out.pixels.resize(size_t{width} * height * depth);
-  const PixelSource source{colour_mapped ? palette : nullptr, depth};
-  if (!(run_length ? DecodeRle(data, source, out) : DecodeRaw(data, source, out))) {
-    PrintTruncated(name);
-    return false;
-  }
-  return true;
+    size_t position = kHeaderSize + file[0];
+    uint8_t palette[256 * 4] = {};
+    // A true-colour file may still carry a colour map, which comes before its pixels.
+    if (colour_mapped || has_colour_map) {
+        const size_t map_bytes = size_t{map_length} * map_entry_bytes;
+        if (position + map_bytes > file.size()) {
+            PrintTruncated(name);
+            return false;
+        }
+        if (colour_mapped) {
+            // Entries past 256 cannot be reached by a one-byte index.
+            const uint32_t used = map_length < 256 ? map_length : 256;
+            std::memcpy(palette, &file[position], size_t{used} * depth);
+            SwapRedAndBlue(palette, used, depth);
+        }
+        position += map_bytes;
+    }
+    if (position > file.size()) {
+        PrintTruncated(name);
+        return false;
+    }
+    const std::span<const uint8_t> data = file.subspan(position);
+    const bool run_length = type == kRleColourMapped || type == kRleTrueColour;
+    if (run_length && uint64_t{width} * height > (data.size() + 1) * kMaxRunExpansion) {
+        PrintTruncated(name);
+        return false;
+    }
+
+    out.width = width;
+    out.height = height;
+    out.depth = depth;
+    out.pixels.resize(size_t{width} * height * depth);
+    const PixelSource source{colour_mapped ? palette : nullptr, depth};
+    if (!(run_length ? DecodeRle(data, source, out) : DecodeRaw(data, source, out))) {
+        PrintTruncated(name);
+        return false;
+    }
+    return true;
 }
 
 bool ReadTgaPicture(const char* path, std::vector<uint8_t>& pixels, uint32_t& width,
                     uint32_t& height, uint32_t& depth) {
-  return ReadPictureFile(path, DecodeTgaPicture, pixels, width, height, depth);
+    return ReadPictureFile(path, DecodeTgaPicture, pixels, width, height, depth);
 }

@@ -35,15 +35,15 @@ Bytes Tga(uint8_t type, uint16_t width, uint16_t height, uint8_t pixel_bits, con
 Bytes TgaRle(const Bytes& pixels, uint32_t pixel_bytes);
 
 struct GifFrame {
-  uint16_t left = 0;
-  uint16_t top = 0;
-  uint16_t width = 0;
-  uint16_t height = 0;
-  Bytes indices;  // rows top first, whatever the interlace; at least one
-  Bytes local_map;
-  bool interlaced = false;
-  int transparent = -1;       // writes a graphic-control extension before the frame when >= 0
-  int minimum_code_size = 8;  // 2 or more
+    uint16_t left = 0;
+    uint16_t top = 0;
+    uint16_t width = 0;
+    uint16_t height = 0;
+    Bytes indices; // rows top first, whatever the interlace; at least one
+    Bytes local_map;
+    bool interlaced = false;
+    int transparent = -1;      // writes a graphic-control extension before the frame when >= 0
+    int minimum_code_size = 8; // 2 or more
 };
 // Colour maps hold a power of two entries, 2 or more, of red, green and blue.
 Bytes Gif(uint16_t screen_width, uint16_t screen_height, const Bytes& global_map,
@@ -65,4 +65,4 @@ Bytes FlipRows(const Bytes& pixels, size_t row_bytes);
 // empty when stb_image cannot read it.
 Bytes StbDecode(const Bytes& file, int channels);
 
-}  // namespace picture_bytes
+} // namespace picture_bytes
