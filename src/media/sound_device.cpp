@@ -3,19 +3,18 @@
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
-#include <sndfile.h>
 
 #include <algorithm>
 #include <array>
 #include <chrono>
 #include <cmath>
 #include <deque>
-#include <filesystem>
 #include <mutex>
 #include <numbers>
 #include <thread>
 #include <vector>
 
+#include "media/sound_file.h"
 #include "media/spectrum.h"
 
 namespace SoundDevice {
@@ -32,11 +31,8 @@ struct Sample {
 namespace {
 
 constexpr int kStreamBuffers = 4;
-constexpr sf_count_t kStreamChunkFrames = 8192;
 // Mono history of a stream for the spectrum: far more than is ever queued ahead.
 constexpr size_t kHistoryFrames = 1 << 17;
-// Refuse to decode more than this into memory (a quarter of a gigabyte).
-constexpr size_t kMaxSampleBytes = size_t(1) << 28;
 
 } // namespace
 
@@ -221,10 +217,10 @@ void RememberFrames(Stream& s, const short* frames, sf_count_t count) {
 
 // Decodes the next chunk into a free buffer and queues it; false at the end.
 bool QueueChunk(Stream& s, const Channel& c, ALuint buffer) {
-    s.chunk.resize(static_cast<size_t>(kStreamChunkFrames) * s.info.channels);
-    sf_count_t got = sf_readf_short(s.file, s.chunk.data(), kStreamChunkFrames);
+    s.chunk.resize(static_cast<size_t>(kFileChunkFrames) * s.info.channels);
+    sf_count_t got = sf_readf_short(s.file, s.chunk.data(), kFileChunkFrames);
     if (got <= 0 && s.looping && s.framesDecoded > 0 && sf_seek(s.file, 0, SEEK_SET) == 0)
-        got = sf_readf_short(s.file, s.chunk.data(), kStreamChunkFrames);
+        got = sf_readf_short(s.file, s.chunk.data(), kFileChunkFrames);
     if (got <= 0) {
         s.endOfFile = true;
         return false;
@@ -318,26 +314,6 @@ void UpdateSpectrum(Device& d) {
         if (back <= position) block[i] = s.history[(position - back) % kHistoryFrames];
     }
     ComputeSpectrum(block.data(), d.spectrum.data());
-}
-
-SNDFILE* OpenSoundFile(Device& d, const char* path, SF_INFO* info) {
-    std::error_code ignored;
-    if (!path || !std::filesystem::is_regular_file(path, ignored)) {
-        d.lastError = kErrFileNotFound;
-        return nullptr;
-    }
-    *info = SF_INFO{};
-    SNDFILE* file = sf_open(path, SFM_READ, info);
-    if (!file) {
-        d.lastError = kErrFileFormat;
-        return nullptr;
-    }
-    if (info->channels < 1 || info->channels > 2 || info->samplerate <= 0) {
-        sf_close(file);
-        d.lastError = kErrFileFormat;
-        return nullptr;
-    }
-    return file;
 }
 
 ALenum FormatFor(int channels) { return channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16; }
@@ -461,40 +437,20 @@ Sample* SampleLoad(const char* path) {
     Device& d = TheDevice();
     Lock lock(d.mutex);
     if (!Ready(d)) return nullptr;
-    SF_INFO info;
-    SNDFILE* file = OpenSoundFile(d, path, &info);
-    if (!file) return nullptr;
-    // The header's frame count is not trusted: read until the decoder stops.
-    std::vector<short> pcm;
-    std::vector<short> chunk(static_cast<size_t>(kStreamChunkFrames) * info.channels);
-    bool tooLarge = false;
-    for (;;) {
-        sf_count_t got = sf_readf_short(file, chunk.data(), kStreamChunkFrames);
-        if (got <= 0) break;
-        size_t values = static_cast<size_t>(got) * info.channels;
-        if ((pcm.size() + values) * sizeof(short) > kMaxSampleBytes) {
-            tooLarge = true;
-            break;
-        }
-        pcm.insert(pcm.end(), chunk.begin(), chunk.begin() + values);
-    }
-    sf_close(file);
-    if (tooLarge) {
-        Fail(d, kErrMemory);
-        return nullptr;
-    }
-    if (pcm.empty()) {
-        Fail(d, kErrFileLoad);
+    DecodedSound sound;
+    int error = DecodeSoundFile(path, &sound);
+    if (error != kErrNone) {
+        Fail(d, error);
         return nullptr;
     }
     auto sample = new Sample;
-    sample->frames = static_cast<uint32_t>(pcm.size() / info.channels);
-    sample->rate = info.samplerate;
-    sample->channels = info.channels;
+    sample->frames = static_cast<uint32_t>(sound.pcm.size() / sound.channels);
+    sample->rate = sound.rate;
+    sample->channels = sound.channels;
     alGetError();
     alGenBuffers(1, &sample->buffer);
-    alBufferData(sample->buffer, FormatFor(info.channels), pcm.data(),
-                 static_cast<ALsizei>(pcm.size() * sizeof(short)), info.samplerate);
+    alBufferData(sample->buffer, FormatFor(sound.channels), sound.pcm.data(),
+                 static_cast<ALsizei>(sound.pcm.size() * sizeof(short)), sound.rate);
     if (alGetError() != AL_NO_ERROR) {
         alDeleteBuffers(1, &sample->buffer);
         delete sample;
@@ -664,8 +620,12 @@ Stream* StreamOpen(const char* path) {
     Lock lock(d.mutex);
     if (!Ready(d)) return nullptr;
     SF_INFO info;
-    SNDFILE* file = OpenSoundFile(d, path, &info);
-    if (!file) return nullptr;
+    int error = kErrNone;
+    SNDFILE* file = OpenSoundFile(path, &info, &error);
+    if (!file) {
+        Fail(d, error);
+        return nullptr;
+    }
     auto stream = new Stream;
     stream->file = file;
     stream->info = info;

@@ -12,6 +12,10 @@ extern "C" {
 
 namespace {
 
+// A header may claim any frame rectangle, and decoders allocate for it up front:
+// frames beyond this many pixels (the largest texture's) are refused.
+constexpr int kMaxFramePixels = 4096 * 4096;
+
 VideoOpenError ErrorForStatus(int status) {
     if (status == AVERROR(ENOMEM)) return VideoOpenError::OutOfMemory;
     if (status == AVERROR(ENOENT) || status == AVERROR(EACCES) || status == AVERROR(EISDIR) ||
@@ -87,6 +91,7 @@ VideoOpenError VideoDecoder::OpenStream(const char* path) {
             ClampToUint32(av_rescale_q(frameCount_, stream->time_base, AVRational{1, 1000}));
     width_ = stream->codecpar->width;
     height_ = stream->codecpar->height;
+    if (int64_t{width_} * height_ > kMaxFramePixels) return VideoOpenError::OutOfMemory;
 
     const AVCodec* decoder = avcodec_find_decoder(stream->codecpar->codec_id);
     if (!decoder) return VideoOpenError::Unsupported;
@@ -96,6 +101,7 @@ VideoOpenError VideoDecoder::OpenStream(const char* path) {
     if (!codec_ || !frame_ || !packet_) return VideoOpenError::OutOfMemory;
     status = avcodec_parameters_to_context(codec_, stream->codecpar);
     if (status < 0) return ErrorForStatus(status);
+    codec_->max_pixels = kMaxFramePixels; // also for sizes that change inside the stream
     status = avcodec_open2(codec_, decoder, nullptr);
     if (status == AVERROR(ENOMEM)) return VideoOpenError::OutOfMemory;
     if (status < 0) return VideoOpenError::Unsupported;

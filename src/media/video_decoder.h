@@ -14,7 +14,7 @@ struct SwsContext;
 enum class VideoOpenError {
     None,
     Missing, // the file cannot be opened at all
-    OutOfMemory,
+    OutOfMemory, // also for frames larger than any texture
     Corrupt,     // not a readable AVI file
     ReadError,   // the file failed while being read
     Unsupported, // no decoder for the stream's compression

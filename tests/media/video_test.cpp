@@ -162,6 +162,9 @@ TEST_F(AviLibrary, FilesThatCannotPlayPrintWhyAndGiveZero) {
     std::string whole = MakeUncompressedAvi(64, 48, 10, 10);
     std::string unknownCodec = whole;
     unknownCodec.replace(unknownCodec.find("strf") + 8 + 16, 4, "ZQZQ");
+    // A 1441808 × 48 frame claimed by a small file: refused before anything is allocated for it.
+    std::string hugeFrame = whole;
+    hugeFrame.replace(hugeFrame.find("strf") + 8 + 4, 4, std::string("\x10\x00\x16\x00", 4));
     const std::string corrupt = "File Corrupt or Not In Existance! ";
     const std::string noFrame = "Couldn't retrieve first AVI frame\n";
     struct Case {
@@ -172,6 +175,7 @@ TEST_F(AviLibrary, FilesThatCannotPlayPrintWhyAndGiveZero) {
         {"garbage.avi", std::string(3000, '\x17'), corrupt + dir_ + "/garbage.avi\n"},
         {"cut.avi", whole.substr(0, 120), corrupt + dir_ + "/cut.avi\n"},
         {"codec.avi", unknownCodec, "Error: Avi type unsupported " + dir_ + "/codec.avi\n"},
+        {"huge.avi", hugeFrame, "File out of memory " + dir_ + "/huge.avi\n"},
         {"empty.avi", MakeUncompressedAvi(64, 48, 0, 10), noFrame},
     };
     for (const Case& c : cases) WriteFile(dir_ + "/" + c.name, c.bytes);
