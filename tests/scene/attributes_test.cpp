@@ -22,16 +22,6 @@ TEST(AttributeRecord, OwnedCopiesAreDeepReferringCopiesShare) {
     EXPECT_EQ(field, 4.5f);
 }
 
-TEST(AttributeTable, AddsOnlyTheCreatableTypesOnce) {
-    IAttributes table;
-    int created = 0;
-    for (int32_t code = -1; code <= kAttributeTypeCount; ++code)
-        created += table.AddAttribute("a" + std::to_string(code), static_cast<AttributeType>(code));
-    EXPECT_EQ(created, 10);
-    EXPECT_FALSE(table.AddAttribute("a3", AttributeType::Float));
-    EXPECT_EQ(table.Find("a3")->type(), AttributeType::Int);
-}
-
 // Values scripts cannot hand over exactly, and text no element type accepts.
 TEST(AttributeConversions, Edges) {
     EXPECT_EQ(TruncateToInt(-2.7), -2);
