@@ -24,9 +24,9 @@ TEST(NodeTypeRegistry, KeepsTheFirstRecordOfANameAndRunsNoSecondLine) {
 }
 
 TEST(NodeInputs, ConnectByIdOrNameOnlyToNodesThatAnswerTheInputsInterface) {
-    RunChunk("consumer = Node.Create(CTestLink, 'consumer') mesh = Node.Create(CTestLink, 'mesh') "
-             "Node.Create(CTestEmitter, 'no-mesh')");
-    auto* consumer = static_cast<TestLink*>(FindNodeByName("consumer"));
+    RunChunk("consumer = Node.Create(CTestEmitter, 'consumer') "
+             "mesh = Node.Create(CTestEmitter, 'mesh') Node.Create(CAttributes, 'no-mesh')");
+    auto* consumer = static_cast<TestEmitter*>(FindNodeByName("consumer"));
     EXPECT_EQ(Evaluate("Node.InputName(consumer), Node.InputType(consumer, 'Curve'), Node.InputType(consumer, 'curve')"),
               "2\t7\t5");
     EXPECT_EQ(Evaluate("Node.ConnectInput(consumer, 'Curve', 'mesh'), Node.ConnectInput(consumer, 0, 'no-mesh'), "
@@ -37,7 +37,7 @@ TEST(NodeInputs, ConnectByIdOrNameOnlyToNodesThatAnswerTheInputsInterface) {
 
     EXPECT_EQ(Evaluate("Node.ConnectInput(consumer, 'Mesh', 'consumer'), Node.ConnectInput('consumer', 0, mesh)"),
               "true\ttrue");
-    EXPECT_EQ(consumer->mesh, &static_cast<TestLink*>(FindNodeByName("mesh"))->vertexCount);
+    EXPECT_EQ(consumer->mesh, &static_cast<TestEmitter*>(FindNodeByName("mesh"))->vertexCount);
     EXPECT_EQ(Evaluate("Node.GetConnectedNode('consumer', 0) == mesh, Node.GetConnectedNode(consumer, 1)"), "true\tnil");
     // A deleted producer no longer counts as connected, though the pointer stays.
     RunChunk("Node.Delete(mesh)");

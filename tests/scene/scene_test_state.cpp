@@ -26,7 +26,6 @@ lua_State* SceneTestState() {
         RegisterNodeType(103, "CTestTicker30", MakeTicker<Update30Hz>, made);
         RegisterNodeType(104, "CTestTicker15", MakeTicker<Update15Hz>, made);
         RegisterNodeType(105, "CTestEmitter", MakeNode<TestEmitter>, made);
-        RegisterNodeType(106, "CTestLink", MakeNode<TestLink>, made);
         return made;
     }();
     return state;
@@ -94,22 +93,15 @@ TestEmitter::TestEmitter() {
     attributes.Declare("Visible", &visible);
     attributes.Declare("Points", &points, AttributeType::VectorArray);
     attributes.Declare("Small", &small, AttributeType::Char);
+    DeclareInput("Mesh", InterfaceMesh, &mesh);
+    DeclareInput("Curve", InterfaceCurve, &curve);
 }
 
 bool TestEmitter::QueryInterface(int32_t interfaceId, void** out) {
     if (interfaceId == InterfaceAttributes) *out = &attributes;
     else if (interfaceId == InterfaceEmitter) *out = static_cast<IEmitter*>(this);
+    else if (interfaceId == InterfaceMesh)
+        *out = &vertexCount;
     else return false;
-    return true;
-}
-
-TestLink::TestLink() {
-    DeclareInput("Mesh", InterfaceMesh, &mesh);
-    DeclareInput("Curve", InterfaceCurve, &curve);
-}
-
-bool TestLink::QueryInterface(int32_t interfaceId, void** out) {
-    if (interfaceId != InterfaceMesh) return false;
-    *out = &vertexCount;
     return true;
 }

@@ -38,7 +38,9 @@ private:
     inline static std::vector<TestTicker*> all;
 };
 
-// CTestEmitter: an emitter (8) publishing its fields as attributes (1).
+// CTestEmitter: an emitter (8) publishing its fields as attributes (1); it
+// answers the mesh interface (5) with `vertexCount` and has the inputs
+// "Mesh" (5) and "Curve" (7).
 class TestEmitter : public CNode, public IEmitter {
 public:
     TestEmitter();
@@ -53,14 +55,6 @@ public:
     bool visible = false;
     VectorArray points = VectorArray(2);
     int8_t small = 0;
-};
-
-// CTestLink: answers the mesh interface (5) with `vertexCount` and has the
-// inputs "Mesh" (5) and "Curve" (7).
-class TestLink : public CNode {
-public:
-    TestLink();
-    bool QueryInterface(int32_t interfaceId, void** out) override;
     int vertexCount = 0;
     int* mesh = nullptr;
     void* curve = nullptr;
