@@ -43,7 +43,6 @@ TEST(MediaScript, VideoDrawnByAnIdleScriptSampleAndMusicWithAMovingSpectrum) {
     options.screenshot = true;
     options.environment = {"ALSOFT_DRIVERS=null"};
     options.files = {{"clip.avi", MakeUncompressedAvi(64, 48, 10, 10)},
-                     {"broken.avi", std::string(500, 'x')},
                      {"tone.wav", WavBytes(Tone(2.0, 440, 22050), 22050)},
                      {"music.wav", WavBytes(Melody(20, 0.2), 44100)}};
     ScriptRunResult run = RunScript(R"(
@@ -51,9 +50,7 @@ print(Sound.Load("startmenu/Startup.wav")) -- loaded by the start-up
 local channel = Sound.Play(Sound.Load("tone.wav"))
 print(channel > 1, Sound.IsPlaying(channel), Sound.GetFrequency(channel), Mp3.Play("music.wav"))
 local clip = Avi.Open("clip.avi", 100, 64)
-print(clip, Avi.Width(clip), Avi.Height(clip), Avi.IsPlaying(clip), Avi.Open("clip.avi", 64, 64, true))
-print(Avi.Open("broken.avi", 64, 64))
-Avi.Close(2)
+print(clip, Avi.Width(clip), Avi.Height(clip), Avi.IsPlaying(clip))
 AddIdleString([[
   SetForeground(1, 1, 1); SetTransparent(0)
   Avi.Draw(-10, 0, 10, 8, 1)
@@ -62,20 +59,12 @@ AddIdleString([[
   print("spectrum", table.getn(spectrum), spectrum[peak] > 0.1 and peak or 0)
   os.execute("sleep 0.15")
 ]])
-Avi.Open("clip.avi", 64)
-print("not reached")
-)", options);
+)",
+                                    options);
     EXPECT_EQ(run.exitStatus, 0) << run.errors;
     EXPECT_NE(run.console.find("Sound IS OK!\n"), std::string::npos) << run.console;
-    EXPECT_NE(run.errors.find("ERROR: Avi.Open() - Incorrect number of arguments\n"),
-              std::string::npos) << run.errors;
-    const std::string opened = "1\n"
-                               "true\ttrue\t22050\ttrue\n"
-                               "1\t64\t48\ttrue\t2\n"
-                               "File Corrupt or Not In Existance! broken.avi\n\tCAvi::~CAvi\n0\n"
-                               "AviClose\nCAvi::Close\n\tCAvi::Close2\n\tCAvi::~CAvi\n\tAviCloseEnd\n";
+    const std::string opened = "1\ntrue\ttrue\t22050\ttrue\n1\t64\t48\ttrue\n";
     ASSERT_EQ(run.stdoutLog.substr(0, opened.size()), opened) << run.stdoutLog;
-    EXPECT_EQ(run.stdoutLog.find("not reached"), std::string::npos);
     EXPECT_NE(run.stdoutLog.find("Avi Cleanup\n"), std::string::npos);
 
     // Every frame sees 512 values; once the music is heard (0: not yet) the
