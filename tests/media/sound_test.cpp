@@ -50,7 +50,6 @@ class SoundLibrary : public ::testing::Test {
         for (int i = 0; i < count; ++i)
             UpdateMedia(frameTime);
     }
-    static int Channel(const std::string& name) { return std::stoi(Eval(name)); }
     // The channel stays known for this many more frames of 0.25 s and is forgotten on the next.
     static void ExpectKnownForFrames(const std::string& channel, int frames) {
         Frames(frames, 0.25f);
@@ -103,34 +102,21 @@ TEST_F(SoundLibrary, ChannelsAreKnownForTheirWholeSecondsPlusOneFrameUnlessLoopi
     // Half a second rounds down to none: forgotten while it is still heard.
     EXPECT_EQ(Eval("Sound.IsPlaying(short)"), "false");
     EXPECT_EQ(Eval("Sound.GetVolume(short)"), "0");
-    EXPECT_TRUE(SoundDevice::IsPlaying(Channel("short")));
+    EXPECT_TRUE(SoundDevice::IsPlaying(std::stoi(Eval("short"))));
     ExpectKnownForFrames("long", 11); // 3 s of frame time and one frame more
 
     Frames(27, 0.25f);
     EXPECT_EQ(Eval("Sound.IsPlaying(loop)"), "true");
     EXPECT_EQ(Eval("Sound.IsPlaying(paused)"), "true"); // paused still counts as playing
     Sleep(600);
-    EXPECT_TRUE(SoundDevice::IsPlaying(Channel("loop"))); // the half second came round again
+    EXPECT_TRUE(
+        SoundDevice::IsPlaying(std::stoi(Eval("loop")))); // the half second came round again
     Run("Sound.UnPause(paused)");
     ExpectKnownForFrames("paused", 12);
 
     Run("Sound.StopAll()");
     EXPECT_EQ(Eval("Sound.IsPlaying(loop)"), "false");
     EXPECT_EQ(BusyDeviceChannels(), 2); // the forgotten long sounds play on
-}
-
-TEST_F(SoundLibrary, SamplesNeverPlayOnChannelZeroWhichMusicKeeps) {
-    Run("id = Sound.Load(dir .. 'half.wav'); seen = {}; distinct = 0; zero = false "
-        "for i = 1, 63 do local ch = Sound.PlayLooping(id) "
-        "  zero = zero or ch == 0; if not seen[ch] then distinct = distinct + 1 end; seen[ch] = true end");
-    EXPECT_EQ(Eval("zero") + Eval("distinct"), "false63");
-    EXPECT_EQ(Eval("Sound.Play(id)"), "0"); // every sample channel is busy
-    EXPECT_EQ(Eval("Mp3.Play(dir .. 'music.wav')"), "true");
-    EXPECT_EQ(BusyDeviceChannels(), 64);
-    Run("Sound.StopAll()");
-    EXPECT_EQ(BusyDeviceChannels(), 1);
-    EXPECT_EQ(Eval("Mp3.IsPlaying()"), "true");
-    EXPECT_NE(Eval("Sound.Play(id)"), "0");
 }
 
 TEST_F(SoundLibrary, ChannelValuesAreClampedAndBadArgumentsRaise) {
@@ -155,7 +141,7 @@ end)"),
                   channelNeeded + channelNeeded + channelNeeded + textNeeded + textNeeded);
 }
 
-TEST_F(SoundLibrary, MusicPlaysToItsEndNewMusicReplacesTheOldAndAFailedOpenLeavesSilence) {
+TEST_F(SoundLibrary, MusicKeepsChannelZeroPlaysToItsEndAndIsReplacedByNewMusicOrSilence) {
     EXPECT_EQ(Eval("table.getn(Mp3.Spectrum()) .. ' ' .. math.max(unpack(Mp3.Spectrum()))"), "512 0");
     ASSERT_EQ(Eval("Mp3.Play(dir .. 'music.wav')"), "true");
     int waits = 0;
@@ -174,4 +160,17 @@ TEST_F(SoundLibrary, MusicPlaysToItsEndNewMusicReplacesTheOldAndAFailedOpenLeave
     EXPECT_EQ(BusyDeviceChannels(), 0);
     // With no music open, the controls touch nobody's channel.
     EXPECT_EQ(Eval("Mp3.Pause(1) .. Mp3.Volume(0.5) .. Mp3.Stop()"), "000");
+
+    // Samples never play on channel 0, which music keeps.
+    Run("id = Sound.Load(dir .. 'half.wav'); seen = {}; distinct = 0; zero = false "
+        "for i = 1, 63 do local ch = Sound.PlayLooping(id); zero = zero or ch == 0 "
+        "  if not seen[ch] then distinct = distinct + 1 end; seen[ch] = true end");
+    EXPECT_EQ(Eval("zero") + Eval("distinct"), "false63");
+    EXPECT_EQ(Eval("Sound.Play(id)"), "0"); // every sample channel is busy
+    EXPECT_EQ(Eval("Mp3.Play(dir .. 'music.wav')"), "true");
+    EXPECT_EQ(BusyDeviceChannels(), 64);
+    Run("Sound.StopAll()");
+    EXPECT_EQ(BusyDeviceChannels(), 1);
+    EXPECT_EQ(Eval("Mp3.IsPlaying()"), "true");
+    EXPECT_NE(Eval("Sound.Play(id)"), "0");
 }
