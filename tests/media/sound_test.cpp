@@ -15,6 +15,8 @@
 #include "support/script_run.h"
 #include "tone_file.h"
 
+using namespace std::chrono_literals;
+
 namespace {
 
 lua_State* state = nullptr;
@@ -65,10 +67,6 @@ class SoundLibrary : public ::testing::Test {
     }
 };
 
-void Sleep(int milliseconds) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-}
-
 } // namespace
 
 TEST_F(SoundLibrary, NamesSamplesByPathAndLoadsWhatDamagedFilesHold) {
@@ -96,19 +94,17 @@ TEST_F(SoundLibrary, ChannelsAreKnownForTheirWholeSecondsPlusOneFrameUnlessLoopi
     Run("short = Sound.Play(Sound.Load(dir .. 'half.wav')); long = Sound.Play(Sound.Load(dir .. 'long.wav'))");
     Run("loop = Sound.PlayLooping(Sound.Load(dir .. 'half.wav'))");
     Run("paused = Sound.Play(Sound.Load(dir .. 'long.wav')); Sound.Pause(paused)");
-    EXPECT_EQ(Eval("Sound.IsPlaying(short)"), "true");
-    EXPECT_EQ(Eval("Sound.GetFrequency(short)"), "22050");
+    EXPECT_EQ(Eval("Sound.IsPlaying(short)") + Eval("Sound.GetFrequency(short)"), "true22050");
     Frames(1, 0.25f);
     // Half a second rounds down to none: forgotten while it is still heard.
-    EXPECT_EQ(Eval("Sound.IsPlaying(short)"), "false");
-    EXPECT_EQ(Eval("Sound.GetVolume(short)"), "0");
+    EXPECT_EQ(Eval("Sound.IsPlaying(short)") + Eval("Sound.GetVolume(short)"), "false0");
     EXPECT_TRUE(SoundDevice::IsPlaying(std::stoi(Eval("short"))));
     ExpectKnownForFrames("long", 11); // 3 s of frame time and one frame more
 
     Frames(27, 0.25f);
-    EXPECT_EQ(Eval("Sound.IsPlaying(loop)"), "true");
-    EXPECT_EQ(Eval("Sound.IsPlaying(paused)"), "true"); // paused still counts as playing
-    Sleep(600);
+    // Paused still counts as playing.
+    EXPECT_EQ(Eval("Sound.IsPlaying(loop)") + Eval("Sound.IsPlaying(paused)"), "truetrue");
+    std::this_thread::sleep_for(600ms);
     EXPECT_TRUE(
         SoundDevice::IsPlaying(std::stoi(Eval("loop")))); // the half second came round again
     Run("Sound.UnPause(paused)");
@@ -145,7 +141,8 @@ TEST_F(SoundLibrary, MusicKeepsChannelZeroPlaysToItsEndAndIsReplacedByNewMusicOr
     EXPECT_EQ(Eval("table.getn(Mp3.Spectrum()) .. ' ' .. math.max(unpack(Mp3.Spectrum()))"), "512 0");
     ASSERT_EQ(Eval("Mp3.Play(dir .. 'music.wav')"), "true");
     int waits = 0;
-    for (; waits < 60 && Eval("Mp3.IsPlaying()") == "true"; ++waits) Sleep(50);
+    for (; waits < 60 && Eval("Mp3.IsPlaying()") == "true"; ++waits)
+        std::this_thread::sleep_for(50ms);
     // 1.5 s of music: well past the buffers queued at the start, and then over.
     EXPECT_GE(waits, 25);
     EXPECT_LT(waits, 60);
