@@ -84,11 +84,9 @@ TEST(TickClock, TicksOnceWhenMoreThanOneSixtiethHasGathered) {
     for (int frame = 0; frame < 4; ++frame) ticks.push_back(clock.Advance(0.01f));
     EXPECT_EQ(ticks, (std::vector<bool>{false, true, false, true}));
     EXPECT_NEAR(clock.accumulator, 0.00666667f, 1e-6f);
-    EXPECT_EQ(clock.tickCounter, 2);
 
     // A long frame holds one tick and drops the backlog.
     EXPECT_TRUE(clock.Advance(1.0f));
-    EXPECT_EQ(clock.tickCounter, 3);
     EXPECT_LE(clock.accumulator, TickClock::TickSeconds);
     // Far too large for subtracting tick by tick, and not a number at all.
     EXPECT_TRUE(clock.Advance(1.0e9f));
@@ -102,13 +100,10 @@ TEST_F(Scheduler, OverridesCallTheScriptFunctionWithTheNodeNameUntilRemoved) {
     RunChunk("seen = '' function pulse(name, s) seen = seen .. name .. ' ' .. s .. ';' end "
              "function draw(name, extra) seen = seen .. 'draw ' .. name .. ' ' .. tostring(extra) .. ';' end "
              "Node.Create(CTestTicker, 'ps1') Update.SetOveride('ps1', 'pulse') Render.SetOveride('ps1', 'draw')");
-    CNode* node = FindNodeByName("ps1");
-    EXPECT_EQ(UpdateOf("ps1")->Override()->UpdateCall(0.016666668f), "pulse(\"ps1\",0.016667);");
-    EXPECT_EQ(node->Query<IRender>(InterfaceRender)->Override()->RenderCall(), "draw(\"ps1\");");
-    UpdateAll(SceneTestState(), 0.5f);
-    RenderAll(SceneTestState());
-    EXPECT_EQ(Evaluate("seen"), "ps1 0.5;draw ps1 nil;");
-    EXPECT_TRUE(TestTicker::log.empty());
+    // The seconds arrive with six decimals.
+    EXPECT_TRUE(UpdatePass(1.0f / 60).empty());
+    EXPECT_TRUE(RenderPass().empty());
+    EXPECT_EQ(Evaluate("seen"), "ps1 0.016667;draw ps1 nil;");
 
     RunChunk("Update.SetOveride('ps1', '') Render.SetOveride('ps1', '')");
     EXPECT_EQ(UpdatePass(0.5f), (Lines{"ps1 update 0.5"}));
