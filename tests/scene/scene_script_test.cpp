@@ -2,11 +2,10 @@
 // runner: node ids count on from one part of the script to the next.
 #include <gtest/gtest.h>
 
-#include "scene_test_state.h"
+#include "support/script_run.h"
 
 TEST(SceneScript, NodesGroupsAndAttributes) {
-    std::string errors;
-    std::string output = RunnerOutput(R"(
+    ScriptRunResult run = RunScript(R"(print("<script>")
 local names = {}
 for name, value in pairs(_G) do
   if type(value) == "number" and string.sub(name, 1, 1) == "C" then table.insert(names, name .. "=" .. value) end
@@ -128,8 +127,11 @@ for _, call in ipairs({{Attr.Exists, "mRate"}, {Attr.Add, "m", "Y", true},
 end
 Attr.Get("m.Rate[-1]")
 print("not reached")
-)",
-                                      &errors);
+)");
+    // What the script printed, after the runner's start-up lines.
+    size_t start = run.stdoutLog.find("<script>\n");
+    ASSERT_NE(start, std::string::npos) << run.errors;
+    const std::string output = run.stdoutLog.substr(start + 9);
     EXPECT_TRUE(output.starts_with(
         // Node library: type globals, ids, names, deletion and inputs.
         "CAttributes=1 CConeEmitter=5 CCurve=4 CCurveEmitter=6 CGravityField=16 CGroup=2 CMesh=3 "
@@ -197,9 +199,10 @@ print("not reached")
         "[ERROR] Could not determine array index\n"))
         << output;
     EXPECT_EQ(output.find("not reached"), std::string::npos);
-    EXPECT_NE(errors.find("Unable to find node nobody\nUnable to find node b\n"), std::string::npos)
-        << errors;
-    EXPECT_NE(errors.find("[ERROR] AttrType could not understand the string you gave me\n"),
+    EXPECT_NE(run.errors.find("Unable to find node nobody\nUnable to find node b\n"),
               std::string::npos)
-        << errors;
+        << run.errors;
+    EXPECT_NE(run.errors.find("[ERROR] AttrType could not understand the string you gave me\n"),
+              std::string::npos)
+        << run.errors;
 }

@@ -7,7 +7,6 @@
 #include "scene/node_manager.h"
 #include "scene/scene_graph.h"
 #include "script/script_host.h"
-#include "support/script_run.h"
 
 namespace {
 
@@ -42,17 +41,6 @@ std::string RunChunk(const std::string& chunk) {
 std::string Evaluate(const std::string& expressions) {
     std::string printed = RunChunk("print(" + expressions + ")");
     return printed.substr(0, printed.size() - 1);
-}
-
-std::string RunnerOutput(const std::string& script, std::string* errors) {
-    const std::string begin = "<script>\n", end = "</script>\n";
-    ScriptRunResult result = RunScript("print('<script>')\n" + script + "\nprint('</script>')\n");
-    if (errors) *errors = result.errors;
-    size_t from = result.stdoutLog.find(begin);
-    if (from == std::string::npos) return "no script output; errors: " + result.errors;
-    from += begin.size();
-    size_t to = result.stdoutLog.find(end, from);
-    return result.stdoutLog.substr(from, to == std::string::npos ? to : to - from);
 }
 
 TestTicker::TestTicker(UpdateMode mode) : IUpdate(mode) {

@@ -17,10 +17,6 @@ std::string RunChunk(const std::string& chunk);
 // The values of script expressions as print shows them, without the line break.
 std::string Evaluate(const std::string& expressions);
 
-// What a script run by scriptdesk-run printed to stdout.log, without the
-// runner's start-up and shutdown lines. `errors` receives standard error.
-std::string RunnerOutput(const std::string& script, std::string* errors = nullptr);
-
 // Registered as CTestTicker (every frame), CTestTicker60, CTestTicker30 and
 // CTestTicker15. Enables its update on construction and logs its calls as
 // "name update seconds" and "name render".
