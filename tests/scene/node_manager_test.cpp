@@ -32,8 +32,7 @@ TEST(NodeInputs, ConnectByIdOrNameOnlyToNodesThatAnswerTheInputsInterface) {
     EXPECT_EQ(Evaluate("Node.ConnectInput(consumer, 'Curve', 'mesh'), Node.ConnectInput(consumer, 0, 'no-mesh'), "
                        "Node.ConnectInput(consumer, 2, mesh), Node.ConnectInput(consumer, -1, mesh)"),
               "false\tfalse\tfalse\tfalse");
-    EXPECT_EQ(consumer->Inputs()[0].connectedId, 0u);
-    EXPECT_EQ(consumer->mesh, nullptr);
+    EXPECT_TRUE(consumer->Inputs()[0].connectedId == 0 && consumer->mesh == nullptr);
 
     EXPECT_EQ(Evaluate("Node.ConnectInput(consumer, 'Mesh', 'consumer'), Node.ConnectInput('consumer', 0, mesh)"),
               "true\ttrue");
