@@ -97,21 +97,19 @@ print(Sound.Load("tone.wav"), Sound.Play(1), Sound.PlayLooping(1))
 print(Sound.GetFrequency(1), Sound.GetPan(1), Sound.GetVolume(1), Sound.IsPlaying(1))
 Sound.Pause(1); Sound.PauseAll(); Sound.UnPause(1); Sound.UnPauseAll(); Sound.Stop(1); Sound.StopAll()
 Sound.SetFrequency(1, 1000); Sound.SetPan(1, 1); Sound.SetVolume(1, 1); Sound.SetPosition(1, 1, 2, 3)
-Sound.SetDistanceFactor(2); Sound.SetDopplerFactor(0.5); Sound.SetRollOffFactor(2)
-Sound.Delete(1); Sound.DeleteAll()
+Sound.SetDistanceFactor(2); Sound.SetDopplerFactor(0.5); Sound.SetRollOffFactor(2); Sound.Delete(1)
+Sound.DeleteAll()
 print(Mp3.Play("tone.wav"), Mp3.IsPlaying(), Mp3.Pause(1), Mp3.Volume(1), Mp3.Stop(), table.getn(Mp3.Spectrum()))
 print(pcall(Sound.IsPlaying, "x"))
-)", options);
+)",
+                                    options);
     EXPECT_EQ(run.exitStatus, 0);
     EXPECT_NE(run.console.find("Error!\nError initializing output device.\n"), std::string::npos) << run.console;
     EXPECT_EQ(run.console.find("Sound IS OK!"), std::string::npos);
     EXPECT_NE(run.errors.find("[ERROR] Unable to initialise and run fmod. Is fmod.dll is the system path?\n"),
               std::string::npos);
     const std::string expected =
-        "0\t0\t0\n"
-        "0\t0\t0\tfalse\n"
-        "NO SOUND\n"
-        "false\tfalse\t0\t0\t0\t0\n"
+        "0\t0\t0\n0\t0\t0\tfalse\nNO SOUND\nfalse\tfalse\t0\t0\t0\t0\n"
         "false\t[ERROR] SoundIsPlaying requires a sound channel as an argument!\n";
     EXPECT_NE(run.stdoutLog.find(expected), std::string::npos) << run.stdoutLog;
 }
@@ -124,11 +122,10 @@ TEST(MediaScript, APannedToneComesOutAtItsPitchAndLevel) {
                      {"tone.wav", WavBytes(Tone(1.0, 1000, 44100, 0.5), 44100)}};
     ScriptRunResult run = RunScript(R"(
 local channel = Sound.Play(Sound.Load("tone.wav"))
-Sound.SetPan(channel, 1)
-Sound.SetVolume(channel, 0.5)
-Sound.SetFrequency(channel, 88200)
+Sound.SetPan(channel, 1); Sound.SetVolume(channel, 0.5); Sound.SetFrequency(channel, 88200)
 os.execute("sleep 0.8")
-)", options);
+)",
+                                    options);
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
     DecodedSound out = ReadSound(run.workDir + "/out.wav");
     ASSERT_EQ(out.channels, 2) << run.errors;

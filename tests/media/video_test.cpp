@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "avi_test_file.h"
@@ -164,10 +165,8 @@ TEST_F(AviLibrary, FilesThatCannotPlayPrintWhyAndGiveZero) {
     hugeFrame.replace(hugeFrame.find("strf") + 8 + 4, 4, std::string("\x10\x00\x16\x00", 4));
     const std::string corrupt = "File Corrupt or Not In Existance! ";
     const std::string noFrame = "Couldn't retrieve first AVI frame\n";
-    struct Case {
-        std::string name, bytes, message;
-    };
-    std::vector<Case> cases = {
+    std::vector<std::tuple<std::string, std::string, std::string>> cases = {
+        // name, bytes, message
         {"nothing.avi", "", corrupt + dir_ + "/nothing.avi\n"},
         {"garbage.avi", std::string(3000, '\x17'), corrupt + dir_ + "/garbage.avi\n"},
         {"cut.avi", whole.substr(0, 120), corrupt + dir_ + "/cut.avi\n"},
@@ -175,12 +174,14 @@ TEST_F(AviLibrary, FilesThatCannotPlayPrintWhyAndGiveZero) {
         {"huge.avi", hugeFrame, "File out of memory " + dir_ + "/huge.avi\n"},
         {"empty.avi", MakeUncompressedAvi(64, 48, 0, 10), noFrame},
     };
-    for (const Case& c : cases) WriteFile(dir_ + "/" + c.name, c.bytes);
+    for (const auto& [name, bytes, message] : cases)
+        WriteFile(dir_ + "/" + name, bytes);
     cases.push_back({"absent.avi", "", corrupt + dir_ + "/absent.avi\n"});
     if (!FfmpegFile(dir_, "-f lavfi -i sine=duration=0.2 -c:a pcm_s16le", "sound.avi").empty())
         cases.push_back({"sound.avi", "", noFrame}); // no video stream
-    for (const Case& c : cases)
-        EXPECT_EQ(Run("print(Avi.Open(dir .. '" + c.name + "', 64, 64))"), c.message + "\tCAvi::~CAvi\n0\n");
+    for (const auto& [name, bytes, message] : cases)
+        EXPECT_EQ(Run("print(Avi.Open(dir .. '" + name + "', 64, 64))"),
+                  message + "\tCAvi::~CAvi\n0\n");
     EXPECT_EQ(Run("print(Avi.Open(nil, 64, 64))"), corrupt + "\n\tCAvi::~CAvi\n0\n");
     EXPECT_EQ(Open("dir .. 'clip.avi', 64, 64"), 1u);
 }
