@@ -42,10 +42,8 @@ void FrameTest::SetUp() {
     glOrtho(0, kSize, kSize, 0, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glDisable(GL_BLEND);
-    glDisable(GL_SCISSOR_TEST);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_DEPTH_TEST);
+    for (GLenum state : {GL_BLEND, GL_SCISSOR_TEST, GL_TEXTURE_2D, GL_DEPTH_TEST})
+        glDisable(state);
     glClearColor(1, 1, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT);
     loadDrawingResources();

@@ -14,8 +14,6 @@
 // shell's hooks, and a,b are the button and state, the drag or hover
 // movement, or the key (its character where printable) and 0.
 std::string& eventLog();
-// Lines of the log that begin with `target`.
-int eventsOf(const std::string& target);
 
 // A class whose operations record and return `claim`.
 extern const ui::ControlClass probeClass;       // claims everything
@@ -27,6 +25,11 @@ extern const ui::ControlClass probeContainerClass;
 // A control of `cls` attached to `parent` at (x, y), width x height.
 ui::Control* makeProbe(ui::Control* parent, const char* name, int x, int y, int width, int height,
                        const ui::ControlClass* cls = &probeClass);
+
+// Left-button presses and releases through the toolkit's GLUT callback.
+void press(int x, int y);
+void release(int x, int y);
+void click(int x, int y);
 
 class ToolkitTest : public ::testing::Test {
   protected:
