@@ -36,9 +36,6 @@ TEST(ColourScheme, StoresOnlyItsOwnEntriesAndNamesThemForScripts) {
     resetColours();
     storeColour(kColourCount, 0.25f, 0.5f, 0.75f);
     storeColour(-1, 0.25f, 0.5f, 0.75f);
-    storeColour(LUI_COLOR_HIGHLIGHT, 0.1f, 0.2f, 0.3f);
-    EXPECT_FLOAT_EQ(getColour(LUI_COLOR_HIGHLIGHT).b, 0.3f);
-    resetColours();
     EXPECT_FLOAT_EQ(getColour(LUI_COLOR_HIGHLIGHT).r, 0.89f);
 
     lua_State* state = luaL_newstate();
@@ -95,52 +92,47 @@ TEST_F(FrameTest, LocalClipsFollowTheDrawingFrameAndTheLastPopEndsTheScissorTest
     glDisable(GL_SCISSOR_TEST);
 }
 
-TEST_F(FrameTest, RaisedAndSunkenPanelsShadeTheirEdges) {
-    const Rgb face = getColour(LUI_COLOR_3D_OBJECTS);
+TEST_F(FrameTest, PanelsShadeTheirEdgesAndStyleSwitchesDropBevelsOutlinesAndShadows) {
+    const Rgb face = getColour(LUI_COLOR_3D_OBJECTS), white{1, 1, 1};
     panel(10, 10, 60, 30, false, 1);
     panel(100, 10, 60, 30, false, -1);
-    grab();
-    expectNear(pixel(40, 25), face, "raised face");
-    expectNear(pixel(40, 10), offset(face, 0.3f), "raised top edge");
-    expectNear(pixel(40, 39), offset(face, -0.3f), "raised bottom edge");
-    expectNear(pixel(130, 10), offset(face, -0.3f), "sunken top edge");
-    expectNear(pixel(130, 39), offset(face, 0.3f), "sunken bottom edge");
-    // The bevel stays inside the area the panel fills.
-    expectNear(pixel(70, 25), {1, 1, 1}, "right of the raised panel");
-    expectNear(pixel(40, 40), {1, 1, 1}, "below the raised panel");
-}
-
-TEST_F(FrameTest, FlatGradientWhiteAndPressedPanels) {
-    panel(10, 10, 100, 20, false, 2);
-    panel(10, 40, 100, 20, true, 0);
-    whitePanel(10, 70, 100, 20);
-    pressedPanel(10, 100, 100, 20, 0);
-    highlightPanel(10, 130, 100, 20, 0);
-    grab();
-    expectNear(pixel(11, 20), getColour(LUI_COLOR_LIGHT_GREY), "flat inner outline");
-    expectNear(pixel(10, 50), getColour(LUI_COLOR_TITLE1), "gradient left end");
-    expectNear(pixel(109, 50), getColour(LUI_COLOR_TITLE2), "gradient right end");
-    expectNear(pixel(10, 80), getColour(LUI_COLOR_DARK_GREY), "white panel outline");
-    expectNear(pixel(50, 110), getColour(LUI_COLOR_TITLE_TEXT), "pressed fill");
-    expectNear(pixel(50, 140), getColour(LUI_COLOR_HIGHLIGHT), "highlight fill");
-}
-
-TEST_F(FrameTest, ShadowsDarkenByAQuarterAndStyleSwitchesDropThemAndBevels) {
-    shadow(10, 10, 50, 30);
-    panel(10, 10, 50, 30, false, 0);
+    panel(10, 50, 100, 20, false, 2);
+    panel(10, 80, 100, 20, true, 0);
+    whitePanel(10, 110, 100, 20);
+    shadow(10, 150, 50, 30);
+    panel(10, 150, 50, 30, false, 0);
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
     setBevelsEnabled(false);
     setShadowsEnabled(false);
-    panel(100, 10, 60, 30, false, 1);
-    whitePanel(100, 60, 60, 30);
-    shadow(10, 60, 60, 30);
+    panel(130, 60, 60, 30, false, 1);
+    whitePanel(130, 110, 60, 30);
+    shadow(130, 150, 60, 30);
     grab();
-    expectNear(pixel(62, 42), {0.75f, 0.75f, 0.75f}, "shadow beside the panel");
-    expectNear(pixel(12, 12), getColour(LUI_COLOR_3D_OBJECTS), "panel over its shadow");
-    expectNear(pixel(12, 42), {1, 1, 1}, "shadow offset to the right");
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    expectNear(pixel(130, 10), getColour(LUI_COLOR_3D_OBJECTS), "no bevel");
-    expectNear(pixel(100, 70), getColour(LUI_COLOR_WINDOW), "no outline");
-    expectNear(pixel(40, 75), {1, 1, 1}, "no shadow");
+    const struct {
+        int x, y;
+        Rgb expected;
+        const char* what;
+    } checks[] = {
+        {40, 25, face, "raised face"},
+        {40, 10, offset(face, 0.3f), "raised top edge"},
+        {40, 39, offset(face, -0.3f), "raised bottom edge"},
+        {130, 10, offset(face, -0.3f), "sunken top edge"},
+        {130, 39, offset(face, 0.3f), "sunken bottom edge"},
+        {70, 25, white, "right of the raised panel"}, // the bevel stays inside the panel
+        {40, 40, white, "below the raised panel"},
+        {11, 60, getColour(LUI_COLOR_LIGHT_GREY), "flat inner outline"},
+        {10, 90, getColour(LUI_COLOR_TITLE1), "gradient left end"},
+        {109, 90, getColour(LUI_COLOR_TITLE2), "gradient right end"},
+        {10, 120, getColour(LUI_COLOR_DARK_GREY), "white panel outline"},
+        {62, 182, {0.75f, 0.75f, 0.75f}, "shadow beside the panel"},
+        {12, 152, face, "panel over its shadow"},
+        {12, 182, white, "shadow offset to the right"},
+        {160, 60, face, "no bevel"},
+        {130, 120, getColour(LUI_COLOR_WINDOW), "no outline"},
+        {160, 170, white, "no shadow"},
+    };
+    for (const auto& check : checks)
+        expectNear(pixel(check.x, check.y), check.expected, check.what);
 }
 
 TEST_F(FrameTest, LinesAndOutlinesLightTheirOwnPixels) {

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "frame_fixture.h"
@@ -23,15 +24,9 @@ TEST(Icons, EveryIconHasItsOwnArtwork) {
         ASSERT_TRUE(size == 16 || size == 32) << id;
         ASSERT_EQ(pixels.size(), static_cast<size_t>(size * size * 4)) << id;
         int opaque = 0;
-        std::set<uint32_t> colours;
-        for (size_t i = 0; i < pixels.size(); i += 4) {
-            if (pixels[i + 3] < 128) continue;
-            ++opaque;
-            colours.insert(pixels[i] << 16 | pixels[i + 1] << 8 | pixels[i + 2]);
-        }
+        for (size_t i = 3; i < pixels.size(); i += 4)
+            opaque += pixels[i] >= 128;
         EXPECT_GE(opaque, 8) << kIconNames[id];
-        // The layered icons hold one to five one-bit layers.
-        EXPECT_TRUE(id > ICON_TRASH_SMALL || colours.size() <= 5u) << kIconNames[id];
         // The textured icons have a see-through background.
         EXPECT_TRUE(id < ICON_SMALL_ARROW_DOWN || opaque < size * size) << kIconNames[id];
         EXPECT_TRUE(seen.insert(pixels).second) << kIconNames[id] << " looks like another icon";
@@ -68,11 +63,12 @@ class IconFrameTest : public FrameTest {
 
 TEST_F(IconFrameTest, EachStorageFormDrawsAtItsLowerLeftCornerAndLeavesTheGlStateAlone) {
     glColor4f(0.2f, 0.4f, 0.6f, 0.5f);
-    expectDrawnInPlace(ICON_CLOSE, 40, 100);
-    expectDrawnInPlace(ICON_SAVE, 41, 77);
-    expectDrawnInPlace(ICON_CAMERA, 100, 150);
-    expectDrawnInPlace(ICON_SMALL_MY_DOCUMENTS, 10, 30);
-    expectDrawnInPlace(ICON_UP_FOLDER, 200, 240);
+    for (auto [id, x, y] : {std::tuple{int{ICON_CLOSE}, 40, 100},
+                            {ICON_SAVE, 41, 77},
+                            {ICON_CAMERA, 100, 150},
+                            {ICON_SMALL_MY_DOCUMENTS, 10, 30},
+                            {ICON_UP_FOLDER, 200, 240}})
+        expectDrawnInPlace(id, x, y);
     GLfloat colour[4];
     glGetFloatv(GL_CURRENT_COLOR, colour);
     EXPECT_FLOAT_EQ(colour[1], 0.4f);
