@@ -108,31 +108,23 @@ TEST_F(FrameTest, PanelsShadeTheirEdgesAndStyleSwitchesDropBevelsOutlinesAndShad
     whitePanel(130, 110, 60, 30);
     shadow(130, 150, 60, 30);
     grab();
-    const struct {
-        int x, y;
-        Rgb expected;
-        const char* what;
-    } checks[] = {
-        {40, 25, face, "raised face"},
-        {40, 10, offset(face, 0.3f), "raised top edge"},
-        {40, 39, offset(face, -0.3f), "raised bottom edge"},
-        {130, 10, offset(face, -0.3f), "sunken top edge"},
-        {130, 39, offset(face, 0.3f), "sunken bottom edge"},
-        {70, 25, white, "right of the raised panel"}, // the bevel stays inside the panel
-        {40, 40, white, "below the raised panel"},
-        {11, 60, getColour(LUI_COLOR_LIGHT_GREY), "flat inner outline"},
-        {10, 90, getColour(LUI_COLOR_TITLE1), "gradient left end"},
-        {109, 90, getColour(LUI_COLOR_TITLE2), "gradient right end"},
-        {10, 120, getColour(LUI_COLOR_DARK_GREY), "white panel outline"},
-        {62, 182, {0.75f, 0.75f, 0.75f}, "shadow beside the panel"},
-        {12, 152, face, "panel over its shadow"},
-        {12, 182, white, "shadow offset to the right"},
-        {160, 60, face, "no bevel"},
-        {130, 120, getColour(LUI_COLOR_WINDOW), "no outline"},
-        {160, 170, white, "no shadow"},
-    };
-    for (const auto& check : checks)
-        expectNear(pixel(check.x, check.y), check.expected, check.what);
+    expectNear(pixel(40, 25), face, "raised face");
+    expectNear(pixel(40, 10), offset(face, 0.3f), "raised top edge");
+    expectNear(pixel(40, 39), offset(face, -0.3f), "raised bottom edge");
+    expectNear(pixel(130, 10), offset(face, -0.3f), "sunken top edge");
+    expectNear(pixel(130, 39), offset(face, 0.3f), "sunken bottom edge");
+    expectNear(pixel(70, 25), white, "bevel inside the panel, not right of it");
+    expectNear(pixel(40, 40), white, "nor below it");
+    expectNear(pixel(11, 60), getColour(LUI_COLOR_LIGHT_GREY), "flat inner outline");
+    expectNear(pixel(10, 90), getColour(LUI_COLOR_TITLE1), "gradient left end");
+    expectNear(pixel(109, 90), getColour(LUI_COLOR_TITLE2), "gradient right end");
+    expectNear(pixel(10, 120), getColour(LUI_COLOR_DARK_GREY), "white panel outline");
+    expectNear(pixel(62, 182), Rgb{0.75f, 0.75f, 0.75f}, "shadow beside the panel");
+    expectNear(pixel(12, 152), face, "panel over its shadow");
+    expectNear(pixel(12, 182), white, "shadow offset to the right");
+    expectNear(pixel(160, 60), face, "no bevel");
+    expectNear(pixel(130, 120), getColour(LUI_COLOR_WINDOW), "no outline");
+    expectNear(pixel(160, 170), white, "no shadow");
 }
 
 TEST_F(FrameTest, LinesAndOutlinesLightTheirOwnPixels) {

@@ -74,6 +74,13 @@ void click(int x, int y) {
     release(x, y);
 }
 
+void dragAlong(const std::vector<std::pair<int, int>>& points) {
+    press(points.front().first, points.front().second);
+    for (size_t i = 1; i < points.size(); ++i)
+        toolkitMotion(points[i].first, points[i].second);
+    release(points.back().first, points.back().second);
+}
+
 void ToolkitTest::SetUp() {
     EnsureGlWindow();
     destroyAllControls();

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ui/control.h"
 
@@ -30,6 +32,8 @@ ui::Control* makeProbe(ui::Control* parent, const char* name, int x, int y, int 
 void press(int x, int y);
 void release(int x, int y);
 void click(int x, int y);
+// Presses at the first point, drags through the others and releases at the last.
+void dragAlong(const std::vector<std::pair<int, int>>& points);
 
 class ToolkitTest : public ::testing::Test {
   protected:

@@ -19,9 +19,6 @@ namespace {
 // right edge, close first, then maximise, then minimise.
 constexpr int kTitleY = 18;
 constexpr int kCloseX = 402, kMaximiseX = 390, kMinimiseX = 378;
-void clickTitleButton(int x) {
-    click(x, kTitleY);
-}
 
 struct Counters {
     int sizes = 0, moves = 0;
@@ -46,11 +43,9 @@ class WindowGestures : public ToolkitTest {
 TEST_F(WindowGestures, TheTitleBarMovesTheWindowAndBringsItToTheFront) {
     Control* other = createControl(LUI_WINDOW, "other");
     setPosition(other, 300, 5);
-    press(110, 15);
+    // Past the screen's edge the window does not follow sideways.
+    dragAlong({{110, 15}, {140, 35}, {2000, 45}});
     EXPECT_EQ(rootControl()->children.front(), window);
-    toolkitMotion(140, 35);
-    toolkitMotion(2000, 45); // past the screen's edge the window does not follow sideways
-    release(2000, 45);
     EXPECT_EQ(window->x, 40);
     EXPECT_EQ(window->y, 40);
     EXPECT_EQ(counters.moves, 2);
@@ -59,32 +54,25 @@ TEST_F(WindowGestures, TheTitleBarMovesTheWindowAndBringsItToTheFront) {
 
 TEST_F(WindowGestures, EdgesStopAtTheScreenAndAtTheSmallestSizeKeepingTheOppositeEdge) {
     struct Drag {
-        int fromX, fromY, zone;
         std::vector<std::pair<int, int>> path;
-        int x, y, width, height;
+        std::vector<int> xYWidthHeight;
     };
     const int narrowX = 410 - kMinimumWindowWidth, lowY = 310 - kMinimumWindowHeight;
     const Drag drags[] = {
-        {11, 150, 5, {{5, 150}, {0, 150}, {-30, 150}}, 0, 10, 410, 300}, // left edge
-        {11, 150, 5, {{-30, 150}, {600, 150}}, narrowX, 10, kMinimumWindowWidth, 300},
-        {200, 11, 8, {{200, 5}, {200, 0}}, 10, 0, 400, 310}, // top edge
-        {200, 11, 8, {{200, 0}, {200, 500}}, 10, lowY, 400, kMinimumWindowHeight},
-        {409, 309, 3, {{100, 50}}, 10, 10, kMinimumWindowWidth, kMinimumWindowHeight}, // corner
+        {{{11, 150}, {5, 150}, {0, 150}, {-30, 150}}, {0, 10, 410, 300}}, // left edge
+        {{{11, 150}, {-30, 150}, {600, 150}}, {narrowX, 10, kMinimumWindowWidth, 300}},
+        {{{200, 11}, {200, 0}, {200, 500}}, {10, lowY, 400, kMinimumWindowHeight}},     // top edge
+        {{{409, 309}, {100, 50}}, {10, 10, kMinimumWindowWidth, kMinimumWindowHeight}}, // corner
     };
     for (const Drag& drag : drags) {
         setPosition(window, 10, 10);
         setSize(window, 400, 300);
-        press(drag.fromX, drag.fromY);
-        EXPECT_EQ(windowGesture().resizeZone, drag.zone);
-        for (auto [x, y] : drag.path)
-            toolkitMotion(x, y);
-        release(drag.path.back().first, drag.path.back().second);
+        dragAlong(drag.path);
         EXPECT_EQ((std::vector<int>{window->x, window->y, window->width, window->height}),
-                  (std::vector<int>{drag.x, drag.y, drag.width, drag.height}))
-            << "zone " << drag.zone << " to " << drag.path.back().first << ","
-            << drag.path.back().second;
+                  drag.xYWidthHeight)
+            << "from " << drag.path[0].first << "," << drag.path[0].second;
     }
-    EXPECT_EQ(counters.sizes, 10); // one onSize a motion
+    EXPECT_EQ(counters.sizes, 8); // one onSize a motion
 }
 
 TEST_F(WindowGestures, AMinimisedWindowKeepsOnlyItsTitleStrip) {
@@ -92,7 +80,7 @@ TEST_F(WindowGestures, AMinimisedWindowKeepsOnlyItsTitleStrip) {
     setPosition(behind, 10, 100);
     makeProbe(behind, "behindProbe", 0, 0, 400, 300);
     bringToFront(window);
-    clickTitleButton(kMinimiseX);
+    click(kMinimiseX, kTitleY);
     EXPECT_EQ(data->minimised, 1);
     EXPECT_EQ(counters.sizes, 1);
 
@@ -120,7 +108,7 @@ TEST_F(WindowGestures, OnlyThePressedTitleButtonActsAndMaySafelyDestroyTheWindow
         destroyControl(control);
         return 0;
     });
-    clickTitleButton(kMaximiseX);
+    click(kMaximiseX, kTitleY);
     EXPECT_EQ(findControl("w"), nullptr);
     EXPECT_EQ(maximisedControl(), nullptr);
     press(100, 100);
@@ -132,9 +120,7 @@ TEST_F(WindowGestures, ChildrenGetPressesBelowTheTitleButNotTheEndOfAResize) {
     click(60, 110);
     EXPECT_EQ(eventLog(), "content button 0,0 @50,84\ncontent button 0,1 @50,84\n");
     eventLog().clear();
-    press(11, 150);
-    toolkitMotion(30, 150);
-    release(60, 150);
+    dragAlong({{11, 150}, {30, 150}});
     EXPECT_EQ(eventLog(), "");
 }
 
