@@ -55,30 +55,24 @@ TEST_F(InputDispatch, TheFrontMostControlTakesThePressAndWhatNoneTakesGoesOnDown
               "declines button 0,0 @100,200\nbelow button 0,0 @300,400\n");
 }
 
-TEST_F(InputDispatch, TheCapturedControlTakesEventsInItsOwnCoordinates) {
+TEST_F(InputDispatch, TheCapturedControlTakesEventsInItsOwnCoordinatesAndDragsStopAtTheEdges) {
     Control* window = createControl(LUI_WINDOW, "w");
     setPosition(window, 100, 100);
     setCapture(makeProbe(window, "captured", 10, 20, 30, 30));
-
     toolkitMouse(0, 0, 500, 500);
     toolkitMotion(510, 505);
     toolkitKeyboard('k', 500, 768 - 500);
-    EXPECT_EQ(eventLog(), "captured button 0,0 @390,364\ncaptured drag 10,5 @400,369\n"
-                          "captured key k,0 @390,364\n");
-}
-
-TEST_F(InputDispatch, DragMovementStopsAtTheScreenEdges) {
-    setCapture(makeProbe(rootControl(), "p", 0, 0, 1024, 768));
-    toolkitMouse(0, 0, 10, 10);
     toolkitMotion(-5, 20);    // left of the screen: x 0, no movement
     toolkitMotion(1100, 30);  // right of it: remembered as the edge, x as given
     toolkitMotion(1000, 800); // below it: y clamped, no movement
     toolkitMotion(1010, 790);
-    EXPECT_EQ(eventLog(), "p button 0,0 @10,10\np drag 0,10 @0,20\np drag 0,10 @1100,30\n"
-                          "p drag -24,0 @1000,768\np drag 10,0 @1010,768\n");
+    EXPECT_EQ(eventLog(), "captured button 0,0 @390,364\ncaptured drag 10,5 @400,369\n"
+                          "captured key k,0 @390,364\ncaptured drag 0,-485 @-110,-116\n"
+                          "captured drag 0,10 @990,-106\ncaptured drag -24,0 @890,632\n"
+                          "captured drag 10,0 @900,632\n");
 }
 
-TEST_F(InputDispatch, AHoveredContainerLosesTheHoverOnEverySide) {
+TEST_F(InputDispatch, HoveredContainersAndWindowsLoseTheHoverOnEverySide) {
     Control* box = makeProbe(rootControl(), "box", 100, 100, 50, 40, &probeContainerClass);
     const int outside[][2] = {{99, 120}, {150, 120}, {120, 99}, {120, 140}};
     for (const auto& point : outside) {
@@ -94,6 +88,16 @@ TEST_F(InputDispatch, AHoveredContainerLosesTheHoverOnEverySide) {
     eventLog().clear();
     toolkitPassiveMotion(115, 115);
     EXPECT_EQ(eventLog(), "child hover -5,-25 @5,5\n");
+
+    // A sizeable window keeps it within a band around its frame.
+    Control* window = createControl(LUI_WINDOW, "w");
+    setPosition(window, 500, 300);
+    toolkitPassiveMotion(700, 500);
+    EXPECT_EQ(hoverControl(), window);
+    toolkitPassiveMotion(700, 603);
+    EXPECT_EQ(hoverControl(), window);
+    toolkitPassiveMotion(700, 606);
+    EXPECT_EQ(window->hovered, 0);
 }
 
 TEST_F(InputDispatch, KeysFindTheirControlWithYCountedFromTheBottomAndInsertReachesNone) {
@@ -107,32 +111,26 @@ TEST_F(InputDispatch, KeysFindTheirControlWithYCountedFromTheBottomAndInsertReac
                           "hook special 108,0 @120,148\n");
 }
 
-TEST_F(InputDispatch, AMaximisedWindowTakesEveryPress) {
+TEST_F(InputDispatch, AMaximisedWindowTakesEveryPressAndDestroyedControlsLeaveNoState) {
     Control* big = createControl(LUI_WINDOW, "big");
-    makeProbe(big, "inBig", 0, 0, 2000, 2000);
+    Control* inBig = makeProbe(big, "inBig", 0, 0, 2000, 2000);
     Control* other = createControl(LUI_WINDOW, "other");
     makeProbe(other, "inOther", 0, 0, 2000, 2000); // in front of "big"
     maximiseWindow(big);
-
     toolkitMouse(0, 0, 100, 100);
     toolkitMouse(0, 1, 100, 100);
     toolkitMouse(0, 0, 900, 700);
-    EXPECT_EQ(eventLog(),
-              "inBig button 0,0 @100,84\ninBig button 0,1 @100,84\ninBig button 0,0 @900,684\n");
-}
 
-TEST_F(InputDispatch, DestroyedControlsLeaveNoCaptureHoverOrMaximisedWindow) {
-    Control* window = createControl(LUI_WINDOW, "w");
-    Control* child = makeProbe(window, "child", 0, 0, 10, 10, &probeContainerClass);
-    setCapture(child);
-    setHover(child);
-    maximiseWindow(window);
-    destroyControl(window);
+    setCapture(inBig);
+    setHover(inBig);
+    destroyControl(big);
     EXPECT_EQ(capturedControl(), nullptr);
     EXPECT_EQ(hoverControl(), nullptr);
     EXPECT_EQ(maximisedControl(), nullptr);
-    toolkitMouse(0, 0, 5, 5);
-    EXPECT_EQ(eventLog(), "hook button 0,0 @5,5\n");
+    toolkitMouse(0, 0, 100, 100);
+    EXPECT_EQ(eventLog(),
+              "inBig button 0,0 @100,84\ninBig button 0,1 @100,84\ninBig button 0,0 @900,684\n"
+              "inOther button 0,0 @90,74\n");
 }
 
 } // namespace

@@ -124,15 +124,6 @@ TEST_F(WindowGestures, ChildrenGetPressesBelowTheTitleButNotTheEndOfAResize) {
     EXPECT_EQ(eventLog(), "");
 }
 
-TEST_F(WindowGestures, HoverMakesASizeableWindowTheHoverControlUntilThePointerLeaves) {
-    toolkitPassiveMotion(200, 200);
-    EXPECT_EQ(hoverControl(), window);
-    toolkitPassiveMotion(200, 313); // within the frame's outer band
-    EXPECT_EQ(hoverControl(), window);
-    toolkitPassiveMotion(200, 316);
-    EXPECT_EQ(window->hovered, 0);
-}
-
 // ---- Drawing ---------------------------------------------------------------
 
 class WindowDrawing : public ToolkitTest, protected FramePixels {
