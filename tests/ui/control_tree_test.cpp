@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "script/script_host.h"
 #include "toolkit_fixture.h"
@@ -39,12 +40,7 @@ struct TestInterpreter {
 
 TEST_F(ControlTree, NamesGetTheFirstFreeNumberedSuffix) {
     const std::string longName(70, 'n'), n61(61, 'n');
-    struct Row {
-        int type;
-        const char* requested;
-        std::string expected;
-    };
-    const Row rows[] = {
+    const std::tuple<int, const char*, std::string> rows[] = {
         {LUI_BUTTON, nullptr, "luiButton1"},
         {LUI_BUTTON, nullptr, "luiButton2"},
         {LUI_BUTTON, "ok", "ok"},
@@ -58,8 +54,8 @@ TEST_F(ControlTree, NamesGetTheFirstFreeNumberedSuffix) {
         {LUI_BUTTON, longName.c_str(), n61 + "nn"}, // cut to 63 characters
         {LUI_BUTTON, longName.c_str(), n61 + "n1"},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(nameOf(row.type, row.requested), row.expected);
+    for (const auto& [type, requested, expected] : rows)
+        EXPECT_EQ(nameOf(type, requested), expected);
 
     // A freed name is the first free one again, also when another base could
     // have produced it ("ok1" + "2" and "ok" + "12" alike); long names give
