@@ -180,20 +180,17 @@ TEST(FontMetrics, HeightsAdvancesAndRoles) {
 }
 
 TEST(TextBox, StartsInsetOnTheFirstBaselineCutsLinesAndStopsAtTheBottom) {
-    struct Row {
-        const char* text;
-        int maxX, maxY;
-        bool singleLine;
-        const char* drawn;
-    };
     // Characters 5 wide from x 3, lines 10 high with tops at 0, 10, 20.
-    for (const Row& row :
-         {Row{"a\007b\nc", 1000, 1000, true, "ab"},
-          Row{"abcdefgh ij\nkl", 23, 1000, false, "abcdkl"},
-          Row{"abcdefgh\nkl", 23, 1000, true, "abcd"}, Row{"a\nb\nc\nd", 1000, 20, false, "ab"},
-          Row{"a", 1000, 0, false, ""}, Row{nullptr, 1000, 1000, false, ""}})
-        EXPECT_EQ(placedText(layout(row.text, row.maxX, row.maxY, row.singleLine)), row.drawn)
-            << (row.text ? row.text : "null");
+    const std::tuple<const char*, int, int, bool, const char*> rows[] = {
+        {"a\007b\nc", 1000, 1000, true, "ab"},
+        {"abcdefgh ij\nkl", 23, 1000, false, "abcdkl"},
+        {"abcdefgh\nkl", 23, 1000, true, "abcd"},
+        {"a\nb\nc\nd", 1000, 20, false, "ab"},
+        {"a", 1000, 0, false, ""},
+        {nullptr, 1000, 1000, false, ""}};
+    for (auto [text, maxX, maxY, singleLine, drawn] : rows)
+        EXPECT_EQ(placedText(layout(text, maxX, maxY, singleLine)), drawn)
+            << (text ? text : "null");
     EXPECT_EQ(
         layoutTextBox(fakeAdvance, 10, "ab\tc\nd", 20, 30, 1000, 1000, false).chars,
         (std::vector<PlacedChar>{{'a', 23, 40}, {'b', 28, 40}, {'c', 45, 40}, {'d', 23, 50}}));

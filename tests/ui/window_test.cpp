@@ -51,24 +51,20 @@ TEST_F(WindowGestures, TheTitleBarMovesTheWindowAndBringsItToTheFront) {
 
 TEST_F(WindowGestures, EdgesStopAtTheScreenAndAtTheSmallestSizeKeepingTheOppositeEdge) {
     makeProbe(window, "content", 0, 0, 400, 300);
-    struct Drag {
-        std::vector<std::pair<int, int>> path;
-        std::vector<int> xYWidthHeight;
-    };
     const int narrowX = 410 - kMinimumWindowWidth, lowY = 310 - kMinimumWindowHeight;
-    const Drag drags[] = {
+    // Each drag's path, then the window's x, y, width and height after it.
+    const std::pair<std::vector<std::pair<int, int>>, std::vector<int>> drags[] = {
         {{{11, 150}, {5, 150}, {0, 150}, {-30, 150}}, {0, 10, 410, 300}}, // left edge
         {{{11, 150}, {-30, 150}, {600, 150}}, {narrowX, 10, kMinimumWindowWidth, 300}},
         {{{200, 11}, {200, 0}, {200, 500}}, {10, lowY, 400, kMinimumWindowHeight}},     // top edge
         {{{409, 309}, {100, 50}}, {10, 10, kMinimumWindowWidth, kMinimumWindowHeight}}, // corner
     };
-    for (const Drag& drag : drags) {
+    for (const auto& [path, placed] : drags) {
         setPosition(window, 10, 10);
         setSize(window, 400, 300);
-        dragAlong(drag.path);
-        EXPECT_EQ((std::vector<int>{window->x, window->y, window->width, window->height}),
-                  drag.xYWidthHeight)
-            << "from " << drag.path[0].first << "," << drag.path[0].second;
+        dragAlong(path);
+        EXPECT_EQ((std::vector<int>{window->x, window->y, window->width, window->height}), placed)
+            << "from " << path[0].first << "," << path[0].second;
     }
     EXPECT_EQ(sizeCalls, 8); // one onSize a motion
     EXPECT_EQ(eventLog(), "") << "the release that ends a resize is no click for the content";
