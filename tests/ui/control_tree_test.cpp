@@ -19,25 +19,6 @@ std::string nameOf(int type, const char* requested) {
     return createControl(type, requested)->name;
 }
 
-// A fresh interpreter whose function `record` appends its argument to the
-// global `seen`, one per line.
-struct TestInterpreter {
-    lua_State* state = lua_open();
-    TestInterpreter() {
-        OpenStandardLibraries(state);
-        RunString(state, "seen = '' function record(name) seen = seen .. name .. '\\n' end");
-        setToolkitScriptState(state);
-    }
-    ~TestInterpreter() {
-        setToolkitScriptState(nullptr);
-        lua_close(state);
-    }
-    std::string seen() {
-        lua_getglobal(state, "seen");
-        return lua_tostring(state, -1);
-    }
-};
-
 TEST_F(ControlTree, NamesGetTheFirstFreeNumberedSuffix) {
     const std::string longName(70, 'n'), n61(61, 'n');
     const std::tuple<int, const char*, std::string> rows[] = {
@@ -137,7 +118,6 @@ TEST_F(ControlTree, TaskEntriesFollowTopLevelControlsWhileTheStartMenuExists) {
 TEST_F(ControlTree, FindWalksInPreOrderAndDestroyRunsEachDestroyBeforeTheChildrens) {
     EXPECT_EQ(findControl(nullptr), nullptr);
     EXPECT_EQ(findControl("nothing"), nullptr);
-    TestInterpreter script;
     Control* outer = createControl(LUI_WINDOW, "outer");
     Control* button = createControl(LUI_BUTTON, "button");
     Control* inner = createControl(LUI_WINDOW, "inner");
@@ -147,12 +127,15 @@ TEST_F(ControlTree, FindWalksInPreOrderAndDestroyRunsEachDestroyBeforeTheChildre
     renameControl(twin, "innerButton"); // names set as written may repeat
     ASSERT_TRUE(attachChild(outer, inner));
     EXPECT_EQ(findControl("innerButton"), twin); // "other" is in front
-    windowData(outer)->onDestroy.setScript("record");
-    windowData(inner)->onDestroy.setScript("record");
+    for (Control* window : {outer, inner})
+        windowData(window)->onDestroy.setNative([](Control* control) {
+            eventLog() += std::string(control->name) + "\n";
+            return 0;
+        });
     setCurrentParent(innerButton);
 
     destroyControl(outer);
-    EXPECT_EQ(script.seen(), "outer\ninner\n");
+    EXPECT_EQ(eventLog(), "outer\ninner\n");
     EXPECT_EQ(currentParent(), rootControl());
     for (const char* gone : {"outer", "button", "inner"})
         EXPECT_EQ(findControl(gone), nullptr) << gone;
@@ -183,7 +166,10 @@ TEST_F(ControlTree, AttachRefusesLoopsAndLabelsStayInBounds) {
 
 TEST_F(ControlTree, ScriptCallbacksReceiveTheControlNameWhateverItHolds) {
     EXPECT_EQ(callbackLine("f", "a\"b\\c\n"), "f(\"a\\\"b\\\\c\\n\");");
-    TestInterpreter script;
+    lua_State* state = lua_open();
+    OpenStandardLibraries(state);
+    RunString(state, "seen = '' function record(name) seen = seen .. name .. '\\n' end");
+    setToolkitScriptState(state);
     Control* plain = createControl(LUI_BUTTON, "plain");
     Control* quoted = createControl(LUI_BUTTON, "say \"hi\"); os.exit(3); --\\");
     Control* longName = createControl(LUI_BUTTON, std::string(63, 'q').c_str());
@@ -196,12 +182,16 @@ TEST_F(ControlTree, ScriptCallbacksReceiveTheControlNameWhateverItHolds) {
     // A line longer than any fixed buffer still makes the whole call.
     callback.setScript(("record" + std::string(100, ' ')).c_str());
     EXPECT_EQ(callback.invoke(longName), 0);
-    EXPECT_EQ(script.seen(), std::string("plain\n") + quoted->name + "\n" + longName->name + "\n");
+    lua_getglobal(state, "seen");
+    EXPECT_EQ(lua_tostring(state, -1),
+              std::string("plain\n") + quoted->name + "\n" + longName->name + "\n");
 
     callback.setNative([](Control*) { return 7; });
     EXPECT_EQ(callback.invoke(plain), 7);
     callback.setScript("missingFunction");
     EXPECT_NE(callback.invoke(plain), 0);
+    setToolkitScriptState(nullptr);
+    lua_close(state);
 }
 
 } // namespace
