@@ -129,13 +129,13 @@ TEST_F(ControlTree, FindWalksInPreOrderAndDestroyRunsEachDestroyBeforeTheChildre
     EXPECT_EQ(findControl("innerButton"), twin); // "other" is in front
     for (Control* window : {outer, inner})
         windowData(window)->onDestroy.setNative([](Control* control) {
-            eventLog() += std::string(control->name) + "\n";
+            eventLog += std::string(control->name) + "\n";
             return 0;
         });
     setCurrentParent(innerButton);
 
     destroyControl(outer);
-    EXPECT_EQ(eventLog(), "outer\ninner\n");
+    EXPECT_EQ(eventLog, "outer\ninner\n");
     EXPECT_EQ(currentParent(), rootControl());
     for (const char* gone : {"outer", "button", "inner"})
         EXPECT_EQ(findControl(gone), nullptr) << gone;

@@ -25,15 +25,14 @@ TEST_F(InputDispatch, AltF12HidesTheToolkitAndEveryEventGoesToTheShell) {
     toolkitPassiveMotion(12, 22);
     toolkitKeyboard('q', 13, 23);
     toolkitSpecialKey(GLUT_KEY_UP, 14, 24, 0);
-    EXPECT_EQ(eventLog(),
-              "all special 12,0 @1,766\nhook special 12,0 @1,2\nhook button 0,0 @10,20\n"
-              "hook drag 0,0 @11,21\nhook hover 0,0 @12,22\nhook key q,0 @13,23\n"
-              "hook special 101,0 @14,24\n");
+    EXPECT_EQ(eventLog, "all special 12,0 @1,766\nhook special 12,0 @1,2\nhook button 0,0 @10,20\n"
+                        "hook drag 0,0 @11,21\nhook hover 0,0 @12,22\nhook key q,0 @13,23\n"
+                        "hook special 101,0 @14,24\n");
 
-    eventLog().clear();
+    eventLog.clear();
     toolkitSpecialKey(GLUT_KEY_F12, 1, 2, GLUT_ACTIVE_ALT);
     toolkitMouse(0, 0, 10, 20);
-    EXPECT_EQ(eventLog(), "all special 12,0 @1,766\nall button 0,0 @10,20\n");
+    EXPECT_EQ(eventLog, "all special 12,0 @1,766\nall button 0,0 @10,20\n");
 }
 
 TEST_F(InputDispatch, TheFrontMostControlTakesThePressAndWhatNoneTakesGoesOnDownToTheShell) {
@@ -49,10 +48,9 @@ TEST_F(InputDispatch, TheFrontMostControlTakesThePressAndWhatNoneTakesGoesOnDown
     makeProbe(rootControl(), "below", 0, 0, 1024, 768);
     setCapture(declines);
     toolkitMouse(0, 0, 300, 400);
-    EXPECT_EQ(eventLog(),
-              "front button 0,0 @75,75\nback button 0,1 @70,49\nhook button 2,0 @100,10\n"
-              "declines button 0,0 @20,30\nhook button 0,0 @220,230\nhook key 27,0 @5,5\n"
-              "declines button 0,0 @100,200\nbelow button 0,0 @300,400\n");
+    EXPECT_EQ(eventLog, "front button 0,0 @75,75\nback button 0,1 @70,49\nhook button 2,0 @100,10\n"
+                        "declines button 0,0 @20,30\nhook button 0,0 @220,230\nhook key 27,0 @5,5\n"
+                        "declines button 0,0 @100,200\nbelow button 0,0 @300,400\n");
 }
 
 TEST_F(InputDispatch, TheCapturedControlTakesEventsInItsOwnCoordinatesAndDragsStopAtTheEdges) {
@@ -66,10 +64,10 @@ TEST_F(InputDispatch, TheCapturedControlTakesEventsInItsOwnCoordinatesAndDragsSt
     toolkitMotion(1100, 30);  // right of it: remembered as the edge, x as given
     toolkitMotion(1000, 800); // below it: y clamped, no movement
     toolkitMotion(1010, 790);
-    EXPECT_EQ(eventLog(), "captured button 0,0 @390,364\ncaptured drag 10,5 @400,369\n"
-                          "captured key k,0 @390,364\ncaptured drag 0,-485 @-110,-116\n"
-                          "captured drag 0,10 @990,-106\ncaptured drag -24,0 @890,632\n"
-                          "captured drag 10,0 @900,632\n");
+    EXPECT_EQ(eventLog, "captured button 0,0 @390,364\ncaptured drag 10,5 @400,369\n"
+                        "captured key k,0 @390,364\ncaptured drag 0,-485 @-110,-116\n"
+                        "captured drag 0,10 @990,-106\ncaptured drag -24,0 @890,632\n"
+                        "captured drag 10,0 @900,632\n");
 }
 
 TEST_F(InputDispatch, HoveredContainersAndWindowsLoseTheHoverOnEverySide) {
@@ -85,9 +83,9 @@ TEST_F(InputDispatch, HoveredContainersAndWindowsLoseTheHoverOnEverySide) {
     }
     // A child that claims the hover keeps the event from going further.
     makeProbe(box, "child", 10, 10, 10, 10);
-    eventLog().clear();
+    eventLog.clear();
     toolkitPassiveMotion(115, 115);
-    EXPECT_EQ(eventLog(), "child hover -5,-25 @5,5\n");
+    EXPECT_EQ(eventLog, "child hover -5,-25 @5,5\n");
 
     // A sizeable window keeps it within a band around its frame.
     Control* window = createControl(LUI_WINDOW, "w");
@@ -107,8 +105,8 @@ TEST_F(InputDispatch, KeysFindTheirControlWithYCountedFromTheBottomAndInsertReac
     toolkitSpecialKey(GLUT_KEY_LEFT, 149, 119, 0);
     toolkitSpecialKey(GLUT_KEY_INSERT, 120, 148, 0); // only toggles overwrite mode
     EXPECT_TRUE(overwriteMode());
-    EXPECT_EQ(eventLog(), "low key a,0 @20,20\nhook key b,0 @120,620\nlow special 100,0 @49,49\n"
-                          "hook special 108,0 @120,148\n");
+    EXPECT_EQ(eventLog, "low key a,0 @20,20\nhook key b,0 @120,620\nlow special 100,0 @49,49\n"
+                        "hook special 108,0 @120,148\n");
 }
 
 TEST_F(InputDispatch, AMaximisedWindowTakesEveryPressAndDestroyedControlsLeaveNoState) {
@@ -128,7 +126,7 @@ TEST_F(InputDispatch, AMaximisedWindowTakesEveryPressAndDestroyedControlsLeaveNo
     EXPECT_EQ(hoverControl(), nullptr);
     EXPECT_EQ(maximisedControl(), nullptr);
     toolkitMouse(0, 0, 100, 100);
-    EXPECT_EQ(eventLog(),
+    EXPECT_EQ(eventLog,
               "inBig button 0,0 @100,84\ninBig button 0,1 @100,84\ninBig button 0,0 @900,684\n"
               "inOther button 0,0 @90,74\n");
 }

@@ -11,18 +11,15 @@
 
 using namespace ui;
 
-std::string& eventLog() {
-    static std::string log;
-    return log;
-}
+std::string eventLog;
 
 namespace {
 
 int record(const char* target, const char* kind, int a, int b, int x, int y, int claim = 0) {
     const bool printable = std::string_view(kind) == "key" && std::isprint(a);
-    eventLog() += std::string(target) + " " + kind + " " +
-                  (printable ? std::string(1, static_cast<char>(a)) : std::to_string(a)) + "," +
-                  std::to_string(b) + " @" + std::to_string(x) + "," + std::to_string(y) + "\n";
+    eventLog += std::string(target) + " " + kind + " " +
+                (printable ? std::string(1, static_cast<char>(a)) : std::to_string(a)) + "," +
+                std::to_string(b) + " @" + std::to_string(x) + "," + std::to_string(y) + "\n";
     return claim;
 }
 
@@ -93,7 +90,7 @@ void ToolkitTest::SetUp() {
     setPassiveMotionHook([](int x, int y) { record("hook", "hover", 0, 0, x, y); });
     setKeyboardHook([](unsigned char key, int x, int y) { record("hook", "key", key, 0, x, y); });
     setSpecialHook([](int key, int x, int y) { record("hook", "special", key, 0, x, y); });
-    eventLog().clear();
+    eventLog.clear();
 }
 
 // The recording hooks stay installed: every toolkit test installs them afresh.

@@ -15,7 +15,7 @@
 // "target kind a,b @x,y" where the target is a control name or "hook" for the
 // shell's hooks, and a,b are the button and state, the drag or hover
 // movement, or the key (its character where printable) and 0.
-std::string& eventLog();
+extern std::string eventLog;
 
 // A class whose operations record and return `claim`.
 extern const ui::ControlClass probeClass;       // claims everything

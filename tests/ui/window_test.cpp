@@ -67,7 +67,7 @@ TEST_F(WindowGestures, EdgesStopAtTheScreenAndAtTheSmallestSizeKeepingTheOpposit
             << "from " << path[0].first << "," << path[0].second;
     }
     EXPECT_EQ(sizeCalls, 8); // one onSize a motion
-    EXPECT_EQ(eventLog(), "") << "the release that ends a resize is no click for the content";
+    EXPECT_EQ(eventLog, "") << "the release that ends a resize is no click for the content";
 }
 
 TEST_F(WindowGestures, AMinimisedWindowKeepsOnlyItsTitleStrip) {
@@ -82,12 +82,11 @@ TEST_F(WindowGestures, AMinimisedWindowKeepsOnlyItsTitleStrip) {
     // Where the whole window used to be, the window behind it takes the press.
     click(300, 200);
     EXPECT_EQ(rootControl()->children.front(), behind);
-    EXPECT_EQ(eventLog(), "behindProbe button 0,0 @290,84\nbehindProbe button 0,1 @290,84\n");
+    EXPECT_EQ(eventLog, "behindProbe button 0,0 @290,84\nbehindProbe button 0,1 @290,84\n");
 }
 
 TEST_F(WindowGestures, OnlyThePressedTitleButtonActsAndMaySafelyDestroyTheWindow) {
     press(kMaximiseX, kTitleY);
-    EXPECT_EQ(windowGesture().titleButtonPressed, 2);
     toolkitMotion(kCloseX, kTitleY);
     EXPECT_EQ(windowGesture().titleButtonDown, 0);
     toolkitMotion(kMaximiseX, kTitleY + 1);
@@ -107,7 +106,7 @@ TEST_F(WindowGestures, OnlyThePressedTitleButtonActsAndMaySafelyDestroyTheWindow
     EXPECT_EQ(findControl("w"), nullptr);
     EXPECT_EQ(maximisedControl(), nullptr);
     press(100, 100);
-    EXPECT_EQ(eventLog(), "hook button 0,0 @100,100\n");
+    EXPECT_EQ(eventLog, "hook button 0,0 @100,100\n");
 }
 
 // ---- Drawing ---------------------------------------------------------------
