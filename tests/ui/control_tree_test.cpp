@@ -69,12 +69,12 @@ TEST_F(ControlTree, WhenEveryNumberIsTakenTheNameStaysAsAsked) {
     EXPECT_EQ(nameOf(LUI_BUTTON, "x"), "x");
 }
 
-TEST_F(ControlTree, PlacementByType) {
+TEST_F(ControlTree, PlacementByTypeAttachRefusingLoopsAndLabelsInBounds) {
     for (int type : {int{LUI_ROW_LAYOUT}, int{LUI_COLUMN_LAYOUT}, 56, -1})
         EXPECT_EQ(createControl(type, nullptr), nullptr);
 
     Control* window = createControl(LUI_WINDOW, nullptr);
-    Control* frame = createControl(LUI_FRAME_LAYOUT, nullptr);
+    Control* frame = createControl(LUI_FRAME_LAYOUT, "f");
     EXPECT_EQ(frame->parent, window);
     EXPECT_EQ(createControl(LUI_BUTTON, nullptr)->parent, frame);
     for (int type : {LUI_FILE_DIALOG, LUI_MESSAGEBOX, LUI_SCRIPT_EDITOR}) {
@@ -87,6 +87,18 @@ TEST_F(ControlTree, PlacementByType) {
     EXPECT_EQ(createControl(LUI_START_MENU, ""), nullptr);
     EXPECT_EQ(rootControl()->children.back(), menu);
     EXPECT_EQ(controlType(createControl(LUI_MENU, nullptr)), 0);
+
+    Control* group = createControl(LUI_GROUP, nullptr); // inside the frame
+    EXPECT_FALSE(attachChild(group, window));
+    EXPECT_FALSE(attachChild(frame, frame));
+    EXPECT_FALSE(attachChild(window, rootControl()));
+    EXPECT_TRUE(attachChild(window, group));
+    EXPECT_EQ(window->children, (std::vector<Control*>{frame, group}));
+    detach(frame);
+    EXPECT_EQ(findControl("f"), nullptr);
+    destroyControl(frame);
+    setLabel(window, std::string(80, 'L').c_str());
+    EXPECT_EQ(std::string(window->label), std::string(63, 'L'));
 }
 
 TEST_F(ControlTree, TaskEntriesFollowTopLevelControlsWhileTheStartMenuExists) {
@@ -145,23 +157,6 @@ TEST_F(ControlTree, FindWalksInPreOrderAndDestroyRunsEachDestroyBeforeTheChildre
     destroyControl(rootControl());
     EXPECT_EQ(findControl("main"), rootControl());
     EXPECT_EQ(rootControl()->children, std::vector<Control*>{other});
-}
-
-TEST_F(ControlTree, AttachRefusesLoopsAndLabelsStayInBounds) {
-    Control* window = createControl(LUI_WINDOW, "w");
-    Control* frame = createControl(LUI_FRAME_LAYOUT, "f");
-    Control* group = createControl(LUI_GROUP, "g");
-    EXPECT_FALSE(attachChild(group, window));
-    EXPECT_FALSE(attachChild(frame, frame));
-    EXPECT_FALSE(attachChild(window, rootControl()));
-    EXPECT_TRUE(attachChild(window, group));
-    EXPECT_EQ(window->children, (std::vector<Control*>{frame, group}));
-    detach(frame);
-    EXPECT_EQ(findControl("f"), nullptr);
-    destroyControl(frame);
-
-    setLabel(window, std::string(80, 'L').c_str());
-    EXPECT_EQ(std::string(window->label), std::string(63, 'L'));
 }
 
 TEST_F(ControlTree, ScriptCallbacksReceiveTheControlNameWhateverItHolds) {
