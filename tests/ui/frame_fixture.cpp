@@ -16,7 +16,7 @@ void FramePixels::grab() {
 
 Pixel FramePixels::pixel(int x, int y) const {
     const uint8_t* p = &frame_[(static_cast<size_t>(kSize - 1 - y) * kSize + x) * 4];
-    return {p[0], p[1], p[2]};
+    return {p[0], p[1], p[2], p[3]};
 }
 
 int FramePixels::darkPixels(int x0, int y0, int x1, int y1, int limit) const {
