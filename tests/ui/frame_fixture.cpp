@@ -16,7 +16,7 @@ void FramePixels::grab() {
 
 Pixel FramePixels::pixel(int x, int y) const {
     const uint8_t* p = &frame_[(static_cast<size_t>(kSize - 1 - y) * kSize + x) * 4];
-    return {p[0], p[1], p[2]};
+    return {p[0], p[1], p[2], p[3]};
 }
 
 int FramePixels::darkPixels(int x0, int y0, int x1, int y1, int limit) const {
@@ -42,10 +42,8 @@ void FrameTest::SetUp() {
     glOrtho(0, kSize, kSize, 0, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glDisable(GL_BLEND);
-    glDisable(GL_SCISSOR_TEST);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_DEPTH_TEST);
+    for (GLenum state : {GL_BLEND, GL_SCISSOR_TEST, GL_TEXTURE_2D, GL_DEPTH_TEST})
+        glDisable(state);
     glClearColor(1, 1, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT);
     loadDrawingResources();

@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <vector>
 
-struct Pixel {
-    int r = 0, g = 0, b = 0;
-};
+#include "support/png_image.h"
+
+using Pixel = Rgba;
 
 class FramePixels {
   public:

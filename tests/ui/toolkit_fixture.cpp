@@ -1,5 +1,7 @@
 #include "toolkit_fixture.h"
 
+#include <GL/glut.h>
+
 #include <cctype>
 #include <string_view>
 
@@ -9,58 +11,37 @@
 
 using namespace ui;
 
-std::string& eventLog() {
-    static std::string log;
-    return log;
-}
-
-int eventsOf(const std::string& target) {
-    int count = 0;
-    for (size_t at = 0; at < eventLog().size(); at = eventLog().find('\n', at) + 1)
-        count += eventLog().compare(at, target.size() + 1, target + " ") == 0;
-    return count;
-}
+std::string eventLog;
 
 namespace {
 
 int record(const char* target, const char* kind, int a, int b, int x, int y, int claim = 0) {
     const bool printable = std::string_view(kind) == "key" && std::isprint(a);
-    eventLog() += std::string(target) + " " + kind + " " +
-                  (printable ? std::string(1, static_cast<char>(a)) : std::to_string(a)) + "," +
-                  std::to_string(b) + " @" + std::to_string(x) + "," + std::to_string(y) + "\n";
+    eventLog += std::string(target) + " " + kind + " " +
+                (printable ? std::string(1, static_cast<char>(a)) : std::to_string(a)) + "," +
+                std::to_string(b) + " @" + std::to_string(x) + "," + std::to_string(y) + "\n";
     return claim;
 }
 
-template <int Claim> struct Recorder {
-    static int button(Control* c, int button, int state, int x, int y) {
-        return record(c->name, "button", button, state, x, y, Claim);
-    }
-    static int drag(Control* c, int x, int y, int dx, int dy) {
-        return record(c->name, "drag", dx, dy, x, y, Claim);
-    }
-    static int hover(Control* c, int x, int y, int dx, int dy) {
-        return record(c->name, "hover", dx, dy, x, y, Claim);
-    }
-    static int key(Control* c, int character, int x, int y) {
-        return record(c->name, "key", character, 0, x, y, Claim);
-    }
-    static int special(Control* c, int key, int x, int y) {
-        return record(c->name, "special", key, 0, x, y, Claim);
-    }
-    static constexpr ControlClass cls{
-        .typeId = 14,
-        .onKey = key,
-        .onSpecialKey = special,
-        .onDrag = drag,
-        .onHover = hover,
-        .onMouseButton = button,
-    };
+template <int Claim>
+constexpr ControlClass recorder{
+    .typeId = 14,
+    .onKey = [](Control* c, int k, int x,
+                int y) { return record(c->name, "key", k, 0, x, y, Claim); },
+    .onSpecialKey = [](Control* c, int k, int x,
+                       int y) { return record(c->name, "special", k, 0, x, y, Claim); },
+    .onDrag = [](Control* c, int x, int y, int dx,
+                 int dy) { return record(c->name, "drag", dx, dy, x, y, Claim); },
+    .onHover = [](Control* c, int x, int y, int dx,
+                  int dy) { return record(c->name, "hover", dx, dy, x, y, Claim); },
+    .onMouseButton = [](Control* c, int b, int s, int x,
+                        int y) { return record(c->name, "button", b, s, x, y, Claim); },
 };
 
 } // namespace
 
-const ControlClass probeClass = Recorder<1>::cls;
-const ControlClass silentProbeClass = Recorder<0>::cls;
+const ControlClass probeClass = recorder<1>;
+const ControlClass silentProbeClass = recorder<0>;
 const ControlClass probeContainerClass{
     .typeId = 33,
     .isContainer = 1,
@@ -73,14 +54,28 @@ const ControlClass probeContainerClass{
 
 Control* makeProbe(Control* parent, const char* name, int x, int y, int width, int height,
                    const ControlClass* cls) {
-    auto* probe = new Control{};
-    probe->cls = cls;
+    auto* probe = new Control{.cls = cls, .width = width, .height = height, .x = x, .y = y};
     renameControl(probe, name);
-    setPosition(probe, x, y);
-    probe->width = width;
-    probe->height = height;
     attachChild(parent, probe);
     return probe;
+}
+
+void press(int x, int y) {
+    toolkitMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
+}
+void release(int x, int y) {
+    toolkitMouse(GLUT_LEFT_BUTTON, GLUT_UP, x, y);
+}
+void click(int x, int y) {
+    press(x, y);
+    release(x, y);
+}
+
+void dragAlong(const std::vector<std::pair<int, int>>& points) {
+    press(points.front().first, points.front().second);
+    for (size_t i = 1; i < points.size(); ++i)
+        toolkitMotion(points[i].first, points[i].second);
+    release(points.back().first, points.back().second);
 }
 
 void ToolkitTest::SetUp() {
@@ -90,20 +85,15 @@ void ToolkitTest::SetUp() {
     toolkitReshape(1024, 768);
     if (!toolkitVisible()) toggleToolkitVisible();
     if (overwriteMode()) dispatchSpecialKey(kInsertKey, 0, 0);
-    setMouseHook(
-        [](int button, int state, int x, int y) { record("hook", "button", button, state, x, y); });
+    setMouseHook([](int b, int s, int x, int y) { record("hook", "button", b, s, x, y); });
     setDragHook([](int x, int y) { record("hook", "drag", 0, 0, x, y); });
     setPassiveMotionHook([](int x, int y) { record("hook", "hover", 0, 0, x, y); });
     setKeyboardHook([](unsigned char key, int x, int y) { record("hook", "key", key, 0, x, y); });
     setSpecialHook([](int key, int x, int y) { record("hook", "special", key, 0, x, y); });
-    eventLog().clear();
+    eventLog.clear();
 }
 
+// The recording hooks stay installed: every toolkit test installs them afresh.
 void ToolkitTest::TearDown() {
     destroyAllControls();
-    setMouseHook(nullptr);
-    setDragHook(nullptr);
-    setPassiveMotionHook(nullptr);
-    setKeyboardHook(nullptr);
-    setSpecialHook(nullptr);
 }

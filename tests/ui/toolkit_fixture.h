@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ui/control.h"
 
@@ -13,9 +15,7 @@
 // "target kind a,b @x,y" where the target is a control name or "hook" for the
 // shell's hooks, and a,b are the button and state, the drag or hover
 // movement, or the key (its character where printable) and 0.
-std::string& eventLog();
-// Lines of the log that begin with `target`.
-int eventsOf(const std::string& target);
+extern std::string eventLog;
 
 // A class whose operations record and return `claim`.
 extern const ui::ControlClass probeClass;       // claims everything
@@ -27,6 +27,13 @@ extern const ui::ControlClass probeContainerClass;
 // A control of `cls` attached to `parent` at (x, y), width x height.
 ui::Control* makeProbe(ui::Control* parent, const char* name, int x, int y, int width, int height,
                        const ui::ControlClass* cls = &probeClass);
+
+// Left-button presses and releases through the toolkit's GLUT callback.
+void press(int x, int y);
+void release(int x, int y);
+void click(int x, int y);
+// Presses at the first point, drags through the others and releases at the last.
+void dragAlong(const std::vector<std::pair<int, int>>& points);
 
 class ToolkitTest : public ::testing::Test {
   protected:
