@@ -14,10 +14,9 @@ constexpr int kCallsPerRun = 1000;
 
 lua_State* BenchState() {
     static lua_State* state = [] {
-        lua_State* made = luaL_newstate();
-        SetScriptState(made);
-        OpenStandardLibraries(made);
-        RegisterSceneGraph(made);
+        lua_State* made = CreateScriptState();
+        RegisterSceneLibraries();
+        StartSceneGraph();
         RunString(made, R"(
 Node.Create(CAttributes, "n")
 Attr.Add("n", "Rate", "float")

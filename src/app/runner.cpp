@@ -11,6 +11,7 @@
 #include "app/screenshot.h"
 #include "app/shell.h"
 #include "app/timer.h"
+#include "script/script_calls.h"
 #include "script/script_host.h"
 #include "ui/toolkit.h"
 
@@ -75,9 +76,9 @@ void RunAutomation(const RunnerOptions& options, int* argc, char** argv,
                    ExtraRegistration extra) {
     StartSystem(argc, argv);
     WaitForSurface();
-    if (extra) extra(ShellScriptState());
+    if (extra) extra(ScriptState());
     FrameTimer().SetFixedFrameTime(options.frameTime);
-    RunFile(ShellScriptState(), options.scriptPath.c_str());
+    RunScriptFile(options.scriptPath.c_str());
 
     // Each frame is one idle pass and one display pass, as in the main loop;
     // the last frame is read back before its buffers are swapped.

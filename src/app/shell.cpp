@@ -8,13 +8,14 @@
 
 #include "app/camera.h"
 #include "app/plugin_library.h"
-#include "app/shell_lua.h"
+#include "app/script_libraries.h"
 #include "app/timer.h"
 #include "image/drawing.h"
 #include "image/image_library.h"
 #include "image/texture_cache.h"
 #include "media/sound.h"
 #include "scene/scene_graph.h"
+#include "script/script_calls.h"
 #include "script/script_host.h"
 #include "ui/control.h"
 #include "ui/control_types.h"
@@ -27,7 +28,6 @@ class HookLibrary : public PluginLibrary {};
 HookLibrary hookLibrary;
 bool hookLoaded = false;
 
-lua_State* scriptState = nullptr;
 unsigned backgroundPicture = 0;
 int windowWidth = 800;
 int windowHeight = 600;
@@ -141,30 +141,21 @@ void StartSystem(int* argc, char** argv) {
     setMouseHook(MouseButton);
     setDragHook(MouseMotion);
 
-    scriptState = lua_open();
-    OpenStandardLibraries(scriptState);
-    lua_pushstring(scriptState, "SetBackgroundImage");
-    lua_pushcclosure(scriptState, SetBackgroundImage, 0);
-    lua_settable(scriptState, LUA_GLOBALSINDEX);
+    CreateScriptState();
+    RegisterScriptLibraries();
 
-    SetScriptState(scriptState);
-    RegisterGlobalFunction("FrameTime", FrameTimeFunction);
-
-    StartSound(scriptState);
+    StartSound();
     PlaySample(LoadSample("startmenu/Startup.wav"), false);
-    RegisterImageLibrary();
     FrameTimer().Start();
-    initToolkit(scriptState);
+    initToolkit();
     ui::createControl(ui::LUI_START_MENU, "");
 
     glClearColor(0.5f, 0.5f, 0.5f, 0.5f);
-    RunString(scriptState, "SetBackgroundImage(\"startmenu/bliss.bmp\");");
-    RegisterDrawingLibrary();
-    RegisterSceneGraph(scriptState);
+    RunScriptText("SetBackgroundImage(\"startmenu/bliss.bmp\");");
+    Drawing2D::Initialise();
+    StartSceneGraph();
     atexit(ShutdownAll);
 }
-
-lua_State* ShellScriptState() { return scriptState; }
 
 void DrawFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -172,14 +163,14 @@ void DrawFrame() {
     SetUpView();
     DrawGrid();
     glPushMatrix();
-    RenderAll(scriptState);
+    RenderAll(ScriptState());
     glPopMatrix();
     DrawFrameRate();
     glDisable(GL_DEPTH_TEST);
     drawToolkit();
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE_MINUS_SRC_ALPHA, GL_SRC_ALPHA);
-    RunIdleScripts(scriptState);
+    RunIdleScripts(ScriptState());
     glDisable(GL_BLEND);
 }
 
@@ -192,7 +183,7 @@ void IdleFrame() {
     HiResTimer& timer = FrameTimer();
     timer.Tick();
     UpdateMedia(timer.FrameTime());
-    UpdateAll(scriptState, timer.FrameTime());
+    UpdateAll(ScriptState(), timer.FrameTime());
     glutPostRedisplay();
 }
 
@@ -221,11 +212,7 @@ void ShutdownAll() {
     StopSound();
     destroyAll();
     ImageDeleteAll();
-    if (scriptState) {
-        lua_close(scriptState);
-        scriptState = nullptr;
-        SetScriptState(nullptr);
-    }
+    CloseScriptState();
     fflush(stdout);
 }
 

@@ -1,11 +1,8 @@
 // The application shell: start-up, the frame passes, the camera and shutdown.
 #pragma once
 
-#include "script/lua_api.h"
-
 // Steps 1 to 15 of start-up: everything up to entering the main loop.
 void StartSystem(int* argc, char** argv);
-lua_State* ShellScriptState();
 
 // Registered with the toolkit's hooks (and, for DisplayFrame, with GLUT).
 void DisplayFrame();

@@ -9,7 +9,6 @@
 
 #include "script/lua_api.h"
 
-void RegisterDrawingLibrary();
 void RunIdleScripts(lua_State* state);
 
 namespace Drawing2D {

@@ -1,6 +1,8 @@
 // Script bindings of the 2D drawing library and the idle-script list.
 #include <cstdio>
 
+#include "image/drawing_lua.h"
+
 #include "image/drawing.h"
 #include "image/idle_scripts.h"
 #include "script/script_args.h"
@@ -143,5 +145,4 @@ void RegisterDrawingLibrary() {
     RegisterGlobalFunction("AddIdleString", AddIdleStringFunction);
     RegisterGlobalFunction("EnableIdleScript", EnableIdleScriptFunction);
     RegisterGlobalFunction("DisableIdleScript", DisableIdleScriptFunction);
-    Drawing2D::Initialise();
 }

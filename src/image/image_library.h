@@ -37,8 +37,6 @@ class ImageTable {
 // The process-wide table behind the script functions.
 ImageTable& Images();
 
-void RegisterImageLibrary();
-
 // Prints what went wrong and returns 0 when the picture cannot be loaded.
 uint16_t ImageLoad(const char* path);
 // Draws the picture's pixels with the raster position at (x, y + height), in

@@ -1,25 +1,19 @@
 // Script bindings of the image table.
+#include "image/image_lua.h"
+
 #include <cmath>
 #include <cstdio>
 
 #include "image/image_library.h"
 #include "script/script_args.h"
 #include "script/script_host.h"
+#include "script/script_numbers.h"
 
 namespace {
 
-// Truncated toward zero and wrapped to 16 bits; values without an integer part
-// (NaN, infinities) give 0, which no image has.
-uint16_t IdFromNumber(double number) {
-    if (!std::isfinite(number)) return 0;
-    double wrapped = std::fmod(std::trunc(number), 65536.0);
-    if (wrapped < 0) wrapped += 65536.0;
-    return static_cast<uint16_t>(wrapped);
-}
-
 // The picture named by the number at stack index 1, or null.
 const ImageRecord* ImageAtArgument(lua_State* state) {
-    return Images().Find(IdFromNumber(lua_tonumber(state, 1)));
+    return Images().Find(WrapToUnsigned<uint16_t>(lua_tonumber(state, 1)));
 }
 
 // Truncated toward zero, then 0 <= coordinate < limit; negative, NaN and huge values fail.

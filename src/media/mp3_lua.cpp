@@ -21,8 +21,7 @@ int Mp3Pause(lua_State* L) {
 
 int Mp3Play(lua_State* L) {
     if (lua_gettop(L) != 1 || !lua_isstring(L, 1)) {
-        lua_pushstring(L, "[ERROR] Mp3Play requires a string argument!");
-        return lua_error(L);
+        return RaiseMessage(L, "[ERROR] Mp3Play requires a string argument!");
     }
     lua_pushboolean(L, PlayStream(lua_tostring(L, 1)));
     return 1;

@@ -7,9 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "media/mp3_lua.h"
 #include "media/sound_library.h"
-#include "media/sound_lua.h"
 #include "media/sound_tables.h"
 #include "media/video.h"
 
@@ -46,7 +44,7 @@ float SlotDuration(const ChannelSlot& slot) {
 
 // ---------------------------------------------------------------- start-up and shutdown
 
-void StartSound(lua_State*) {
+void StartSound() {
     if (SoundDevice::Init(kOutputRate, SoundDevice::kChannelCount)) {
         soundEnabled = streamEnabled = true;
         printf("Sound IS OK!\n");
@@ -57,10 +55,8 @@ void StartSound(lua_State*) {
         printf("%s\n", SoundDevice::ErrorText(SoundDevice::GetError()));
         soundEnabled = streamEnabled = false;
     }
-    RegisterVideoLibrary();
-    RegisterMp3Library();
+    DetectBgrUpload();
     channelSlots.FreeAll();
-    RegisterSoundLibrary();
 }
 
 void UpdateMedia(float frameTime) {

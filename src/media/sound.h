@@ -3,10 +3,9 @@
 
 #include <cstdint>
 
-#include "script/lua_api.h"
 
-// Starts the sound output and registers the Avi, Mp3 and Sound libraries.
-void StartSound(lua_State* state);
+// Starts the sound output and asks the driver how video frames upload.
+void StartSound();
 // Per frame: advance the videos, then the channels' time bookkeeping.
 void UpdateMedia(float frameTime);
 void StopSound();

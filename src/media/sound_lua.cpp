@@ -49,8 +49,7 @@ int SoundGetVolume(lua_State* L) {
 
 int SoundIsPlaying(lua_State* L) {
     if (lua_gettop(L) != 1 || !lua_isnumber(L, 1)) {
-        lua_pushstring(L, "[ERROR] SoundIsPlaying requires a sound channel as an argument!");
-        return lua_error(L);
+        return RaiseMessage(L, "[ERROR] SoundIsPlaying requires a sound channel as an argument!");
     }
     lua_pushboolean(L, IsChannelPlaying(ChannelFromNumber(lua_tonumber(L, 1))));
     return 1;

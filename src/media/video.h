@@ -52,9 +52,6 @@ struct CAvi {
 uint32_t OpenVideo(const char* path, int width, int height, bool loop);
 // The open video with this id, or null.
 CAvi* FindVideo(uint32_t id);
-// Registers the Avi library into the script state; on the first call also
-// asks the driver once whether it takes BGR pixels.
-void RegisterVideoLibrary();
 // Whether a space-separated extension list holds this exact name.
 bool ExtensionListHas(const char* extensions, const char* name);
 // Uploads BGR pixels when the current context offers "GL_EXT_bgra", else RGB.

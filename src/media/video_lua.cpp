@@ -1,4 +1,6 @@
 // The Avi script library: argument marshalling around the video list.
+#include "media/video_lua.h"
+
 #include <GL/gl.h>
 
 #include "media/video.h"
@@ -21,8 +23,7 @@ uint32_t IdArgument(int index) {
 int AviOpen(lua_State* state) {
     int count = lua_gettop(state);
     if (count != 3 && count != 4) {
-        lua_pushstring(state, "ERROR: Avi.Open() - Incorrect number of arguments");
-        return lua_error(state);
+        return RaiseMessage(state, "ERROR: Avi.Open() - Incorrect number of arguments");
     }
     const char* path = lua_tostring(state, 1);
     int width = TruncatedSize(state, 2);
@@ -116,10 +117,5 @@ const luaL_reg aviLibrary[] = {
 } // namespace
 
 void RegisterVideoLibrary() {
-    static bool extensionChecked = false;
-    if (!extensionChecked) {
-        DetectBgrUpload();
-        extensionChecked = true;
-    }
     RegisterLibrary("Avi", aviLibrary);
 }

@@ -326,29 +326,29 @@ bool RemoveByPath(const char* text) {
 int AttrAdd(lua_State* state) {
     if (lua_gettop(state) != 3) return 0;
     if (!lua_isstring(state, 1) || !lua_isstring(state, 2) || !lua_isstring(state, 3))
-        return Raise(state, "[ERROR] Incorrect argument types for this node\n");
+        return RaiseMessage(state, "[ERROR] Incorrect argument types for this node\n");
     lua_pushboolean(state, AddByName(lua_tostring(state, 1), lua_tostring(state, 2),
                                      lua_tostring(state, 3)));
     return 1;
 }
 
 int AttrDelete(lua_State* state) {
-    if (lua_gettop(state) != 1) return Raise(state, "[ERROR] Incorrect num args for AttrDelete");
+    if (lua_gettop(state) != 1) return RaiseMessage(state, "[ERROR] Incorrect num args for AttrDelete");
     if (lua_istable(state, 1)) {
         int count = PushEntries(state, 1, 3);
         if (count != 2 || !lua_isstring(state, 2) || !lua_isstring(state, 3))
-            return Raise(state, "[ERROR] Attribute name as table incorrectly specified");
+            return RaiseMessage(state, "[ERROR] Attribute name as table incorrectly specified");
         RemoveByName(lua_tostring(state, 2), lua_tostring(state, 3));
     } else if (lua_isstring(state, 1)) {
         if (!RemoveByPath(lua_tostring(state, 1)))
-            return Raise(state, "[ERROR] AttrType could not understand the string you gave me");
+            return RaiseMessage(state, "[ERROR] AttrType could not understand the string you gave me");
     }
     return 0;
 }
 
 int AttrExists(lua_State* state) {
     if (lua_gettop(state) != 1)
-        return Raise(state, "AttrExists expects a single argument. Either a table or a string!\n");
+        return RaiseMessage(state, "AttrExists expects a single argument. Either a table or a string!\n");
     int index;
     lua_pushboolean(state, FindAttribute(state, &index) != nullptr);
     return 1;
@@ -378,7 +378,7 @@ int AttrGet(lua_State* state) {
         else break;
         return 1;
     case ValueKind::Other:
-        return Raise(state, "[ERROR] Unknown attribute type!\n");
+        return RaiseMessage(state, "[ERROR] Unknown attribute type!\n");
     }
     Print("[ERROR] Trying to access out of range element on attribute\n");
     return 0;
@@ -386,7 +386,7 @@ int AttrGet(lua_State* state) {
 
 int AttrIsArray(lua_State* state) {
     if (lua_gettop(state) != 1)
-        return Raise(state, "AttrIsArray expects a single argument. Either a table or a string!\n");
+        return RaiseMessage(state, "AttrIsArray expects a single argument. Either a table or a string!\n");
     int index;
     Attribute* attribute = FindAttribute(state, &index);
     lua_pushboolean(state, attribute && attribute->isArray());
@@ -394,10 +394,10 @@ int AttrIsArray(lua_State* state) {
 }
 
 int AttrList(lua_State* state) {
-    if (lua_gettop(state) != 1) return Raise(state, "[ERROR] Incorrect num args for ListAttr");
-    if (!NamesNode(state, 1)) return Raise(state, "[ERROR] ListAttr Expects a node name or id");
+    if (lua_gettop(state) != 1) return RaiseMessage(state, "[ERROR] Incorrect num args for ListAttr");
+    if (!NamesNode(state, 1)) return RaiseMessage(state, "[ERROR] ListAttr Expects a node name or id");
     CNode* node = NodeArgument(state, 1);
-    if (!node) return Raise(state, "[ERROR] Node could not be found");
+    if (!node) return RaiseMessage(state, "[ERROR] Node could not be found");
     lua_newtable(state);
     if (IAttributes* attributes = AttributesOf(node)) {
         int key = 0;
@@ -411,7 +411,7 @@ int AttrList(lua_State* state) {
 
 int AttrResize(lua_State* state) {
     if (lua_gettop(state) != 2 || !lua_isnumber(state, 2))
-        return Raise(state, "[ERROR] Incorrect num args for AttrResize");
+        return RaiseMessage(state, "[ERROR] Incorrect num args for AttrResize");
     int index;
     Attribute* attribute = FindAttribute(state, &index);
     if (!attribute) return 0;
@@ -441,7 +441,7 @@ int AttrSet(lua_State* state) {
 
 int AttrSize(lua_State* state) {
     if (lua_gettop(state) != 1)
-        return Raise(state, "AttrSize expects a single argument. Either a table or a string!\n");
+        return RaiseMessage(state, "AttrSize expects a single argument. Either a table or a string!\n");
     int index;
     Attribute* attribute = FindAttribute(state, &index);
     lua_pushnumber(state, attribute ? static_cast<double>(attribute->size()) : 0.0);
@@ -450,10 +450,10 @@ int AttrSize(lua_State* state) {
 
 int AttrType(lua_State* state) {
     if (lua_gettop(state) != 1)
-        return Raise(state, "AttrType expects a single argument. Either a table or a string!\n");
+        return RaiseMessage(state, "AttrType expects a single argument. Either a table or a string!\n");
     int index;
     Attribute* attribute = FindAttribute(state, &index);
-    if (!attribute) return Raise(state, "[ERROR] Attribute not found\n");
+    if (!attribute) return RaiseMessage(state, "[ERROR] Attribute not found\n");
     lua_pushstring(state, AttributeTypeName(attribute->type()));
     return 1;
 }
@@ -493,7 +493,7 @@ Attribute* FindAttribute(lua_State* state, int* index, int* component) {
     case LUA_TNUMBER: {
         Attribute* found = nullptr;
         if (!FindByPath(lua_tostring(state, 1), index, &found))
-            Raise(state, "[ERROR] AttrType could not understand the string you gave me");
+            RaiseMessage(state, "[ERROR] AttrType could not understand the string you gave me");
         return found;
     }
     default:

@@ -72,17 +72,17 @@ int NodeList(lua_State* state) {
 }
 
 int NodeType(lua_State* state) {
-    if (lua_gettop(state) != 1) return Raise(state, "[ERROR] Incorrect number of arguments for NodeType\n");
+    if (lua_gettop(state) != 1) return RaiseMessage(state, "[ERROR] Incorrect number of arguments for NodeType\n");
     CNode* node = NodeArgument(state, 1);
-    if (!node) return Raise(state, "[ERROR] Unknown Node\n");
+    if (!node) return RaiseMessage(state, "[ERROR] Unknown Node\n");
     lua_pushnumber(state, node->TypeId());
     return 1;
 }
 
 int NodeName(lua_State* state) {
-    if (lua_gettop(state) != 1) return Raise(state, "[ERROR] Incorrect number of arguments for Node.Name\n");
+    if (lua_gettop(state) != 1) return RaiseMessage(state, "[ERROR] Incorrect number of arguments for Node.Name\n");
     CNode* node = NodeArgument(state, 1);
-    if (!node) return Raise(state, "[ERROR] Unknown Node\n");
+    if (!node) return RaiseMessage(state, "[ERROR] Unknown Node\n");
     lua_pushlstring(state, node->Name().data(), node->Name().size());
     return 1;
 }
@@ -96,7 +96,7 @@ int NodeConnectInput(lua_State* state) {
 }
 
 int NodeGetConnectedNode(lua_State* state) {
-    if (lua_gettop(state) != 2) return Raise(state, "Incorrect Args for Node.GetConnected");
+    if (lua_gettop(state) != 2) return RaiseMessage(state, "Incorrect Args for Node.GetConnected");
     CNode* node = NodeArgument(state, 1);
     CNode* connected = node ? node->ConnectedNode(InputArgument(state, 2, *node)) : nullptr;
     if (connected) lua_pushnumber(state, connected->Id());
@@ -112,7 +112,7 @@ int NodeNumInputs(lua_State* state) {
 }
 
 int NodeInputType(lua_State* state) {
-    if (lua_gettop(state) != 2) return Raise(state, "Incorrect Args for Node.GetInputType");
+    if (lua_gettop(state) != 2) return RaiseMessage(state, "Incorrect Args for Node.GetInputType");
     CNode* node = NodeArgument(state, 1);
     if (node) lua_pushnumber(state, node->InputInterfaceId(InputArgument(state, 2, *node)));
     else lua_pushnil(state);

@@ -9,6 +9,7 @@
 #include "scene/node_lua.h"
 #include "scene/node_manager.h"
 #include "scene/scheduler_lua.h"
+#include "script/script_host.h"
 
 namespace {
 
@@ -42,7 +43,8 @@ const StartupNodeType startupNodeTypes[] = {
 
 } // namespace
 
-void RegisterSceneGraph(lua_State* state) {
+void RegisterSceneLibraries() {
+    lua_State* state = ScriptState();
     RegisterAttrLibrary(state);
     RegisterUpdateLibrary(state);
     RegisterRenderLibrary(state);
@@ -57,6 +59,6 @@ void RegisterSceneGraph(lua_State* state) {
     // CreateMeshEmitter are registered here, before the emitter functions, once
     // the meshes and presets exist.
     RegisterEmitterFunctions();
-
-    SetSceneNodeManager(new CSceneNodeManager);
 }
+
+void StartSceneGraph() { SetSceneNodeManager(new CSceneNodeManager); }

@@ -7,6 +7,7 @@
 #include "scene/node_manager.h"
 #include "scene/scheduler.h"
 #include "scene/script_support.h"
+#include "script/script_numbers.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ IUpdate* UpdateArgument(lua_State* state) { return InterfaceOfNamedNode<IUpdate>
 // Runs `action` on the named node's interface, after the one-text check.
 template <class Interface>
 int CallOnNamedNode(lua_State* state, int32_t interfaceId, void (Interface::*action)(), const char* usage) {
-    if (!IsOneText(state)) return Raise(state, usage);
+    if (!IsOneText(state)) return RaiseMessage(state, usage);
     if (Interface* found = InterfaceOfNamedNode<Interface>(state, interfaceId)) (found->*action)();
     return 0;
 }
@@ -39,7 +40,7 @@ int CallOnNamedNode(lua_State* state, int32_t interfaceId, void (Interface::*act
 // Sets the named node's override; an empty function name removes it.
 template <class Interface>
 int SetOverrideOfNamedNode(lua_State* state, int32_t interfaceId, const char* usage) {
-    if (!IsTwoTexts(state)) return Raise(state, usage);
+    if (!IsTwoTexts(state)) return RaiseMessage(state, usage);
     if (Interface* found = InterfaceOfNamedNode<Interface>(state, interfaceId))
         found->SetOverride(lua_tostring(state, 1), lua_tostring(state, 2));
     return 0;
@@ -48,7 +49,7 @@ int SetOverrideOfNamedNode(lua_State* state, int32_t interfaceId, const char* us
 // ---- Update ---------------------------------------------------------------
 
 int UpdateUpdate(lua_State* state) {
-    if (!IsTextAndNumber(state)) return Raise(state, "[ERROR] Incorrect number of args for IUpdate::Update");
+    if (!IsTextAndNumber(state)) return RaiseMessage(state, "[ERROR] Incorrect number of args for IUpdate::Update");
     if (IUpdate* update = UpdateArgument(state)) update->Update(static_cast<float>(lua_tonumber(state, 2)));
     return 0;
 }
@@ -64,15 +65,15 @@ int UpdateDisable(lua_State* state) {
 }
 
 int UpdateGetPriority(lua_State* state) {
-    if (!IsOneText(state)) return Raise(state, "[ERROR] Incorrect number of args for IUpdate::UpdateGetPriority");
+    if (!IsOneText(state)) return RaiseMessage(state, "[ERROR] Incorrect number of args for IUpdate::UpdateGetPriority");
     IUpdate* update = UpdateArgument(state);
     lua_pushnumber(state, update ? update->Priority() : 0);
     return 1;
 }
 
 int UpdateSetPriority(lua_State* state) {
-    if (!IsTextAndNumber(state)) return Raise(state, "[ERROR] Incorrect number of args for IUpdate::UpdateSetPriority");
-    if (IUpdate* update = UpdateArgument(state)) update->SetPriority(LowByteFromNumber(lua_tonumber(state, 2)));
+    if (!IsTextAndNumber(state)) return RaiseMessage(state, "[ERROR] Incorrect number of args for IUpdate::UpdateSetPriority");
+    if (IUpdate* update = UpdateArgument(state)) update->SetPriority(WrapToUnsigned<uint8_t>(lua_tonumber(state, 2)));
     return 0;
 }
 

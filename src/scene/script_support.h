@@ -3,15 +3,7 @@
 
 #include "scene/node.h"
 #include "scene/script_values.h"
-#include "script/lua_api.h"
-
-// Raises a script error whose value is exactly `message` (luaL_error would put
-// the calling line's position in front of it). Callers keep nothing with a
-// destructor alive in their frames: the raise is a longjmp.
-inline int Raise(lua_State* state, const char* message) {
-    lua_pushstring(state, message);
-    return lua_error(state);
-}
+#include "script/script_host.h"
 
 // The node a script argument names: a number by id (truncated), a text by
 // name; null for anything else or when no node answers.

@@ -19,11 +19,3 @@ inline int64_t PositionFromNumber(double value) {
     if (whole >= 9.0e18) return std::numeric_limits<int64_t>::max();
     return static_cast<int64_t>(whole);
 }
-
-// The low eight bits of a truncated script number (300 gives 44, -1 gives 255).
-inline uint8_t LowByteFromNumber(double value) {
-    if (!std::isfinite(value)) return 0;
-    double wrapped = std::fmod(std::trunc(value), 256.0);
-    if (wrapped < 0) wrapped += 256.0;
-    return static_cast<uint8_t>(wrapped);
-}

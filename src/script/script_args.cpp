@@ -1,40 +1,43 @@
 #include "script/script_args.h"
 
-#include <cmath>
 #include <cstdio>
-#include <string>
-#include <vector>
+
+#include "script/script_numbers.h"
 
 namespace ScriptArgs {
 namespace {
 
-enum class ArgKind : uint32_t { Number = 0, String = 1, None = 2 };
-
-struct ArgRecord {
-    std::string string;
-    ArgKind kind = ArgKind::None;
-    double number = 0.0;
-};
-
-// One process-wide instance: scripts run on one thread and never nest a call
-// between Begin and End. The buffer is reused between calls.
-std::vector<ArgRecord> args;
+// One process-wide call in progress: scripts run on one thread and never nest
+// a call between Begin and End. Arguments are read where they lie on the
+// interpreter's stack, which holds them until the function returns.
+lua_State* callState = nullptr;
 int argCount = 0;
 int resultCount = 0;
 
-const ArgRecord* NumberRecord(int index) {
-    if (index < 0 || index >= argCount) return nullptr;
-    const ArgRecord& record = args[index];
-    return record.kind == ArgKind::Number ? &record : nullptr;
+enum class ArgKind { Number, String, None };
+
+// Numbers and numeric strings read as numbers, booleans as 0 and 1.
+ArgKind KindAt(int index, double* number) {
+    if (index < 0 || index >= argCount) return ArgKind::None;
+    int slot = index + 1;
+    switch (lua_type(callState, slot)) {
+    case LUA_TNUMBER:
+        *number = lua_tonumber(callState, slot);
+        return ArgKind::Number;
+    case LUA_TSTRING:
+        if (!lua_isnumber(callState, slot)) return ArgKind::String;
+        *number = lua_tonumber(callState, slot);
+        return ArgKind::Number;
+    case LUA_TBOOLEAN:
+        *number = lua_toboolean(callState, slot) ? 1.0 : 0.0;
+        return ArgKind::Number;
+    default: return ArgKind::None;
+    }
 }
 
-// The low 32 bits of the number truncated toward zero, for any finite value.
-uint32_t LowBits(int index) {
-    const ArgRecord* record = NumberRecord(index);
-    if (!record || !std::isfinite(record->number)) return 0;
-    double wrapped = std::fmod(std::trunc(record->number), 4294967296.0);
-    if (wrapped < 0) wrapped += 4294967296.0;
-    return static_cast<uint32_t>(wrapped);
+double NumberAt(int index) {
+    double number = 0.0;
+    return KindAt(index, &number) == ArgKind::Number ? number : 0.0;
 }
 
 } // namespace
@@ -45,39 +48,21 @@ bool Begin(lua_State* state, int expectedCount) {
         printf("[ERROR] Incorrect Number of arguments specified\n");
         return false;
     }
+    callState = state;
     resultCount = 0;
     argCount = n;
-    args.assign(n, ArgRecord{});
-    for (int i = 1; i <= n; ++i) {
-        ArgRecord& record = args[i - 1];
-        if (lua_isnumber(state, i)) {
-            record.kind = ArgKind::Number;
-            record.number = lua_tonumber(state, i);
-        } else if (lua_isstring(state, i)) {
-            record.kind = ArgKind::String;
-            size_t length = 0;
-            const char* text = lua_tolstring(state, i, &length);
-            record.string.assign(text, length);
-        } else if (lua_isboolean(state, i)) {
-            record.kind = ArgKind::Number;
-            record.number = lua_toboolean(state, i) ? 1.0 : 0.0;
-        }
-    }
     return true;
 }
 
-uint8_t GetByte(int index) { return static_cast<uint8_t>(LowBits(index)); }
-uint16_t GetShort(int index) { return static_cast<uint16_t>(LowBits(index)); }
-int32_t GetInt(int index) { return static_cast<int32_t>(LowBits(index)); }
-
-double GetDouble(int index) {
-    const ArgRecord* record = NumberRecord(index);
-    return record ? record->number : 0.0;
-}
+uint8_t GetByte(int index) { return WrapToUnsigned<uint8_t>(NumberAt(index)); }
+uint16_t GetShort(int index) { return WrapToUnsigned<uint16_t>(NumberAt(index)); }
+int32_t GetInt(int index) { return static_cast<int32_t>(WrapToUnsigned<uint32_t>(NumberAt(index))); }
+double GetDouble(int index) { return NumberAt(index); }
 
 const char* GetString(int index) {
-    if (index < 0 || index >= argCount || args[index].kind != ArgKind::String) return nullptr;
-    return args[index].string.c_str();
+    double unused = 0.0;
+    if (KindAt(index, &unused) != ArgKind::String) return nullptr;
+    return lua_tostring(callState, index + 1);
 }
 
 void PushBool(lua_State* state, bool value) {
@@ -96,7 +81,7 @@ void PushFloat(lua_State* state, float value) {
 }
 
 int End() {
-    args.clear();
+    callState = nullptr;
     argCount = 0;
     return resultCount;
 }

@@ -1,8 +1,15 @@
-// Registration of native functions into the one interpreter state, and the
-// runners for script text and files.
+// The one interpreter state and everything that registers into it or runs
+// scripts in it. Only script bindings include this header; core code asks for
+// scripts through script/script_calls.h.
 #pragma once
 
 #include "script/lua_api.h"
+
+// Creates the interpreter, opens the standard libraries and makes it the one
+// state that registration and the script calls use.
+lua_State* CreateScriptState();
+// Closes the state made by CreateScriptState (or given to SetScriptState).
+void CloseScriptState();
 
 void SetScriptState(lua_State* state);
 lua_State* ScriptState();
@@ -20,3 +27,8 @@ void OpenStandardLibraries(lua_State* state);
 // Return 0 on success, else the interpreter's error status.
 int RunString(lua_State* state, const char* text);
 int RunFile(lua_State* state, const char* path);
+
+// Raises a script error whose value is exactly `message` (luaL_error would put
+// the calling line's position in front of it). The raise is a longjmp: callers
+// keep nothing with a destructor alive in their frames.
+int RaiseMessage(lua_State* state, const char* message);

@@ -1,18 +1,10 @@
 #include "ui/callback.h"
 
-#include <cstdio>
 
-#include "script/script_host.h"
+#include "script/script_calls.h"
 #include "ui/control.h"
 
 namespace ui {
-
-namespace {
-lua_State* scriptState = nullptr;
-} // namespace
-
-void setToolkitScriptState(lua_State* state) { scriptState = state; }
-lua_State* toolkitScriptState() { return scriptState; }
 
 void Callback::setNative(NativeCallback function) {
     script_.clear();
@@ -49,12 +41,7 @@ std::string callbackLine(const char* function, const char* controlName) {
 int Callback::invoke(Control* control) const {
     switch (kind_) {
     case Kind::Native: return native_(control);
-    case Kind::Script:
-        if (!scriptState) {
-            fprintf(stderr, "[ERROR] No interpreter for the call-back %s\n", script_.c_str());
-            return -1;
-        }
-        return RunString(scriptState, callbackLine(script_.c_str(), control->name).c_str());
+    case Kind::Script: return RunScriptText(callbackLine(script_.c_str(), control->name).c_str());
     case Kind::None: break;
     }
     return 0;

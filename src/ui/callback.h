@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "script/lua_api.h"
 
 namespace ui {
 
@@ -35,9 +34,5 @@ private:
 // The script line that calls `function` with `controlName` as its one string
 // argument. The name is escaped so that any bytes arrive unchanged.
 std::string callbackLine(const char* function, const char* controlName);
-
-// The interpreter that script call-backs run in, stored at toolkit start-up.
-void setToolkitScriptState(lua_State* state);
-lua_State* toolkitScriptState();
 
 } // namespace ui

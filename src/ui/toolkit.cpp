@@ -72,10 +72,9 @@ void toolkitIdle() {
     if (idleHook) idleHook();
 }
 
-void initToolkit(lua_State* state) {
+void initToolkit() {
     ui::createIconTextures();
     ui::loadFonts();
-    ui::setToolkitScriptState(state);
     glutReshapeFunc(toolkitReshape);
     glutMouseFunc(toolkitMouse);
     glutMotionFunc(toolkitMotion);

@@ -2,8 +2,6 @@
 // callbacks that offer each event to the controls first, and the draw pass.
 #pragma once
 
-#include "script/lua_api.h"
-
 using IdleHook = void (*)();
 using KeyboardHook = void (*)(unsigned char key, int x, int y);
 using SpecialHook = void (*)(int key, int x, int y);
@@ -19,10 +17,9 @@ void setDragHook(MotionHook hook);
 void setPassiveMotionHook(MotionHook hook);
 void setSpecialHook(SpecialHook hook);
 
-// Toolkit start-up: creates the icon textures, loads the fonts, keeps the
-// interpreter for script call-backs, installs the GLUT callbacks below and
+// Toolkit start-up: creates the icon textures, loads the fonts, installs the GLUT callbacks below and
 // sends standard output to "./stdout.log". Needs the GLUT window.
-void initToolkit(lua_State* state);
+void initToolkit();
 // Draws every visible control with the toolkit's own pixel projection.
 void drawToolkit();
 // Shutdown: destroys every top-level control, then releases the fonts.

@@ -8,7 +8,10 @@
 #include <thread>
 
 #include "media/sound.h"
+#include "media/mp3_lua.h"
 #include "media/sound_device.h"
+#include "media/sound_lua.h"
+#include "media/video_lua.h"
 #include "script/script_host.h"
 #include "script_state.h"
 #include "support/gl_window.h"
@@ -26,10 +29,11 @@ class SoundLibrary : public ::testing::Test {
     static void SetUpTestSuite() {
         setenv("ALSOFT_DRIVERS", "null", 1);
         EnsureGlWindow();
-        state = luaL_newstate();
-        OpenStandardLibraries(state);
-        SetScriptState(state);
-        StartSound(state);
+        state = CreateScriptState();
+        RegisterVideoLibrary();
+        RegisterMp3Library();
+        RegisterSoundLibrary();
+        StartSound();
 
         std::string dir = MakeWorkDir() + "/";
         WriteFile(dir + "half.wav", WavBytes(Tone(0.5, 440, 22050), 22050));
@@ -41,8 +45,7 @@ class SoundLibrary : public ::testing::Test {
         testing::internal::CaptureStdout();
         StopSound();
         testing::internal::GetCapturedStdout();
-        lua_close(state);
-        SetScriptState(nullptr);
+        CloseScriptState();
     }
     void TearDown() override { Run("Sound.DeleteAll(); Mp3.Stop()"); }
 

@@ -10,6 +10,7 @@
 #include "avi_test_file.h"
 #include "media/video.h"
 #include "media/video_decoder.h"
+#include "media/video_lua.h"
 #include "script/script_host.h"
 #include "script_state.h"
 #include "support/gl_window.h"

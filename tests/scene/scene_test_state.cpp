@@ -16,10 +16,9 @@ template <UpdateMode Mode> CNode* MakeTicker() { return new TestTicker(Mode); }
 
 lua_State* SceneTestState() {
     static lua_State* state = [] {
-        lua_State* made = luaL_newstate();
-        OpenStandardLibraries(made);
-        SetScriptState(made);
-        RegisterSceneGraph(made);
+        lua_State* made = CreateScriptState();
+        RegisterSceneLibraries();
+        StartSceneGraph();
         RegisterNodeType(101, "CTestTicker", MakeTicker<UpdateEveryFrame>, made);
         RegisterNodeType(102, "CTestTicker60", MakeTicker<Update60Hz>, made);
         RegisterNodeType(103, "CTestTicker30", MakeTicker<Update30Hz>, made);

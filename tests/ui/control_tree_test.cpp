@@ -161,10 +161,8 @@ TEST_F(ControlTree, FindWalksInPreOrderAndDestroyRunsEachDestroyBeforeTheChildre
 
 TEST_F(ControlTree, ScriptCallbacksReceiveTheControlNameWhateverItHolds) {
     EXPECT_EQ(callbackLine("f", "a\"b\\c\n"), "f(\"a\\\"b\\\\c\\n\");");
-    lua_State* state = lua_open();
-    OpenStandardLibraries(state);
+    lua_State* state = CreateScriptState();
     RunString(state, "seen = '' function record(name) seen = seen .. name .. '\\n' end");
-    setToolkitScriptState(state);
     Control* plain = createControl(LUI_BUTTON, "plain");
     Control* quoted = createControl(LUI_BUTTON, "say \"hi\"); os.exit(3); --\\");
     Control* longName = createControl(LUI_BUTTON, std::string(63, 'q').c_str());
@@ -185,8 +183,7 @@ TEST_F(ControlTree, ScriptCallbacksReceiveTheControlNameWhateverItHolds) {
     EXPECT_EQ(callback.invoke(plain), 7);
     callback.setScript("missingFunction");
     EXPECT_NE(callback.invoke(plain), 0);
-    setToolkitScriptState(nullptr);
-    lua_close(state);
+    CloseScriptState();
 }
 
 } // namespace

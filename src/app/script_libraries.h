@@ -1,0 +1,7 @@
+// Every script library the system offers, registered in one place.
+#pragma once
+
+// Registers all libraries into the one interpreter, in start-up order: the
+// shell's functions, Avi, Mp3 and Sound, pictures, 2D drawing and idle
+// scripts, then the scene graph with its node types.
+void RegisterScriptLibraries();

@@ -1,0 +1,4 @@
+// The 2D drawing functions and idle-script functions as script globals.
+#pragma once
+
+void RegisterDrawingLibrary();

@@ -1,0 +1,4 @@
+// The "Avi" script library.
+#pragma once
+
+void RegisterVideoLibrary();
