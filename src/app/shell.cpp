@@ -14,6 +14,7 @@
 #include "image/image_library.h"
 #include "image/texture_cache.h"
 #include "media/sound.h"
+#include "platform/gl_context.h"
 #include "scene/scene_graph.h"
 #include "script/script_calls.h"
 #include "script/script_host.h"
@@ -212,6 +213,8 @@ void ShutdownAll() {
     StopSound();
     destroyAll();
     ImageDeleteAll();
+    // Finalizers run while the interpreter closes; whatever they draw goes nowhere.
+    DetachGlContext();
     CloseScriptState();
     fflush(stdout);
 }

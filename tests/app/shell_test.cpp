@@ -48,6 +48,18 @@ TEST(Shell, ScriptOutputErrorsAndAnEarlyExit) {
     EXPECT_NE(early.stdoutLog.find("bye\nAvi Cleanup\n"), std::string::npos);
 }
 
+// Finalizers run while the interpreter closes at exit, after the toolkit and
+// the pictures are gone: what they draw must not bring the exit down.
+TEST(Shell, FinalizersThatDrawAtExitLeaveTheExitStatusAtZero) {
+    ScriptRunResult run = RunScript("local p = newproxy(true)\n"
+                                    "getmetatable(p).__gc = function()\n"
+                                    "  DrawLine(0, 0, 1, 1) DrawPoint(1, 1) print('finalized')\n"
+                                    "end\n"
+                                    "keep = p\n");
+    EXPECT_EQ(run.exitStatus, 0);
+    EXPECT_NE(run.stdoutLog.find("Avi Cleanup\nfinalized\n"), std::string::npos);
+}
+
 // With the camera level with the grid, the 21+21 grey lines fall on the
 // horizon: the middle rows of the surface, from edge to edge.
 TEST(Shell, TheGridIsDrawnOnTheHorizonInGrey) {
