@@ -17,6 +17,21 @@ CNode::CNode() : id_(++lastNodeId) {}
 
 CNode::~CNode() = default;
 
+void RetainNode(CNode* node) {
+    if (node) ++node->references_;
+}
+
+void ReleaseNode(CNode* node) {
+    if (!node || node->references_ == 0) return;
+    if (--node->references_ == 0 && node->deleted_) delete node;
+}
+
+void FreeNodeWhenUnreferenced(CNode* node) {
+    if (!node) return;
+    node->deleted_ = true;
+    if (node->references_ == 0) delete node;
+}
+
 bool CNode::QueryInterface(int32_t, void**) { return false; }
 
 void CNode::AddInput(const char* name, int32_t interfaceId, void** slot) {

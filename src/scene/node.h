@@ -75,13 +75,30 @@ protected:
     }
 
 private:
+    friend void RetainNode(CNode* node);
+    friend void ReleaseNode(CNode* node);
+    friend void FreeNodeWhenUnreferenced(CNode* node);
     void AddInput(const char* name, int32_t interfaceId, void** slot);
+
+    uint32_t references_ = 0;   // holders outside the managers' maps
+    bool deleted_ = false;      // taken out of its manager's map
 
     uint32_t id_;
     std::vector<NodeInput> inputs_;
     int32_t typeId_ = 0;
     std::string name_;
 };
+
+// A node deleted through its manager leaves the manager's map but keeps running
+// wherever it is still held: groups, other nodes' inputs, the update and render
+// lists, particle systems' attached lists, emitters' meshes, renderers'
+// systems. Each such holder retains the node while it holds it and releases it
+// when it lets go; a deleted node is freed once nothing holds it any more.
+void RetainNode(CNode* node);
+void ReleaseNode(CNode* node);
+// Marks the node deleted (it has left its manager's map) and frees it at once
+// when nothing holds it.
+void FreeNodeWhenUnreferenced(CNode* node);
 
 // Lookups across every node manager, in the order the managers were made.
 CNode* FindNodeById(uint32_t id);
