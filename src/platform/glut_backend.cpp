@@ -150,12 +150,9 @@ void RouteEvents(const EventFilter& newFilter, const EventHandlers& newHandlers)
 }
 
 void DeliverInput(const InputEvent& event) {
-    // An event delivered from inside another (a script run by a control, say)
-    // must not leave the outer one with its modifiers.
-    const int outerModifiers = deliveredModifiers;
     deliveredModifiers = event.modifiers;
     if (!Filtered(event)) Handle(event);
-    deliveredModifiers = outerModifiers;
+    deliveredModifiers = 0;
 }
 
 void DeliverReshape(int width, int height) {

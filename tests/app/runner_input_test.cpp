@@ -80,26 +80,4 @@ TEST(RunnerInput, EventsQueuedDuringDeliveryWaitForTheNextOne) {
     EXPECT_EQ(queue.Pending(), 1u);
 }
 
-TEST(RunnerInput, ModifierNamesAreLowerCaseWordsWithAnySeparator) {
-    const struct {
-        const char* name;
-        const char* text;
-        int modifiers; // -1: refused
-        const char* unknown;
-    } rows[] = {
-        {"none", "", 0, ""},
-        {"joined with a plus", "ctrl+shift", 3, ""},
-        {"spaced, in any order", " alt  ctrl", 6, ""},
-        {"an unknown word", "shift,meta+alt", -1, "meta"},
-        {"a capital", "Shift", -1, "Shift"},
-    };
-    for (const auto& row : rows) {
-        int modifiers = 0;
-        std::string_view unknown;
-        const bool known = ParseModifierNames(row.text, &modifiers, &unknown);
-        EXPECT_EQ(known ? modifiers : -1, row.modifiers) << row.name;
-        EXPECT_EQ(unknown, row.unknown) << row.name;
-    }
-}
-
 } // namespace
