@@ -107,8 +107,3 @@ bool DecodeBmpPicture(std::span<const uint8_t> file, const char* name, ImageReco
     }
     return true;
 }
-
-bool ReadBmpPicture(const char* path, std::vector<uint8_t>& pixels, uint32_t& width,
-                    uint32_t& height, uint32_t& depth) {
-    return ReadPictureFile(path, DecodeBmpPicture, pixels, width, height, depth);
-}

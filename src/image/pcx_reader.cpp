@@ -112,8 +112,3 @@ bool DecodePcxPicture(std::span<const uint8_t> file, const char* name, ImageReco
     }
     return true;
 }
-
-bool ReadPcxPicture(const char* path, std::vector<uint8_t>& pixels, uint32_t& width,
-                    uint32_t& height, uint32_t& depth) {
-    return ReadPictureFile(path, DecodePcxPicture, pixels, width, height, depth);
-}

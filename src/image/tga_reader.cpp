@@ -218,8 +218,3 @@ bool DecodeTgaPicture(std::span<const uint8_t> file, const char* name, ImageReco
     }
     return true;
 }
-
-bool ReadTgaPicture(const char* path, std::vector<uint8_t>& pixels, uint32_t& width,
-                    uint32_t& height, uint32_t& depth) {
-    return ReadPictureFile(path, DecodeTgaPicture, pixels, width, height, depth);
-}
