@@ -56,6 +56,12 @@ bool DecodePcxPicture(std::span<const uint8_t> file, const char* name, ImageReco
         std::printf("[ERROR] Only version 5 of the pcx file format is supported....\n");
         return false;
     }
+    // Packed samples of 1, 2 or 4 bits would be taken for bytes.
+    if (file[3] != 8) {
+        std::printf("[ERROR] The file %s has %d bits per plane; only 8 are supported\n", name,
+                    file[3]);
+        return false;
+    }
     const int64_t width = int64_t{ReadLe16(&file[8])} - ReadLe16(&file[4]) + 1;
     const int64_t height = int64_t{ReadLe16(&file[10])} - ReadLe16(&file[6]) + 1;
     const uint32_t planes = file[65];
