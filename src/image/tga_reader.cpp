@@ -211,8 +211,8 @@ bool DecodeTgaPicture(std::span<const uint8_t> file, const char* name, ImageReco
             PrintTruncated(name);
             return false;
         }
-        // The map's first entry is the colour of index first_entry; indices below it have
-        // none and stay black, and entries past index 255 cannot be reached by one byte.
+        // The map's first entry is the colour of index first_entry; indices without an
+        // entry stay all zero, and entries past index 255 cannot be reached by one byte.
         if (colour_mapped && first_entry < 256) {
             const uint32_t used = std::min(map_length, 256 - first_entry);
             uint8_t* entries = palette + size_t{first_entry} * depth;
