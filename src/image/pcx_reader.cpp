@@ -58,8 +58,8 @@ bool DecodePcxPicture(std::span<const uint8_t> file, const char* name, ImageReco
     }
     // Packed samples of 1, 2 or 4 bits would be taken for bytes.
     if (file[3] != 8) {
-        std::printf("[ERROR] The file %s has %d bits per plane; only 8 are supported\n", name,
-                    file[3]);
+        std::printf("[ERROR] The file %s has %d-bit samples; only 8-bit samples are supported\n",
+                    name, file[3]);
         return false;
     }
     const int64_t width = int64_t{ReadLe16(&file[8])} - ReadLe16(&file[4]) + 1;
