@@ -1,10 +1,7 @@
-// What scripts draw, read back from the frames: the background, and shapes and pictures
-// drawn by idle scripts over everything else.
+// What idle scripts draw over everything else, read back from the frame.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdlib>
-
+#include "frame_checks.h"
 #include "picture_bytes.h"
 #include "script_files.h"
 
@@ -12,13 +9,6 @@ using namespace picture_bytes;
 
 namespace {
 
-testing::AssertionResult ColourNear(const Rgba& c, int r, int g, int b) {
-    if (std::abs(c.r - r) <= 3 && std::abs(c.g - g) <= 3 && std::abs(c.b - b) <= 3) {
-        return testing::AssertionSuccess();
-    }
-    return testing::AssertionFailure()
-           << "pixel is " << int(c.r) << ", " << int(c.g) << ", " << int(c.b);
-}
 bool IsWhite(const Rgba& c) {
     return c.r > 200 && c.g > 200 && c.b > 200;
 }
@@ -28,9 +18,6 @@ bool IsGreen(const Rgba& c) {
 bool IsRed(const Rgba& c) {
     return ColourNear(c, 255, 0, 0);
 }
-bool IsGrid(const Rgba& c) {
-    return ColourNear(c, 102, 102, 102);
-}
 
 // Idle scripts draw with x from -10 to 10 and y from 0 to 16 over the 1024 x 768 surface.
 int PixelX(double x) {
@@ -38,34 +25,6 @@ int PixelX(double x) {
 }
 int PixelY(double y) {
     return static_cast<int>(y / 16 * 768);
-}
-
-int CountMatching(const PngImage& shot, int x0, int y0, int dx, int dy, int steps,
-                  bool (*match)(const Rgba&)) {
-    int count = 0;
-    for (int i = 0; i < steps; ++i)
-        count += match(shot.AtGl(x0 + i * dx, y0 + i * dy)) ? 1 : 0;
-    return count;
-}
-
-// The picture fills the surface; the clear colour shows only where nothing covers.
-TEST(Drawing, BackgroundPictureFillsTheSurfaceUnderTheGrid) {
-    // Red, green below; blue, yellow above.
-    ScriptRunOptions options = QuickStart(
-        {{"quarters.bmp", Text(Bmp(2, 2, 24, {0, 0, 255, 0, 255, 0, 255, 0, 0, 0, 255, 255}))}});
-    options.screenshot = true;
-    const ScriptRunResult run =
-        RunScript("SetBackgroundImage('quarters.bmp') SetBackground(0, 0, 1)", options);
-    ASSERT_EQ(run.exitStatus, 0) << run.errors;
-    const PngImage& shot = run.screenshot;
-    for (const auto& [x, y, r, g, b] : {std::array{256, 192, 255, 0, 0},
-                                        {768, 192, 0, 255, 0},
-                                        {256, 576, 0, 0, 255},
-                                        {768, 576, 255, 255, 0}}) {
-        EXPECT_TRUE(ColourNear(shot.AtGl(x, y), r, g, b)) << x << ", " << y;
-    }
-    // The grid, seen edge-on, is drawn over the picture across the middle.
-    EXPECT_GE(CountMatching(shot, 100, 374, 0, 1, 21, IsGrid), 1);
 }
 
 // Shapes and pictures drawn by an idle script over a black start-up picture. Alpha is a

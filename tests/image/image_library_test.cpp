@@ -3,6 +3,9 @@
 
 #include <GL/gl.h>
 
+#include <array>
+
+#include "frame_checks.h"
 #include "image/image_library.h"
 #include "image/texture_cache.h"
 #include "picture_bytes.h"
@@ -16,17 +19,36 @@ namespace {
 // Two pixels in one row: (10, 20, 30) and (40, 50, 60).
 const std::string kTwoPixelBmp = Text(Bmp(2, 1, 24, {30, 20, 10, 60, 50, 40}));
 
-TEST(ImageLibrary, ScriptFunctionsAnswerAboutLoadedPictures) {
+// The script ends by showing quarters.bmp as the background picture, which fills the
+// surface under the grid: the clear colour it sets shows nowhere.
+TEST(ImageLibrary, ScriptFunctionsAnswerAboutLoadedPicturesAndShowABackground) {
     const std::string png = Text(Png(1, 1, PngKind::kRgb, 8, {4, 5, 6}));
+    // Red, green below; blue, yellow above.
+    const std::string quarters =
+        Text(Bmp(2, 2, 24, {0, 0, 255, 0, 255, 0, 255, 0, 0, 0, 255, 255}));
     ScriptRunOptions options = QuickStart({{"two.bmp", kTwoPixelBmp},
                                            {"UPPER.BMP", kTwoPixelBmp},
                                            {"png.bmp", png},
-                                           {"x.y.Png", png}});
+                                           {"x.y.Png", png},
+                                           {"quarters.bmp", quarters}});
     options.environment = {std::string("SHIPPED_STARTUP_PICTURE=") + SCRIPTDESK_RUNTIME_DIR +
                            "/startmenu/bliss.bmp"};
+    options.screenshot = true;
     const ScriptRunResult run = RunScript(ScriptFile("image_functions.lua"), options);
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
     EXPECT_EQ(run.stdoutLog, ScriptFile("image_functions.out"));
+
+    const PngImage& shot = run.screenshot;
+    for (const auto& [x, y, r, g, b] : {std::array{256, 192, 255, 0, 0},
+                                        {768, 192, 0, 255, 0},
+                                        {256, 576, 0, 0, 255},
+                                        {768, 576, 255, 255, 0}}) {
+        EXPECT_TRUE(ColourNear(shot.AtGl(x, y), r, g, b)) << x << ", " << y;
+    }
+    // The grid, seen edge-on, is drawn over the picture across the middle.
+    EXPECT_GE(CountMatching(shot, 100, 374, 0, 1, 21,
+                            [](const Rgba& c) { return bool(ColourNear(c, 102, 102, 102)); }),
+              1);
 }
 
 // Ids count on from 65535 to 1: 0 reports a failed load, and an id in use names its picture.

@@ -23,7 +23,6 @@ print(ImageLoad({}))
 print(ImageLoad("png.bmp"))
 print(ImageLoad("missing.png"))
 print(ImageGetBitDepth(99), ImageGetBitDepth(ImageLoad("x.y.Png")))
-SetBackgroundImage("gone.xyz")
 
 -- Deleting one picture leaves the others; after deleting all, ids go on counting.
 ImageDelete(a)
@@ -39,3 +38,9 @@ local shipped = ImageLoad(os.getenv("SHIPPED_STARTUP_PICTURE"))
 print(ImageGetSize(shipped))
 local sky, grass = ImageGetPixel(shipped, 800, 747), ImageGetPixel(shipped, 500, 27)
 print(sky[3] > sky[1] and sky[3] > sky[2], grass[2] > grass[1] and grass[2] > grass[3])
+
+-- The background: a picture that cannot be loaded is reported; quarters.bmp
+-- fills the surface, over the clear colour.
+SetBackgroundImage("gone.xyz")
+SetBackgroundImage("quarters.bmp")
+SetBackground(0, 0, 1)
