@@ -14,11 +14,15 @@ namespace fs = std::filesystem;
 
 const fs::path kScriptDir = fs::path(__FILE__).parent_path() / "lui";
 
+// Where the native file dialogs find their program.
+enum class DialogProgram { Inherited, StandIn, Missing };
+
 struct LuiScript {
     const char* name;
     int frames = 1;
     // Scripts that make errors on purpose report them.
     bool strict = true;
+    DialogProgram dialogs = DialogProgram::Inherited;
 };
 
 void PrintTo(const LuiScript& script, std::ostream* out) {
@@ -44,6 +48,9 @@ TEST_P(LuiScriptTest, PrintsItsExpectedOutput) {
     options.frames = script.frames;
     options.files = {{"prelude.lua", ReadFile((kScriptDir / "prelude.lua").string())}};
     if (script.strict) options.arguments = {"--strict"};
+    if (script.dialogs == DialogProgram::StandIn)
+        options.environment = {"PATH=" + (kScriptDir / "standin").string() + ":/usr/bin:/bin"};
+    if (script.dialogs == DialogProgram::Missing) options.environment = {"PATH=/nonexistent"};
     ScriptRunResult run =
         RunScript(ReadFile((kScriptDir / (std::string(script.name) + ".lua")).string()), options);
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
@@ -55,7 +62,9 @@ INSTANTIATE_TEST_SUITE_P(
     Lui, LuiScriptTest,
     testing::Values(LuiScript{"constants"}, LuiScript{"tree"}, LuiScript{"geometry"},
                     LuiScript{"values"}, LuiScript{"ranges"}, LuiScript{"items"},
-                    LuiScript{"colours"}, LuiScript{"execute", 1, false}, LuiScript{"creators", 2}),
+                    LuiScript{"colours"}, LuiScript{"execute", 1, false}, LuiScript{"creators", 2},
+                                         LuiScript{"dialogs", 1, true, DialogProgram::StandIn},
+                                         LuiScript{"no_dialog", 1, true, DialogProgram::Missing}),
     [](const testing::TestParamInfo<LuiScript>& info) { return std::string(info.param.name); });
 
 } // namespace
