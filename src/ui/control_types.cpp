@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "ui/slider.h"
 #include "ui/window.h"
 
 namespace ui {
@@ -72,6 +73,8 @@ const char* defaultName(int type) {
 const ControlClass* classOf(int type) {
     if (placementOf(type) == Placement::NotCreatable) return nullptr;
     if (type == LUI_WINDOW) return &windowClass;
+    if (type == LUI_FLOAT_SLIDER) return &floatSliderClass;
+    if (type == LUI_INT_SLIDER) return &intSliderClass;
     return &kPlaceholders[type];
 }
 
