@@ -3,6 +3,7 @@
 #include <type_traits>
 
 #include "ui/control_types.h"
+#include "ui/slider.h"
 
 namespace ui {
 
@@ -37,11 +38,49 @@ Callback* commandOf(Control* control) {
     }
 }
 
-double rangeBound(Control*, RangeBound bound) {
+namespace {
+
+// The slider whose range a control reports: a slider itself, a slider group's
+// slider child; null for other controls.
+Control* rangeSlider(Control* control) {
+    switch (controlType(control)) {
+    case LUI_FLOAT_SLIDER:
+    case LUI_INT_SLIDER:
+        return control;
+    case LUI_FLOAT_SLIDER_GRP:
+    case LUI_INT_SLIDER_GRP:
+        for (Control* child : control->children)
+            if (isSlider(child)) return child;
+        return nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+double rangeBound(Control* control, RangeBound bound) {
+    if (const Control* slider = rangeSlider(control)) {
+        switch (bound) {
+        case RangeBound::Minimum: return sliderMinimum(slider);
+        case RangeBound::Maximum: return sliderMaximum(slider);
+        case RangeBound::Step: return sliderStep(slider);
+        case RangeBound::Default: return sliderDefault(slider);
+        }
+    }
     return bound == RangeBound::Maximum ? kNoRangeMaximum : kNoRangeMinimum;
 }
 
-void setRangeBound(Control*, RangeBound, double) {}
+void setRangeBound(Control* control, RangeBound bound, double value) {
+    if (Control* slider = rangeSlider(control)) {
+        switch (bound) {
+        case RangeBound::Minimum: return setSliderMinimum(slider, value);
+        case RangeBound::Maximum: return setSliderMaximum(slider, value);
+        case RangeBound::Step: return setSliderStep(slider, value);
+        case RangeBound::Default: return setSliderDefault(slider, value);
+        }
+    }
+}
 
 bool holdsItems(const Control*) {
     return false;

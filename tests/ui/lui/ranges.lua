@@ -6,6 +6,25 @@ show(luiGetMax(b), luiGetMin(b), luiGetStep(b))
 luiSetMax(b, 5) luiSetMin(b, 1) luiSetStep(b, 2)
 show(luiGetMax(b), luiGetMin(b), luiGetStep(b))
 
+-- Sliders: the creator's keys and the setters follow the slider's rules.
+local f = luiFloatSlider{min = -1, max = 3, step = -0.5}
+show(luiGetMin(f), luiGetMax(f), luiGetStep(f), luiGetFloat(f))
+local i = luiIntSlider{minimum = 2.9, maximum = 10.9, st = -3.7, v = 7.5}
+show(luiGetMin(i), luiGetMax(i), luiGetStep(i), luiGetInt(i))
+-- A minimum above the maximum drags the maximum (and the value) up with it.
+luiSetMin(f, 5)
+show(luiGetMin(f), luiGetMax(f), luiGetFloat(f))
+luiSetMax(i, 1.8)
+show(luiGetMin(i), luiGetMax(i), luiGetInt(i))
+luiSetStep(f, -0.25)
+luiSetStep(i, 4.6)
+show(luiGetStep(f), luiGetStep(i))
+-- The default widens the range to take it in.
+local d = luiFloatSlider{def = 2}
+show(luiGetMin(d), luiGetMax(d))
+-- A table naming the slider is the slider.
+show(luiGetFloat({name = f}) == luiGetFloat(f), luiGetInt({name = i}))
+
 for _, name in ipairs({"Max", "Min", "Step"}) do
   local get, set = _G["luiGet" .. name], _G["luiSet" .. name]
   try("luiGet" .. name .. "()", get)
