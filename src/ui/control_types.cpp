@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "ui/scroll_bar.h"
 #include "ui/window.h"
 
 namespace ui {
@@ -72,6 +73,7 @@ const char* defaultName(int type) {
 const ControlClass* classOf(int type) {
     if (placementOf(type) == Placement::NotCreatable) return nullptr;
     if (type == LUI_WINDOW) return &windowClass;
+    if (type == LUI_SCROLL_BAR) return &scrollBarClass;
     return &kPlaceholders[type];
 }
 
