@@ -3,6 +3,7 @@
 #include <array>
 
 #include "ui/scroll_bar.h"
+#include "ui/static_text.h"
 #include "ui/window.h"
 
 namespace ui {
@@ -74,6 +75,7 @@ const ControlClass* classOf(int type) {
     if (placementOf(type) == Placement::NotCreatable) return nullptr;
     if (type == LUI_WINDOW) return &windowClass;
     if (type == LUI_SCROLL_BAR) return &scrollBarClass;
+    if (type == LUI_TEXT) return &staticTextClass;
     return &kPlaceholders[type];
 }
 
