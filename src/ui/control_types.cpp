@@ -2,7 +2,10 @@
 
 #include <array>
 
+#include "ui/scroll_bar.h"
 #include "ui/slider.h"
+#include "ui/static_text.h"
+#include "ui/text_field.h"
 #include "ui/window.h"
 
 namespace ui {
@@ -75,6 +78,11 @@ const ControlClass* classOf(int type) {
     if (type == LUI_WINDOW) return &windowClass;
     if (type == LUI_FLOAT_SLIDER) return &floatSliderClass;
     if (type == LUI_INT_SLIDER) return &intSliderClass;
+    if (type == LUI_SCROLL_BAR) return &scrollBarClass;
+    if (type == LUI_TEXT) return &staticTextClass;
+    if (type == LUI_TEXTFIELD) return &textFieldClass;
+    if (type == LUI_INTFIELD) return &intFieldClass;
+    if (type == LUI_FLOATFIELD) return &floatFieldClass;
     return &kPlaceholders[type];
 }
 
