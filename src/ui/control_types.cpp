@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "ui/frame_layout.h"
+#include "ui/group.h"
 #include "ui/window.h"
 
 namespace ui {
@@ -72,6 +74,8 @@ const char* defaultName(int type) {
 const ControlClass* classOf(int type) {
     if (placementOf(type) == Placement::NotCreatable) return nullptr;
     if (type == LUI_WINDOW) return &windowClass;
+    if (type == LUI_FRAME_LAYOUT) return &frameLayoutClass;
+    if (type == LUI_GROUP) return &groupClass;
     return &kPlaceholders[type];
 }
 
