@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "ui/frame_layout.h"
+#include "ui/group.h"
 #include "ui/scroll_bar.h"
 #include "ui/slider.h"
 #include "ui/static_text.h"
@@ -78,6 +80,8 @@ const ControlClass* classOf(int type) {
     if (type == LUI_WINDOW) return &windowClass;
     if (type == LUI_FLOAT_SLIDER) return &floatSliderClass;
     if (type == LUI_INT_SLIDER) return &intSliderClass;
+    if (type == LUI_FRAME_LAYOUT) return &frameLayoutClass;
+    if (type == LUI_GROUP) return &groupClass;
     if (type == LUI_SCROLL_BAR) return &scrollBarClass;
     if (type == LUI_TEXT) return &staticTextClass;
     if (type == LUI_TEXTFIELD) return &textFieldClass;
