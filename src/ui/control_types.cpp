@@ -2,7 +2,10 @@
 
 #include <array>
 
+#include "ui/colour_swatch.h"
+#include "ui/image_view.h"
 #include "ui/slider.h"
+#include "ui/video_view.h"
 #include "ui/window.h"
 
 namespace ui {
@@ -75,6 +78,9 @@ const ControlClass* classOf(int type) {
     if (type == LUI_WINDOW) return &windowClass;
     if (type == LUI_FLOAT_SLIDER) return &floatSliderClass;
     if (type == LUI_INT_SLIDER) return &intSliderClass;
+    if (type == kImageViewType) return &imageViewClass;
+    if (type == kVideoViewType) return &videoViewClass;
+    if (type == kColourSwatchType) return &colourSwatchClass;
     return &kPlaceholders[type];
 }
 
