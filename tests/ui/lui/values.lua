@@ -1,0 +1,25 @@
+dofile("prelude.lua")
+
+-- Controls without value slots give the defaults; targets by name or by a
+-- table's "name" entry; nothing for a wrong count or an unknown target.
+local w = luiWindow{}
+show(luiGetInt(w), luiGetFloat(w), luiGetString(w))
+show(luiGetInt({name = w}), luiGetFloat({name = w, 1}), luiGetString({name = w}))
+try("luiGetInt(nobody)", luiGetInt, "nobody")
+try("luiGetInt({})", luiGetInt, {})
+try("luiGetInt({name = nobody})", luiGetInt, {name = "nobody"})
+try("luiGetInt()", luiGetInt)
+try("luiGetFloat(w, 1)", luiGetFloat, w, 1)
+try("luiGetString(nobody)", luiGetString, "nobody")
+
+try("luiSetInt(w, 3)", luiSetInt, w, 3)
+try("luiSetFloat({name = w}, 3)", luiSetFloat, {name = w}, 3)
+try("luiSetInt(nobody, 3)", luiSetInt, "nobody", 3)
+try("luiSetFloat(w)", luiSetFloat, w)
+-- Given a name, the string setter hands back the text held before.
+try("luiSetString(w, x)", luiSetString, w, "x")
+try("luiSetString({name = w}, x)", luiSetString, {name = w}, "x")
+try("luiSetString(w, {})", luiSetString, w, {})
+try("luiSetString(nobody, x)", luiSetString, "nobody", "x")
+try("luiSetString(w)", luiSetString, w)
+print("<end>")
