@@ -4,7 +4,10 @@
 
 #include "ui/colour_swatch.h"
 #include "ui/image_view.h"
+#include "ui/scroll_bar.h"
 #include "ui/slider.h"
+#include "ui/static_text.h"
+#include "ui/text_field.h"
 #include "ui/video_view.h"
 #include "ui/window.h"
 
@@ -81,6 +84,11 @@ const ControlClass* classOf(int type) {
     if (type == kImageViewType) return &imageViewClass;
     if (type == kVideoViewType) return &videoViewClass;
     if (type == kColourSwatchType) return &colourSwatchClass;
+    if (type == LUI_SCROLL_BAR) return &scrollBarClass;
+    if (type == LUI_TEXT) return &staticTextClass;
+    if (type == LUI_TEXTFIELD) return &textFieldClass;
+    if (type == LUI_INTFIELD) return &intFieldClass;
+    if (type == LUI_FLOATFIELD) return &floatFieldClass;
     return &kPlaceholders[type];
 }
 
