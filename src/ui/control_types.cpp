@@ -2,12 +2,15 @@
 
 #include <array>
 
+#include "ui/colour_swatch.h"
 #include "ui/frame_layout.h"
 #include "ui/group.h"
+#include "ui/image_view.h"
 #include "ui/scroll_bar.h"
 #include "ui/slider.h"
 #include "ui/static_text.h"
 #include "ui/text_field.h"
+#include "ui/video_view.h"
 #include "ui/window.h"
 
 namespace ui {
@@ -82,6 +85,9 @@ const ControlClass* classOf(int type) {
     if (type == LUI_INT_SLIDER) return &intSliderClass;
     if (type == LUI_FRAME_LAYOUT) return &frameLayoutClass;
     if (type == LUI_GROUP) return &groupClass;
+    if (type == kImageViewType) return &imageViewClass;
+    if (type == kVideoViewType) return &videoViewClass;
+    if (type == kColourSwatchType) return &colourSwatchClass;
     if (type == LUI_SCROLL_BAR) return &scrollBarClass;
     if (type == LUI_TEXT) return &staticTextClass;
     if (type == LUI_TEXTFIELD) return &textFieldClass;
