@@ -8,6 +8,7 @@
 #include "ui/image_view.h"
 #include "ui/scroll_bar.h"
 #include "ui/slider.h"
+#include "ui/slider_group.h"
 #include "ui/static_text.h"
 #include "ui/text_field.h"
 #include "ui/video_view.h"
@@ -85,6 +86,8 @@ const ControlClass* classOf(int type) {
     if (type == LUI_INT_SLIDER) return &intSliderClass;
     if (type == LUI_FRAME_LAYOUT) return &frameLayoutClass;
     if (type == LUI_GROUP) return &groupClass;
+    if (type == LUI_FLOAT_SLIDER_GRP) return &floatSliderGroupClass;
+    if (type == LUI_INT_SLIDER_GRP) return &intSliderGroupClass;
     if (type == kImageViewType) return &imageViewClass;
     if (type == kVideoViewType) return &videoViewClass;
     if (type == kColourSwatchType) return &colourSwatchClass;
