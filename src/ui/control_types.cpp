@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "ui/colour_slider.h"
 #include "ui/colour_swatch.h"
 #include "ui/frame_layout.h"
 #include "ui/group.h"
@@ -88,6 +89,8 @@ const ControlClass* classOf(int type) {
     if (type == LUI_GROUP) return &groupClass;
     if (type == LUI_FLOAT_SLIDER_GRP) return &floatSliderGroupClass;
     if (type == LUI_INT_SLIDER_GRP) return &intSliderGroupClass;
+    if (type == LUI_COLOR_SLIDER) return &colourSliderClass;
+    if (type == kColourSliderPartType) return &colourSliderSwatchClass;
     if (type == kImageViewType) return &imageViewClass;
     if (type == kVideoViewType) return &videoViewClass;
     if (type == kColourSwatchType) return &colourSwatchClass;
