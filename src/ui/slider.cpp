@@ -57,18 +57,14 @@ int grooveLength(const Control* control, bool horizontal) {
 
 // ---- Operations ----------------------------------------------------------------
 
-void createFloatSlider(Control* control) {
-    auto* slider = new FloatSliderData{};
-    slider->range = {.minimum = 0, .maximum = 1, .step = 0.01f, .value = 0.5f};
-    control->data = slider;
-    setPosition(control, 10, 10);
-    setSize(control, 80, 25);
-    setStyle(control, kLabelRight);
-}
-
-void createIntSlider(Control* control) {
-    auto* slider = new IntSliderData{};
-    slider->range = {.minimum = 0, .maximum = 100, .step = 1, .value = 50};
+// The float slider from 0 to 1 by 0.01 at 0.5; the int slider from 0 to
+// 100 by 1 at 50.
+template <typename Number> void createSlider(Control* control) {
+    auto* slider = new SliderData<Number>{};
+    if constexpr (std::is_floating_point_v<Number>)
+        slider->range = {.minimum = 0, .maximum = 1, .step = 0.01f, .value = 0.5f};
+    else
+        slider->range = {.minimum = 0, .maximum = 100, .step = 1, .value = 50};
     control->data = slider;
     setPosition(control, 10, 10);
     setSize(control, 80, 25);
@@ -172,10 +168,10 @@ void sliderSetFloat(Control* control, float value) {
     setSliderValue(control, value);
 }
 
-template <typename Number> constexpr ControlClass sliderClass(int type, void (*create)(Control*)) {
+template <typename Number> constexpr ControlClass sliderClass(int type) {
     return {
         .typeId = type,
-        .create = create,
+        .create = createSlider<Number>,
         .destroy = destroySlider<Number>,
         .onDrag = sliderDrag<Number>,
         .onHover = leafHover,
@@ -190,8 +186,8 @@ template <typename Number> constexpr ControlClass sliderClass(int type, void (*c
 
 } // namespace
 
-const ControlClass floatSliderClass = sliderClass<float>(LUI_FLOAT_SLIDER, createFloatSlider);
-const ControlClass intSliderClass = sliderClass<int>(LUI_INT_SLIDER, createIntSlider);
+const ControlClass floatSliderClass = sliderClass<float>(LUI_FLOAT_SLIDER);
+const ControlClass intSliderClass = sliderClass<int>(LUI_INT_SLIDER);
 
 bool isSlider(const Control* control) {
     return sliderData<float>(control) || sliderData<int>(control);
