@@ -27,10 +27,13 @@ template <typename Apply> auto withRange(const Control* control, Apply apply) {
     return apply(none);
 }
 
-// Script numbers for the int slider: toward zero, held inside int.
+// Script numbers for a slider, held inside its number type; the int slider
+// drops the fraction.
 template <typename Number> Number toNumber(double number) {
     if constexpr (std::is_floating_point_v<Number>) {
-        return static_cast<Number>(number);
+        constexpr double largest = std::numeric_limits<Number>::max();
+        return static_cast<Number>(std::isfinite(number) ? std::clamp(number, -largest, largest)
+                                                         : number);
     } else {
         if (std::isnan(number)) return 0;
         number = std::clamp(std::trunc(number), double(std::numeric_limits<int>::min()),
@@ -49,6 +52,13 @@ void setEither(Control* control, void (SliderRange<float>::*floatSetter)(float),
                void (SliderRange<int>::*intSetter)(int), double number) {
     setRange<float>(control, floatSetter, number);
     setRange<int>(control, intSetter, number);
+}
+
+// Left end of the handle of a horizontal slider (top end of a vertical one)
+// `length` pixels long.
+int sliderHandleStart(const Control* control, int length) {
+    double position = withRange(control, [](const auto& range) { return range.position(); });
+    return static_cast<int>((length - 2 * kGrooveMargin) * position) - 1;
 }
 
 int grooveLength(const Control* control, bool horizontal) {
@@ -88,7 +98,7 @@ int sliderMouseButton(Control* control, int button, int state, int x, int y) {
     setCapture(control);
     if (!slider->horizontal) {
         int handle = sliderHandleStart(control, control->height);
-        bool onHandle = y >= handle && y < handle + static_cast<int>(kSliderHandleLength);
+        bool onHandle = y >= handle && y < handle + kSliderHandleLength;
         if (!onHandle) {
             slider->range.setFromPointer(y, control->height);
             slider->command.invoke(control);
@@ -232,20 +242,9 @@ void setSliderValue(Control* control, double value) {
     setEither(control, &SliderRange<float>::setValue, &SliderRange<int>::setValue, value);
 }
 
-bool sliderHorizontal(const Control* control) {
-    if (auto* slider = sliderData<float>(control)) return slider->horizontal;
-    if (auto* slider = sliderData<int>(control)) return slider->horizontal;
-    return false;
-}
-
 void setSliderHorizontal(Control* control, bool horizontal) {
     if (auto* slider = sliderData<float>(control)) slider->horizontal = horizontal;
     if (auto* slider = sliderData<int>(control)) slider->horizontal = horizontal;
-}
-
-int sliderHandleStart(const Control* control, int length) {
-    double position = withRange(control, [](const auto& range) { return range.position(); });
-    return static_cast<int>((length - 2 * kGrooveMargin) * position) - 1;
 }
 
 } // namespace ui

@@ -10,11 +10,10 @@ namespace ui {
 
 namespace {
 
-
 SliderGroupData* groupData(const Control* control) {
+    if (!control || !control->data) return nullptr;
     int type = controlType(control);
-    if (!control || !control->data || (type != LUI_FLOAT_SLIDER_GRP && type != LUI_INT_SLIDER_GRP))
-        return nullptr;
+    if (type != LUI_FLOAT_SLIDER_GRP && type != LUI_INT_SLIDER_GRP) return nullptr;
     return static_cast<SliderGroupData*>(control->data);
 }
 
