@@ -2,6 +2,8 @@
 // functions and the node manager, in that order.
 #include "scene/scene_graph.h"
 
+#include "geometry/curve.h"
+#include "geometry/mesh.h"
 #include "scene/attr_lua.h"
 #include "scene/attribute_node.h"
 #include "scene/group.h"
@@ -24,8 +26,8 @@ struct StartupNodeType {
 const StartupNodeType startupNodeTypes[] = {
     {1, "CAttributes", MakeNode<CAttributes>},
     {2, "CGroup", MakeNode<CGroup>},
-    {3, "CMesh", nullptr},
-    {4, "CCurve", nullptr},
+    {3, "CMesh", MakeNode<CMesh>},
+    {4, "CCurve", MakeNode<CCurve>},
     {5, "CConeEmitter", nullptr},
     {6, "CCurveEmitter", nullptr},
     {7, "CMeshEmitter", nullptr},
