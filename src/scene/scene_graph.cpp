@@ -4,6 +4,7 @@
 
 #include "geometry/curve.h"
 #include "geometry/mesh.h"
+#include "geometry/mesh_lua.h"
 #include "scene/attr_lua.h"
 #include "scene/attribute_node.h"
 #include "scene/group.h"
@@ -57,9 +58,9 @@ void RegisterSceneLibraries() {
     for (const StartupNodeType& type : startupNodeTypes)
         RegisterNodeType(type.typeId, type.typeName, type.factory, state);
 
-    // MakeMesh, CreateGravity, CreateSimple, CreateMeshParticles and
-    // CreateMeshEmitter are registered here, before the emitter functions, once
-    // the meshes and presets exist.
+    RegisterMeshFunctions();
+    // CreateGravity, CreateSimple, CreateMeshParticles and CreateMeshEmitter are
+    // registered here, before the emitter functions, once the presets exist.
     RegisterEmitterFunctions();
 }
 
