@@ -8,9 +8,12 @@ namespace {
 constexpr double kTolerance = 0.00001;
 constexpr int kComponents = 8;
 // Grid cells are 2^-10 wide on every component, far wider than the tolerance,
-// so a corner's neighbourhood mostly lies in one cell. The multiplication by a
-// power of two is exact, which keeps cell numbers monotonic in the values.
+// so a corner's neighbourhood mostly lies in one cell. Their edges are offset
+// from the round values files are full of (0, 1, 0.5), where every component
+// would otherwise reach into two cells. Cell numbers only need to grow with
+// the values, which the rounding of both steps keeps.
 constexpr double kCellsPerUnit = 1024.0;
+constexpr double kCellOffset = 0.3819660112501051;
 // Probing reaches twice the tolerance around the corner, more than the
 // rounding of the match test can add to it.
 constexpr double kProbeReach = 2 * kTolerance;
@@ -31,7 +34,9 @@ bool Matchable(const Components& components) {
     return true;
 }
 
-int64_t CellOf(double value) { return static_cast<int64_t>(std::floor(value * kCellsPerUnit)); }
+int64_t CellOf(double value) {
+    return static_cast<int64_t>(std::floor(value * kCellsPerUnit + kCellOffset));
+}
 
 uint64_t Mix(uint64_t x) {
     x ^= x >> 30;
