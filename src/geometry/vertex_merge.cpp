@@ -34,8 +34,11 @@ bool Matchable(const Components& components) {
     return true;
 }
 
+// Rounds down; the values stay far inside the int64 range (below 2^51).
 int64_t CellOf(double value) {
-    return static_cast<int64_t>(std::floor(value * kCellsPerUnit + kCellOffset));
+    double scaled = value * kCellsPerUnit + kCellOffset;
+    auto cell = static_cast<int64_t>(scaled);
+    return cell - (scaled < static_cast<double>(cell));
 }
 
 uint64_t Mix(uint64_t x) {
@@ -172,7 +175,8 @@ void MergeVertices(std::span<const MeshVertex> corners, std::vector<MeshVertex>&
     vertices.clear();
     indices.clear();
     indices.reserve(corners.size());
-    VertexGrid grid(corners.size() / 2);
+    // Corners are mostly shared by several triangles; the grid grows when not.
+    VertexGrid grid(corners.size() / 8);
     for (const MeshVertex& corner : corners) {
         Components components = ComponentsOf(corner);
         bool matchable = Matchable(components);
