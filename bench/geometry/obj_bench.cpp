@@ -24,8 +24,8 @@ std::string TorusText(int rings, int segments) {
         for (int j = 0; j < segments; ++j) {
             double a = angle(i, rings), b = angle(j, segments);
             double radius = 2.0 + 0.6 * std::cos(b);
-            snprintf(line, sizeof line, "v %.6f %.6f %.6f\n", radius * std::cos(a), 0.6 * std::sin(b),
-                     -radius * std::sin(a));
+            snprintf(line, sizeof line, "v %.6f %.6f %.6f\n", radius * std::cos(a),
+                     0.6 * std::sin(b), -radius * std::sin(a));
             text += line;
         }
     }
@@ -38,8 +38,8 @@ std::string TorusText(int rings, int segments) {
     for (int i = 0; i < rings; ++i) {
         for (int j = 0; j < segments; ++j) {
             double a = angle(i, rings), b = angle(j, segments);
-            snprintf(line, sizeof line, "vn %.4f %.4f %.4f\n", std::cos(b) * std::cos(a), std::sin(b),
-                     -std::cos(b) * std::sin(a));
+            snprintf(line, sizeof line, "vn %.4f %.4f %.4f\n", std::cos(b) * std::cos(a),
+                     std::sin(b), -std::cos(b) * std::sin(a));
             text += line;
         }
     }
@@ -48,9 +48,10 @@ std::string TorusText(int rings, int segments) {
     for (int i = 0; i < rings; ++i) {
         for (int j = 0; j < segments; ++j) {
             int c[4] = {corner(i, j), corner(i + 1, j), corner(i + 1, j + 1), corner(i, j + 1)};
-            snprintf(line, sizeof line, "f %d/%d/%d %d/%d/%d %d/%d/%d\nf %d/%d/%d %d/%d/%d %d/%d/%d\n",
-                     c[0], c[0], c[0], c[1], c[1], c[1], c[2], c[2], c[2], c[0], c[0], c[0], c[2],
-                     c[2], c[2], c[3], c[3], c[3]);
+            snprintf(line, sizeof line,
+                     "f %d/%d/%d %d/%d/%d %d/%d/%d\nf %d/%d/%d %d/%d/%d %d/%d/%d\n", c[0], c[0],
+                     c[0], c[1], c[1], c[1], c[2], c[2], c[2], c[0], c[0], c[0], c[2], c[2], c[2],
+                     c[3], c[3], c[3]);
             text += line;
         }
     }

@@ -15,7 +15,7 @@ struct ICurve {
 
 // Node type 4.
 class CCurve : public CNode {
-public:
+  public:
     // Answers 7 only.
     bool QueryInterface(int32_t interfaceId, void** out) override {
         if (interfaceId != InterfaceCurve) return false;
@@ -24,6 +24,6 @@ public:
     }
     ICurve& Curve() { return curve_; }
 
-private:
+  private:
     ICurve curve_;
 };

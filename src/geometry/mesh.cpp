@@ -62,18 +62,31 @@ CMesh::CMesh() = default;
 
 bool CMesh::QueryInterface(int32_t interfaceId, void** out) {
     switch (interfaceId) {
-    case InterfaceAttributes: *out = &attributes_; return true;
-    case InterfaceRender: *out = static_cast<IRender*>(&renderer_); return true;
-    case InterfaceMesh: *out = &mesh_; return true;
-    case InterfaceMeshNode: *out = &self_; return true;
-    case InterfaceMeshTransform: *out = &transform_; return true;
-    default: return false;
+    case InterfaceAttributes:
+        *out = &attributes_;
+        return true;
+    case InterfaceRender:
+        *out = static_cast<IRender*>(&renderer_);
+        return true;
+    case InterfaceMesh:
+        *out = &mesh_;
+        return true;
+    case InterfaceMeshNode:
+        *out = &self_;
+        return true;
+    case InterfaceMeshTransform:
+        *out = &transform_;
+        return true;
+    default:
+        return false;
     }
 }
 
 // ---------------------------------------------------------------- last loaded
 
-CMesh* LastLoadedMesh() { return lastLoadedMesh; }
+CMesh* LastLoadedMesh() {
+    return lastLoadedMesh;
+}
 
 void SetLastLoadedMesh(CMesh* mesh) {
     RetainNode(mesh);

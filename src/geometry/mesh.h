@@ -22,7 +22,7 @@ static_assert(sizeof(MeshVertex) == 32);
 // numbers (three per triangle) and the distinct vertices they name. Indices
 // are 32 bits wide, so meshes of any vertex count draw correctly.
 class IMesh {
-public:
+  public:
     // Nothing in the system changes these from their defaults.
     bool wireframe = false;
     bool cullFace = true;
@@ -51,7 +51,7 @@ public:
     // Nothing when invisible or empty.
     void DrawPlain() const;
 
-private:
+  private:
     std::vector<MeshVertex> vertices_;
     std::vector<uint32_t> indices_;
 };
@@ -60,11 +60,11 @@ class CMesh;
 
 // Interface 12: the mesh node itself.
 class IMeshNode {
-public:
+  public:
     explicit IMeshNode(CMesh& node) : node_(node) {}
     CMesh& Node() const { return node_; }
 
-private:
+  private:
     CMesh& node_;
 };
 
@@ -77,12 +77,12 @@ struct MeshTransform {
 };
 
 class IMeshTransform {
-public:
+  public:
     MeshTransform& Transform() { return transform_; }
     // Column-major 4x4, identity.
     float* Matrix() { return matrix_; }
 
-private:
+  private:
     MeshTransform transform_;
     float matrix_[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 };
@@ -90,20 +90,20 @@ private:
 // Node type 3. Its render interface is on the render list from construction,
 // so the mesh is drawn every frame untransformed, in scene coordinates.
 class CMesh : public CNode {
-public:
+  public:
     CMesh();
     // Answers 1 (no attributes), 2, 5, 12 and 13.
     bool QueryInterface(int32_t interfaceId, void** out) override;
     IMesh& Mesh() { return mesh_; }
 
-private:
+  private:
     class Renderer : public IRender {
-    public:
+      public:
         explicit Renderer(const IMesh& mesh) : mesh_(mesh) {}
         void Render() override { mesh_.Draw(); }
         void DrawPlain() override { mesh_.DrawPlain(); }
 
-    private:
+      private:
         const IMesh& mesh_;
     };
 

@@ -14,4 +14,6 @@ int MakeMesh(lua_State* L) {
 
 } // namespace
 
-void RegisterMeshFunctions() { RegisterGlobalFunction("MakeMesh", MakeMesh); }
+void RegisterMeshFunctions() {
+    RegisterGlobalFunction("MakeMesh", MakeMesh);
+}

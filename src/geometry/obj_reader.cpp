@@ -13,19 +13,22 @@ bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // A cursor over OBJ text. Words and numbers are separated by any white space,
 // line breaks included; faces take the rest of their line.
 class ObjText {
-public:
+  public:
     explicit ObjText(std::string_view text) : at_(text.data()), end_(text.data() + text.size()) {}
 
     // The next white-space-separated word, whatever its length; empty at the end.
     std::string_view NextWord() {
         SkipSpace();
         const char* start = at_;
-        while (at_ < end_ && !IsSpace(*at_)) ++at_;
+        while (at_ < end_ && !IsSpace(*at_))
+            ++at_;
         return {start, static_cast<size_t>(at_ - start)};
     }
 
@@ -42,7 +45,8 @@ public:
         if (error == std::errc::result_out_of_range || hexadecimal) {
             // Rare spellings go to strtod, which needs a terminated copy.
             const char* wordEnd = at_;
-            while (wordEnd < end_ && !IsSpace(*wordEnd)) ++wordEnd;
+            while (wordEnd < end_ && !IsSpace(*wordEnd))
+                ++wordEnd;
             std::string word(at_, wordEnd);
             char* parsedEnd = nullptr;
             number = std::strtod(word.c_str(), &parsedEnd);
@@ -56,15 +60,17 @@ public:
     // The rest of the current line without its line break, which is consumed.
     std::string_view RestOfLine() {
         const char* start = at_;
-        while (at_ < end_ && *at_ != '\n') ++at_;
+        while (at_ < end_ && *at_ != '\n')
+            ++at_;
         std::string_view line(start, static_cast<size_t>(at_ - start));
         if (at_ < end_) ++at_;
         return line;
     }
 
-private:
+  private:
     void SkipSpace() {
-        while (at_ < end_ && IsSpace(*at_)) ++at_;
+        while (at_ < end_ && IsSpace(*at_))
+            ++at_;
     }
 
     const char* at_;
@@ -73,7 +79,7 @@ private:
 
 // Parses the corners of one face line.
 class FaceLine {
-public:
+  public:
     FaceLine(std::string_view line, const ObjReader& reader)
         : at_(line.data()), end_(line.data() + line.size()), reader_(reader) {}
 
@@ -81,7 +87,8 @@ public:
     // other than a digit, "/" or a minus before digits: the rest of the line
     // is then left unread.
     bool NextCorner(ObjCorner& corner) {
-        while (at_ < end_ && IsSpace(*at_)) ++at_;
+        while (at_ < end_ && IsSpace(*at_))
+            ++at_;
         const char* start = at_;
         corner.position = NextNumber(reader_.positions.size());
         corner.texcoord = corner.normal = -1;
@@ -92,7 +99,7 @@ public:
         return at_ != start;
     }
 
-private:
+  private:
     bool Next(char c) {
         if (at_ >= end_ || *at_ != c) return false;
         ++at_;
@@ -121,8 +128,7 @@ private:
     const ObjReader& reader_;
 };
 
-template <class T>
-const T* Element(const std::vector<T>& array, int32_t number) {
+template <class T> const T* Element(const std::vector<T>& array, int32_t number) {
     return number >= 0 && static_cast<size_t>(number) < array.size() ? &array[number] : nullptr;
 }
 
@@ -142,7 +148,8 @@ bool ObjReader::Read(const char* path) {
     std::string text;
     char chunk[65536];
     size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) text.append(chunk, got);
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        text.append(chunk, got);
     bool failed = std::ferror(file);
     std::fclose(file);
     if (failed) return false;
@@ -180,9 +187,11 @@ void ObjReader::ReadText(std::string_view text) {
     // Without texture coordinates, each position's x and z stand in for them.
     if (texcoords.empty()) {
         texcoords.reserve(positions.size());
-        for (const ObjPoint& p : positions) texcoords.push_back({p.x, p.z});
+        for (const ObjPoint& p : positions)
+            texcoords.push_back({p.x, p.z});
         for (ObjTriangle& triangle : faces)
-            for (ObjCorner& corner : triangle.corners) corner.texcoord = corner.position;
+            for (ObjCorner& corner : triangle.corners)
+                corner.texcoord = corner.position;
     }
 }
 

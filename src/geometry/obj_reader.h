@@ -30,7 +30,7 @@ struct ObjTriangle {
 };
 
 class ObjReader {
-public:
+  public:
     std::vector<ObjPoint> positions;
     std::vector<ObjPoint> normals;
     std::vector<ObjTexcoord> texcoords;
@@ -46,6 +46,6 @@ public:
     // names nothing gives zeros for that part of the corner.
     void Build(IMesh& mesh) const;
 
-private:
+  private:
     void Clear();
 };

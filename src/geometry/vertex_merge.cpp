@@ -26,7 +26,9 @@ constexpr uint32_t kNone = UINT32_MAX;
 
 using Components = std::array<float, kComponents>;
 
-Components ComponentsOf(const MeshVertex& v) { return {v.s, v.t, v.nx, v.ny, v.nz, v.x, v.y, v.z}; }
+Components ComponentsOf(const MeshVertex& v) {
+    return {v.s, v.t, v.nx, v.ny, v.nz, v.x, v.y, v.z};
+}
 
 bool Matchable(const Components& components) {
     for (float c : components)
@@ -59,10 +61,11 @@ uint64_t Term(int component, int64_t cell) {
 // one list, which costs comparisons but never changes a result, because every
 // candidate goes through the match test.
 class VertexGrid {
-public:
+  public:
     explicit VertexGrid(size_t expectedVertices) {
         size_t size = 16;
-        while (size < expectedVertices * 2) size *= 2;
+        while (size < expectedVertices * 2)
+            size *= 2;
         slots_.resize(size);
         next_.reserve(expectedVertices);
     }
@@ -100,7 +103,8 @@ public:
     void Insert(uint32_t vertex, const Components& components) {
         if (next_.size() <= vertex) next_.resize(vertex + 1, kNone);
         uint64_t sum = 0;
-        for (int i = 0; i < kComponents; ++i) sum += Term(i, CellOf(components[i]));
+        for (int i = 0; i < kComponents; ++i)
+            sum += Term(i, CellOf(components[i]));
         uint64_t hash = Mix(sum);
         Slot& slot = FindOrAdd(hash);
         if (slot.head == kNone) {
@@ -111,7 +115,7 @@ public:
         slot.tail = vertex;
     }
 
-private:
+  private:
     struct Slot {
         uint64_t hash = 0;
         uint32_t head = kNone;
@@ -148,7 +152,8 @@ private:
         for (const Slot& slot : old) {
             if (slot.head == kNone) continue;
             size_t i = slot.hash & mask;
-            while (slots_[i].head != kNone) i = (i + 1) & mask;
+            while (slots_[i].head != kNone)
+                i = (i + 1) & mask;
             slots_[i] = slot;
         }
     }

@@ -16,21 +16,23 @@ constexpr int kSize = 256;
 // Squares of this half-width have their edges through pixel centres (64 and 191).
 constexpr float kExtent = 0.49609375f;
 
-MeshVertex At(float x, float y, float z = 0.0f) { return {0, 0, 0, 0, 1, x, y, z}; }
+MeshVertex At(float x, float y, float z = 0.0f) {
+    return {0, 0, 0, 0, 1, x, y, z};
+}
 
 // A square facing the viewer, corners at ±extent, counter-clockwise unless asked.
 IMesh Square(float extent, bool clockwise = false) {
     IMesh mesh;
     std::vector<uint32_t> order = clockwise ? std::vector<uint32_t>{0, 2, 1, 0, 3, 2}
                                             : std::vector<uint32_t>{0, 1, 2, 0, 2, 3};
-    mesh.SetGeometry({At(-extent, -extent), At(extent, -extent), At(extent, extent),
-                      At(-extent, extent)},
-                     order);
+    mesh.SetGeometry(
+        {At(-extent, -extent), At(extent, -extent), At(extent, extent), At(-extent, extent)},
+        order);
     return mesh;
 }
 
 class MeshDraw : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         EnsureGlWindow(kSize, kSize);
         glMatrixMode(GL_PROJECTION);

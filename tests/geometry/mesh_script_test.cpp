@@ -30,18 +30,20 @@ print(select("#", MakeMesh()), select("#", MakeMesh("123", "123")), select("#", 
 print(Node.Exists(5))
 )",
                                     options);
-    EXPECT_EQ(run.stdoutLog, "P = 1\nNew Mesh Loaded, id=1\nP = 2\nNew Mesh Loaded, id=2\n"
-                             "P = 3\nNew Mesh Loaded, id=3\nP = 4\nNew Mesh Loaded, id=4\n"
-                             "mesh1\tmesh1\tmesh1\tmesh1\t3\n0\t0\t0\t0\t0\t0\nfalse\nAvi Cleanup\n");
+    EXPECT_EQ(run.stdoutLog,
+              "P = 1\nNew Mesh Loaded, id=1\nP = 2\nNew Mesh Loaded, id=2\n"
+              "P = 3\nNew Mesh Loaded, id=3\nP = 4\nNew Mesh Loaded, id=4\n"
+              "mesh1\tmesh1\tmesh1\tmesh1\t3\n0\t0\t0\t0\t0\t0\nfalse\nAvi Cleanup\n");
     ASSERT_FALSE(run.screenshot.empty());
     // The camera looks at the origin from 15 units: the torus (front at the
     // middle of the screen) hides the middle of the cube; the cube's front face
     // shows above it and the pyramid's tip above that. Light 0 shines from the
     // viewer onto the default material: 0.84 for faces facing the viewer.
-    EXPECT_EQ(Grey(run.screenshot.At(460, 325)), 214);                        // cube front
-    EXPECT_EQ(Grey(run.screenshot.At(512, 305)), 200);                        // pyramid front
-    EXPECT_NEAR(Grey(run.screenshot.At(512, 384)), 214, 2);                   // torus front
-    EXPECT_LT(Grey(run.screenshot.At(400, 350)), Grey(run.screenshot.At(400, 384)) - 40); // tube curving away
+    EXPECT_EQ(Grey(run.screenshot.At(460, 325)), 214);      // cube front
+    EXPECT_EQ(Grey(run.screenshot.At(512, 305)), 200);      // pyramid front
+    EXPECT_NEAR(Grey(run.screenshot.At(512, 384)), 214, 2); // torus front
+    EXPECT_LT(Grey(run.screenshot.At(400, 350)),
+              Grey(run.screenshot.At(400, 384)) - 40); // tube curving away
 }
 
 } // namespace

@@ -58,7 +58,8 @@ const FaceRow faceRows[] = {
     {"PentagonGivesThreeTriangles", "f 5 4 3 2 1",
      "5/0/0 4/0/0 3/0/0 | 5/0/0 3/0/0 2/0/0 | 5/0/0 2/0/0 1/0/0"},
     {"TwoCornersAddNothing", "f 1 2\nf 1\nf\n1 2 3\nf 3 4 5", "3/0/0 4/0/0 5/0/0"},
-    {"CornerForms", "f 1/2 3//4 5/6/7 / 8/", "1/2/0 3/0/4 5/6/7 | 1/2/0 5/6/7 0/0/0 | 1/2/0 0/0/0 8/0/0"},
+    {"CornerForms", "f 1/2 3//4 5/6/7 / 8/",
+     "1/2/0 3/0/4 5/6/7 | 1/2/0 5/6/7 0/0/0 | 1/2/0 0/0/0 8/0/0"},
     {"RelativeNumbersCountBackFromWhatWasRead",
      "v 0 0 0\nv 0 0 0\nvn 0 0 1\nf -2/-1/-1 -1/1/-1 1//-1\nv 0 0 0\nf -1 -2 -3",
      "1/1/1 2/1/1 1/0/1 | 3/0/0 2/0/0 1/0/0"},
@@ -77,10 +78,13 @@ const FaceRow faceRows[] = {
      "vp 0.5 0.5\ncstype bspline",
      "1/0/0 2/0/0 3/0/0"},
     {"LongWordEndingInFIsOneWord",
-     std::string(63, 'x') + "f 1 2 3\n" + std::string(5000, 'y') + "\nf 4 5 6", "4/0/0 5/0/0 6/0/0"},
+     std::string(63, 'x') + "f 1 2 3\n" + std::string(5000, 'y') + "\nf 4 5 6",
+     "4/0/0 5/0/0 6/0/0"},
 };
 
-void PrintTo(const FaceRow& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const FaceRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class ObjFaces : public testing::TestWithParam<FaceRow> {};
 
@@ -92,7 +96,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, ObjFaces, testing::ValuesIn(faceRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ObjReader, NumbersAsTheCLibraryReadsThem) {
-    ObjReader reader = Read("v 1 2 3 0.5\nv +1.5 -2e2 0x10\nvn nan inf -INF\nvt 0.25 .5 7\nvt 1\n2");
+    ObjReader reader =
+        Read("v 1 2 3 0.5\nv +1.5 -2e2 0x10\nvn nan inf -INF\nvt 0.25 .5 7\nvt 1\n2");
     ASSERT_EQ(reader.positions.size(), 2u);
     EXPECT_EQ(reader.positions[0].z, 3.0f); // w skipped as a word of its own
     EXPECT_EQ(reader.positions[1].x, 1.5f);
@@ -117,7 +122,8 @@ TEST(ObjReader, ReadingEndsAtTheFirstNumberThatFails) {
 
 TEST(ObjReader, FaceLinesOfAnyLengthAreReadWhole) {
     std::string line = "vt 0 0\nf";
-    for (int i = 1; i <= 200; ++i) line += " " + std::to_string(i) + "/1/1";
+    for (int i = 1; i <= 200; ++i)
+        line += " " + std::to_string(i) + "/1/1";
     ObjReader reader = Read(line + "\nf 7 8 9");
     ASSERT_EQ(reader.faces.size(), 199u);
     EXPECT_EQ(reader.faces[197].corners[2].position, 199);
@@ -159,7 +165,8 @@ TEST(ObjBuild, CubeCornersShareVerticesPerFace) {
     EXPECT_EQ(mesh.VertexCount(), 24u);
     // The second triangle of the first face reuses its first and third corners.
     const std::vector<uint32_t>& i = mesh.Indices();
-    EXPECT_EQ(std::vector<uint32_t>(i.begin(), i.begin() + 6), (std::vector<uint32_t>{0, 1, 2, 0, 2, 3}));
+    EXPECT_EQ(std::vector<uint32_t>(i.begin(), i.begin() + 6),
+              (std::vector<uint32_t>{0, 1, 2, 0, 2, 3}));
     EXPECT_EQ(Vertex(mesh.Vertices()[2]), "1 1, 0 0 1, 1 1 1");
 }
 
@@ -175,18 +182,21 @@ TEST(ObjBuild, CornersMergeOnlyWhenEveryComponentIsWithinTheTolerance) {
 TEST(ObjBuild, NumbersThatNameNothingGiveZeros) {
     IMesh mesh = Build("v 1 2 3\nvn 0 1 0\nvt 0.5 0.25\nf 1/1/1 1/9/1 9/1/9 1 -5/-5/-5 1/1/1");
     std::vector<std::string> vertices;
-    for (const MeshVertex& v : mesh.Vertices()) vertices.push_back(Vertex(v));
+    for (const MeshVertex& v : mesh.Vertices())
+        vertices.push_back(Vertex(v));
     EXPECT_EQ(vertices, (std::vector<std::string>{"0.5 0.25, 0 1 0, 1 2 3", "0 0, 0 1 0, 1 2 3",
-                                                   "0.5 0.25, 0 0 0, 0 0 0", "0 0, 0 0 0, 1 2 3",
-                                                   "0 0, 0 0 0, 0 0 0"}));
+                                                  "0.5 0.25, 0 0 0, 0 0 0", "0 0, 0 0 0, 1 2 3",
+                                                  "0 0, 0 0 0, 0 0 0"}));
     EXPECT_EQ(mesh.Indices(), (std::vector<uint32_t>{0, 1, 2, 0, 2, 3, 0, 3, 4, 0, 4, 0}));
 }
 
 TEST(ObjBuild, MoreVerticesThanSixteenBitsCanNumber) {
     std::string text = "vt 0 0\n";
-    for (int i = 0; i < 70000; ++i) text += "v " + std::to_string(i) + " 0 0\n";
+    for (int i = 0; i < 70000; ++i)
+        text += "v " + std::to_string(i) + " 0 0\n";
     text += "f";
-    for (int i = 1; i <= 70000; ++i) text += " " + std::to_string(i);
+    for (int i = 1; i <= 70000; ++i)
+        text += " " + std::to_string(i);
     IMesh mesh = Build(text);
     EXPECT_EQ(mesh.VertexCount(), 70000u);
     ASSERT_EQ(mesh.IndexCount(), 3u * 69998);

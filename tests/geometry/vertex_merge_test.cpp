@@ -17,7 +17,8 @@ void LinearMerge(const std::vector<MeshVertex>& corners, std::vector<MeshVertex>
                  std::vector<uint32_t>& indices) {
     for (const MeshVertex& corner : corners) {
         uint32_t found = 0;
-        while (found < vertices.size() && !VerticesMatch(corner, vertices[found])) ++found;
+        while (found < vertices.size() && !VerticesMatch(corner, vertices[found]))
+            ++found;
         if (found == vertices.size()) vertices.push_back(corner);
         indices.push_back(found);
     }
@@ -27,12 +28,13 @@ const float kInfinity = std::numeric_limits<float>::infinity();
 const float kNan = std::numeric_limits<float>::quiet_NaN();
 
 // Components that sit where rounding or grid-cell edges could go wrong.
-const float kPlaces[] = {0.0f,           -0.0f,         1.0f,        -1.0f,     0.0009765625f,
-                         -0.00037301368f, 0.00060354882f, 0.5f,       1e6f,      1048576.0f,
-                         3.3e11f,        1.1e12f,       -1.1e12f,    kInfinity, kNan};
+const float kPlaces[] = {
+    0.0f,           -0.0f,     1.0f, -1.0f,      0.0009765625f, -0.00037301368f,
+    0.00060354882f, 0.5f,      1e6f, 1048576.0f, 3.3e11f,       1.1e12f,
+    -1.1e12f,       kInfinity, kNan};
 // Nudges around the tolerance, applied to some components of a corner.
-const float kNudges[] = {0.0f,    5e-6f,   -5e-6f,   9.9e-6f, -9.9e-6f, 1e-5f,
-                         -1e-5f,  1.01e-5f, -1.01e-5f, 2e-5f,  -2e-5f,  3.1e-5f};
+const float kNudges[] = {0.0f,   5e-6f,    -5e-6f,    9.9e-6f, -9.9e-6f, 1e-5f,
+                         -1e-5f, 1.01e-5f, -1.01e-5f, 2e-5f,   -2e-5f,   3.1e-5f};
 
 std::vector<MeshVertex> CrowdedCorners(unsigned seed, int count) {
     std::mt19937 random(seed);
@@ -42,7 +44,8 @@ std::vector<MeshVertex> CrowdedCorners(unsigned seed, int count) {
     std::vector<MeshVertex> places(40);
     for (MeshVertex& place : places) {
         float components[8];
-        for (float& c : components) c = random() % 4 ? pick(kPlaces) * 0.001f * (random() % 3) : pick(kPlaces);
+        for (float& c : components)
+            c = random() % 4 ? pick(kPlaces) * 0.001f * (random() % 3) : pick(kPlaces);
         std::memcpy(&place, components, sizeof components);
     }
     std::vector<MeshVertex> corners;
