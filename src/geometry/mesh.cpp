@@ -58,8 +58,6 @@ void IMesh::DrawPlain() const {
 
 // ---------------------------------------------------------------- CMesh
 
-CMesh::CMesh() = default;
-
 bool CMesh::QueryInterface(int32_t interfaceId, void** out) {
     switch (interfaceId) {
     case InterfaceAttributes:

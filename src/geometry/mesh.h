@@ -91,7 +91,6 @@ class IMeshTransform {
 // so the mesh is drawn every frame untransformed, in scene coordinates.
 class CMesh : public CNode {
   public:
-    CMesh();
     // Answers 1 (no attributes), 2, 5, 12 and 13.
     bool QueryInterface(int32_t interfaceId, void** out) override;
     IMesh& Mesh() { return mesh_; }
