@@ -195,31 +195,32 @@ void ObjReader::ReadText(std::string_view text) {
     }
 }
 
-void ObjReader::Build(IMesh& mesh) const {
-    std::vector<MeshVertex> corners;
-    corners.reserve(faces.size() * 3);
-    for (const ObjTriangle& triangle : faces) {
-        for (const ObjCorner& corner : triangle.corners) {
-            MeshVertex v{};
-            if (const ObjTexcoord* t = Element(texcoords, corner.texcoord)) {
-                v.s = t->s;
-                v.t = t->t;
-            }
-            if (const ObjPoint* n = Element(normals, corner.normal)) {
-                v.nx = n->x;
-                v.ny = n->y;
-                v.nz = n->z;
-            }
-            if (const ObjPoint* p = Element(positions, corner.position)) {
-                v.x = p->x;
-                v.y = p->y;
-                v.z = p->z;
-            }
-            corners.push_back(v);
-        }
+MeshVertex ObjReader::CornerVertex(const ObjCorner& corner) const {
+    MeshVertex v{};
+    if (const ObjTexcoord* t = Element(texcoords, corner.texcoord)) {
+        v.s = t->s;
+        v.t = t->t;
     }
-    std::vector<MeshVertex> vertices;
+    if (const ObjPoint* n = Element(normals, corner.normal)) {
+        v.nx = n->x;
+        v.ny = n->y;
+        v.nz = n->z;
+    }
+    if (const ObjPoint* p = Element(positions, corner.position)) {
+        v.x = p->x;
+        v.y = p->y;
+        v.z = p->z;
+    }
+    return v;
+}
+
+void ObjReader::Build(IMesh& mesh) const {
+    // Corners are mostly shared by several triangles; the merger grows when not.
+    VertexMerger merger(faces.size() / 2);
     std::vector<uint32_t> indices;
-    MergeVertices(corners, vertices, indices);
-    mesh.SetGeometry(std::move(vertices), std::move(indices));
+    indices.reserve(faces.size() * 3);
+    for (const ObjTriangle& triangle : faces)
+        for (const ObjCorner& corner : triangle.corners)
+            indices.push_back(merger.Add(CornerVertex(corner)));
+    mesh.SetGeometry(std::move(merger.Vertices()), std::move(indices));
 }

@@ -46,6 +46,10 @@ class ObjReader {
     // names nothing gives zeros for that part of the corner.
     void Build(IMesh& mesh) const;
 
+    // The texture coordinate, normal and position a corner names; zeros for
+    // numbers that name nothing.
+    MeshVertex CornerVertex(const ObjCorner& corner) const;
+
   private:
     void Clear();
 };

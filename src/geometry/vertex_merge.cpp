@@ -14,13 +14,14 @@ constexpr int kComponents = 8;
 // the values, which the rounding of both steps keeps.
 constexpr double kCellsPerUnit = 1024.0;
 constexpr double kCellOffset = 0.3819660112501051;
-// Probing reaches twice the tolerance around the corner, more than the
-// rounding of the match test can add to it.
-constexpr double kProbeReach = 2 * kTolerance;
+// Probing reaches a little beyond the tolerance around the corner. Below 2^20
+// the match test's rounding adds less than 2^-33 to the tolerance; above it,
+// floats are so far apart that only equal values can match.
+constexpr double kProbeReach = 1.001 * kTolerance;
 // A component of this magnitude or beyond, or NaN or an infinity, matches
-// nothing, not even itself: the double next to it is further away than the
-// tolerance, so a ± 0.00001 rounds back to a, and floats below it are at
-// least 2^16 away. Such vertices stay out of the grid.
+// nothing, not even itself: doubles there lie more than twice the tolerance
+// apart, so a ± 0.00001 rounds back to a, and the floats below it are at least
+// 2^16 away. Such vertices stay out of the grid.
 constexpr double kLargestMatchable = 1099511627776.0; // 2^40
 constexpr uint32_t kNone = UINT32_MAX;
 
@@ -57,18 +58,15 @@ uint64_t Term(int component, int64_t cell) {
     return Mix(static_cast<uint64_t>(cell) * kComponents + static_cast<uint64_t>(component));
 }
 
-// Cells are told apart by their 64-bit hash only: cells that share a hash share
-// one list, which costs comparisons but never changes a result, because every
-// candidate goes through the match test.
-class VertexGrid {
+} // namespace
+
+// Each bucket lists, newest first, the vertices of every cell whose hash
+// falls in it. Cells that share a bucket only cost comparisons, never a
+// different result, because every candidate goes through the match test.
+// There are at least twice as many buckets as vertices.
+class VertexMerger::Grid {
   public:
-    explicit VertexGrid(size_t expectedVertices) {
-        size_t size = 16;
-        while (size < expectedVertices * 2)
-            size *= 2;
-        slots_.resize(size);
-        next_.reserve(expectedVertices);
-    }
+    explicit Grid(size_t expectedVertices) { Resize(expectedVertices * 2); }
 
     // The smallest vertex number that matches, or kNone.
     uint32_t FindFirstMatch(const MeshVertex& corner, const Components& components,
@@ -87,83 +85,45 @@ class VertexGrid {
             uint64_t sum = lowSum;
             for (int bit = 0; bit < straddling; ++bit)
                 if (subset & (1u << bit)) sum += swaps[bit];
-            const Slot* slot = Find(Mix(sum));
-            if (!slot) continue;
-            for (uint32_t v = slot->head; v != kNone && v < best; v = next_[v]) {
-                if (VerticesMatch(corner, vertices[v])) {
-                    best = v;
-                    break;
-                }
-            }
+            for (uint32_t v = heads_[Mix(sum) & mask_]; v != kNone; v = next_[v])
+                if (v < best && VerticesMatch(corner, vertices[v])) best = v;
         }
         return best;
     }
 
-    // Vertices are inserted in ascending order, so every list stays ascending.
-    void Insert(uint32_t vertex, const Components& components) {
+    void Insert(uint32_t vertex, const std::vector<MeshVertex>& vertices) {
         if (next_.size() <= vertex) next_.resize(vertex + 1, kNone);
-        uint64_t sum = 0;
-        for (int i = 0; i < kComponents; ++i)
-            sum += Term(i, CellOf(components[i]));
-        uint64_t hash = Mix(sum);
-        Slot& slot = FindOrAdd(hash);
-        if (slot.head == kNone) {
-            slot.head = vertex;
-        } else {
-            next_[slot.tail] = vertex;
+        if (vertex >= heads_.size() / 2) {
+            Resize(heads_.size() * 2);
+            for (uint32_t v = 0; v < vertex; ++v)
+                if (Matchable(ComponentsOf(vertices[v]))) Link(v, vertices[v]);
         }
-        slot.tail = vertex;
+        Link(vertex, vertices[vertex]);
     }
 
   private:
-    struct Slot {
-        uint64_t hash = 0;
-        uint32_t head = kNone;
-        uint32_t tail = kNone;
-    };
-
-    const Slot* Find(uint64_t hash) const {
-        size_t mask = slots_.size() - 1;
-        for (size_t i = hash & mask;; i = (i + 1) & mask) {
-            const Slot& slot = slots_[i];
-            if (slot.head == kNone) return nullptr;
-            if (slot.hash == hash) return &slot;
-        }
+    void Resize(size_t buckets) {
+        size_t size = 16;
+        while (size < buckets)
+            size *= 2;
+        heads_.assign(size, kNone);
+        mask_ = size - 1;
     }
 
-    Slot& FindOrAdd(uint64_t hash) {
-        if ((used_ + 1) * 2 > slots_.size()) Grow();
-        size_t mask = slots_.size() - 1;
-        for (size_t i = hash & mask;; i = (i + 1) & mask) {
-            Slot& slot = slots_[i];
-            if (slot.head != kNone && slot.hash != hash) continue;
-            if (slot.head == kNone) {
-                slot.hash = hash;
-                ++used_;
-            }
-            return slot;
-        }
+    void Link(uint32_t vertex, const MeshVertex& values) {
+        Components components = ComponentsOf(values);
+        uint64_t sum = 0;
+        for (int i = 0; i < kComponents; ++i)
+            sum += Term(i, CellOf(components[i]));
+        uint32_t& head = heads_[Mix(sum) & mask_];
+        next_[vertex] = head;
+        head = vertex;
     }
 
-    void Grow() {
-        std::vector<Slot> old(slots_.size() * 2);
-        old.swap(slots_);
-        size_t mask = slots_.size() - 1;
-        for (const Slot& slot : old) {
-            if (slot.head == kNone) continue;
-            size_t i = slot.hash & mask;
-            while (slots_[i].head != kNone)
-                i = (i + 1) & mask;
-            slots_[i] = slot;
-        }
-    }
-
-    std::vector<Slot> slots_;
-    std::vector<uint32_t> next_; // the next vertex in the same list, by vertex number
-    size_t used_ = 0;
+    std::vector<uint32_t> heads_;
+    std::vector<uint32_t> next_; // the next vertex in the same bucket, by vertex number
+    size_t mask_ = 0;
 };
-
-} // namespace
 
 bool VerticesMatch(const MeshVertex& corner, const MeshVertex& candidate) {
     Components a = ComponentsOf(corner);
@@ -175,22 +135,21 @@ bool VerticesMatch(const MeshVertex& corner, const MeshVertex& candidate) {
     return true;
 }
 
-void MergeVertices(std::span<const MeshVertex> corners, std::vector<MeshVertex>& vertices,
-                   std::vector<uint32_t>& indices) {
-    vertices.clear();
-    indices.clear();
-    indices.reserve(corners.size());
-    // Corners are mostly shared by several triangles; the grid grows when not.
-    VertexGrid grid(corners.size() / 8);
-    for (const MeshVertex& corner : corners) {
-        Components components = ComponentsOf(corner);
-        bool matchable = Matchable(components);
-        uint32_t index = matchable ? grid.FindFirstMatch(corner, components, vertices) : kNone;
-        if (index == kNone) {
-            index = static_cast<uint32_t>(vertices.size());
-            vertices.push_back(corner);
-            if (matchable) grid.Insert(index, components);
-        }
-        indices.push_back(index);
+VertexMerger::VertexMerger(size_t expectedVertices)
+    : grid_(std::make_unique<Grid>(expectedVertices)) {
+    vertices_.reserve(expectedVertices);
+}
+
+VertexMerger::~VertexMerger() = default;
+
+uint32_t VertexMerger::Add(const MeshVertex& corner) {
+    Components components = ComponentsOf(corner);
+    bool matchable = Matchable(components);
+    uint32_t index = matchable ? grid_->FindFirstMatch(corner, components, vertices_) : kNone;
+    if (index == kNone) {
+        index = static_cast<uint32_t>(vertices_.size());
+        vertices_.push_back(corner);
+        if (matchable) grid_->Insert(index, vertices_);
     }
+    return index;
 }

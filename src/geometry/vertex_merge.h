@@ -2,7 +2,7 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
+#include <memory>
 #include <vector>
 
 #include "geometry/mesh.h"
@@ -12,9 +12,22 @@
 // corner + 0.00001, computed in double precision.
 bool VerticesMatch(const MeshVertex& corner, const MeshVertex& candidate);
 
-// Gives every corner, in order, the number of the first vertex built so far
-// that matches it, or appends the corner as a new vertex. The result equals a
-// linear search from the first vertex, but a hash grid over all eight
-// components keeps the time near linear in the number of corners.
-void MergeVertices(std::span<const MeshVertex> corners, std::vector<MeshVertex>& vertices,
-                   std::vector<uint32_t>& indices);
+// Merges corners, one at a time, into distinct vertices: each corner gets the
+// number of the first vertex so far that matches it, or becomes a new vertex.
+// The result equals a linear search from the first vertex, but a hash grid
+// over all eight components keeps the time near linear in the corners.
+class VertexMerger {
+  public:
+    explicit VertexMerger(size_t expectedVertices);
+    ~VertexMerger();
+    VertexMerger(const VertexMerger&) = delete;
+    VertexMerger& operator=(const VertexMerger&) = delete;
+
+    uint32_t Add(const MeshVertex& corner);
+    std::vector<MeshVertex>& Vertices() { return vertices_; }
+
+  private:
+    class Grid;
+    std::unique_ptr<Grid> grid_;
+    std::vector<MeshVertex> vertices_;
+};

@@ -58,10 +58,13 @@ std::vector<MeshVertex> CrowdedCorners(unsigned seed, int count) {
 TEST(VertexMerge, GivesTheFirstMatchOfTheLinearSearch) {
     for (unsigned seed = 1; seed <= 4; ++seed) {
         std::vector<MeshVertex> corners = CrowdedCorners(seed, 1000);
-        std::vector<MeshVertex> expectedVertices, vertices;
+        std::vector<MeshVertex> expectedVertices;
         std::vector<uint32_t> expectedIndices, indices;
         LinearMerge(corners, expectedVertices, expectedIndices);
-        MergeVertices(corners, vertices, indices);
+        VertexMerger merger(0);
+        for (const MeshVertex& corner : corners)
+            indices.push_back(merger.Add(corner));
+        const std::vector<MeshVertex>& vertices = merger.Vertices();
         ASSERT_EQ(indices, expectedIndices) << "seed " << seed;
         // The crowding works: many corners have a choice of vertices in reach.
         int choices = 0;
