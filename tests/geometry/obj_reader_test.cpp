@@ -42,9 +42,10 @@ template <class Element> std::string Numbers(const std::vector<Element>& element
     for (const Element& element : elements) {
         float components[sizeof element / sizeof(float)];
         std::memcpy(components, &element, sizeof element);
-        text += text.empty() ? "" : ",";
+        std::string numbers;
         for (float c : components)
-            text += " " + testing::PrintToString(c);
+            numbers += (numbers.empty() ? "" : " ") + testing::PrintToString(c);
+        text += (text.empty() ? "" : ", ") + numbers;
     }
     return text;
 }
@@ -101,15 +102,15 @@ TEST(ObjReader, NumbersAsTheCLibraryReadsThemUntilOneFails) {
     // follow on the next line.
     ObjReader reader = Read(
         "v 1 2 3 0.5\nv +1.5 -2e2 0x10\nvn nan inf -INF\nvt 0.25 .5 7\nvt 1\n2\nv 4 5 x\nv 1 1 1");
-    EXPECT_EQ(Numbers(reader.positions), " 1 2 3, 1.5 -200 16");
-    EXPECT_EQ(Numbers(reader.normals), " nan inf -inf");
-    EXPECT_EQ(Numbers(reader.texcoords), " 0.25 0.5, 1 2");
+    EXPECT_EQ(Numbers(reader.positions), "1 2 3, 1.5 -200 16");
+    EXPECT_EQ(Numbers(reader.normals), "nan inf -inf");
+    EXPECT_EQ(Numbers(reader.texcoords), "0.25 0.5, 1 2");
     EXPECT_EQ(Read("v 1 2 +-3\nv 1 2 3").positions.size(), 0u);
 }
 
 TEST(ObjReader, TextureCoordinatesAreMadeUpOnlyWhenTheFileHasNone) {
     ObjReader madeUp = Read("v 1 2 3\nv 4 5 6\nv 7 8 9\nf 1/5 2 3//1");
-    EXPECT_EQ(Numbers(madeUp.texcoords), " 1 3, 4 6, 7 9");
+    EXPECT_EQ(Numbers(madeUp.texcoords), "1 3, 4 6, 7 9");
     EXPECT_EQ(Faces(madeUp), "1/1/0 2/2/0 3/3/1");
     ObjReader given = Read("v 1 2 3\nv 4 5 6\nv 7 8 9\nvt 0.5 0.5\nf 1/1 2 3//1");
     EXPECT_EQ(Faces(given), "1/1/0 2/0/0 3/0/1");
@@ -126,7 +127,7 @@ TEST(ObjBuild, CornersMergeOnlyWhenEveryComponentIsWithinTheTolerance) {
 TEST(ObjBuild, NumbersThatNameNothingGiveZeros) {
     IMesh mesh = Build("v 1 2 3\nvn 0 1 0\nvt 0.5 0.25\nf 1/1/1 1/9/1 9/1/9 1 -5/-5/-5");
     EXPECT_EQ(Numbers(mesh.Vertices()),
-              " 0.5 0.25 0 1 0 1 2 3, 0 0 0 1 0 1 2 3, 0.5 0.25 0 0 0 0 0 0,"
+              "0.5 0.25 0 1 0 1 2 3, 0 0 0 1 0 1 2 3, 0.5 0.25 0 0 0 0 0 0,"
               " 0 0 0 0 0 1 2 3, 0 0 0 0 0 0 0 0");
 }
 

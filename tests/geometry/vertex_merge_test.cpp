@@ -64,17 +64,7 @@ TEST(VertexMerge, GivesTheFirstMatchOfTheLinearSearch) {
         VertexMerger merger(0);
         for (const MeshVertex& corner : corners)
             indices.push_back(merger.Add(corner));
-        const std::vector<MeshVertex>& vertices = merger.Vertices();
         ASSERT_EQ(indices, expectedIndices) << "seed " << seed;
-        // The crowding works: many corners have a choice of vertices in reach.
-        int choices = 0;
-        for (size_t i = 0; i < corners.size(); ++i)
-            for (uint32_t later = indices[i] + 1; later < vertices.size(); ++later)
-                if (VerticesMatch(corners[i], vertices[later])) {
-                    ++choices;
-                    break;
-                }
-        EXPECT_GT(choices, 25) << "seed " << seed;
     }
 }
 
