@@ -2,6 +2,9 @@
 // functions and the node manager, in that order.
 #include "scene/scene_graph.h"
 
+#include "geometry/curve.h"
+#include "geometry/mesh.h"
+#include "geometry/mesh_lua.h"
 #include "scene/attr_lua.h"
 #include "scene/attribute_node.h"
 #include "scene/group.h"
@@ -24,8 +27,8 @@ struct StartupNodeType {
 const StartupNodeType startupNodeTypes[] = {
     {1, "CAttributes", MakeNode<CAttributes>},
     {2, "CGroup", MakeNode<CGroup>},
-    {3, "CMesh", nullptr},
-    {4, "CCurve", nullptr},
+    {3, "CMesh", MakeNode<CMesh>},
+    {4, "CCurve", MakeNode<CCurve>},
     {5, "CConeEmitter", nullptr},
     {6, "CCurveEmitter", nullptr},
     {7, "CMeshEmitter", nullptr},
@@ -55,9 +58,9 @@ void RegisterSceneLibraries() {
     for (const StartupNodeType& type : startupNodeTypes)
         RegisterNodeType(type.typeId, type.typeName, type.factory, state);
 
-    // MakeMesh, CreateGravity, CreateSimple, CreateMeshParticles and
-    // CreateMeshEmitter are registered here, before the emitter functions, once
-    // the meshes and presets exist.
+    RegisterMeshFunctions();
+    // CreateGravity, CreateSimple, CreateMeshParticles and CreateMeshEmitter are
+    // registered here, before the emitter functions, once the presets exist.
     RegisterEmitterFunctions();
 }
 
