@@ -2,6 +2,8 @@
 // functions and the node manager, in that order.
 #include "scene/scene_graph.h"
 
+#include "geometry/curve.h"
+#include "geometry/mesh.h"
 #include "particles/emitters.h"
 #include "particles/fields.h"
 #include "particles/particles_lua.h"
@@ -28,8 +30,8 @@ struct StartupNodeType {
 const StartupNodeType startupNodeTypes[] = {
     {1, "CAttributes", MakeNode<CAttributes>},
     {2, "CGroup", MakeNode<CGroup>},
-    {3, "CMesh", nullptr},
-    {4, "CCurve", nullptr},
+    {3, "CMesh", MakeNode<CMesh>},
+    {4, "CCurve", MakeNode<CCurve>},
     {5, "CConeEmitter", MakeNode<CConeEmitter>},
     {6, "CCurveEmitter", MakeNode<CCurveEmitter>},
     {7, "CMeshEmitter", MakeNode<CMeshEmitter>},
