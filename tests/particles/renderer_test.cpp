@@ -1,0 +1,246 @@
+// Renderers in a real GL window: the batched drawing against the same
+// particles drawn one by one with glBegin/glEnd, the blend rules, the state
+// left behind, and the mesh emitter's wireframe.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <array>
+#include <functional>
+
+#include "geometry/mesh.h"
+#include "particles/emitters.h"
+#include "particles/renderers.h"
+#include "support/gl_window.h"
+
+namespace {
+
+constexpr int Side = 128;
+
+void StartFrame(float grey) {
+    EnsureGlWindow(Side, Side);
+    glViewport(0, 0, Side, Side);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, Side, 0, Side, -50, 50);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_BLEND);
+    glDisable(GL_LIGHTING);
+    glPointSize(1.0f);
+    glLineWidth(1.0f);
+    glClearColor(grey, grey, grey, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+std::vector<uint8_t> Frame() { return ReadGlPixels(0, 0, Side, Side); }
+
+std::array<int, 3> PixelAt(int x, int y) {
+    std::vector<uint8_t> pixel = ReadGlPixels(x, y, 1, 1);
+    return {pixel[0], pixel[1], pixel[2]};
+}
+
+// What the drawing leaves behind for whatever draws next.
+struct GlState {
+    float pointSize = 0, lineWidth = 0;
+    std::array<float, 4> colour{};
+    bool blend = false;
+    bool operator==(const GlState&) const = default;
+};
+
+GlState ReadState() {
+    GlState state;
+    glGetFloatv(GL_POINT_SIZE, &state.pointSize);
+    glGetFloatv(GL_LINE_WIDTH, &state.lineWidth);
+    glGetFloatv(GL_CURRENT_COLOR, state.colour.data());
+    state.blend = glIsEnabled(GL_BLEND);
+    return state;
+}
+
+// Overlapping particles of every size, some refused by glPointSize and
+// glLineWidth (0 and below), half transparent.
+IParticleSystem& CrowdedSystem() {
+    static IParticleSystem system;
+    if (!system.Particles().empty()) return system;
+    uint32_t seed = 5;
+    auto next = [&seed](float range) {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<float>(seed >> 8) / 16777216.0f * range;
+    };
+    for (int i = 0; i < 400; ++i) {
+        Particle& particle = *system.AddParticle();
+        particle.position = XVector(next(Side), next(Side), next(2.0f));
+        particle.velocity = XVector(next(200.0f) - 100.0f, next(200.0f) - 100.0f, 0.0f);
+        particle.colour = XColour(next(1.0f), next(1.0f), next(1.0f), next(1.0f));
+        particle.size = i % 17 == 3 ? 0.0f : i % 23 == 5 ? -2.0f : next(9.0f);
+    }
+    return system;
+}
+
+// The drawing as the renderers are meant to behave: one glBegin/glEnd per particle.
+void BlendPrologue(const CParticleRenderer& renderer) {
+    if (!renderer.additiveBlend && !renderer.alphaBlend) return;
+    glBlendFunc(GL_ONE, GL_ONE);
+    glEnable(GL_BLEND);
+}
+
+void PointsOneByOne(const CPointRenderer& renderer, const IParticleSystem& system) {
+    BlendPrologue(renderer);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    for (const Particle& particle : system.Particles()) {
+        glColor4fv(&particle.colour.r);
+        glPointSize(particle.size);
+        glBegin(GL_POINTS);
+        glVertex3fv(&particle.position.x);
+        glEnd();
+    }
+    if (renderer.additiveBlend || renderer.alphaBlend) glDisable(GL_BLEND);
+}
+
+void StreaksOneByOne(const CStreakRenderer& renderer, const IParticleSystem& system) {
+    BlendPrologue(renderer);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    for (const Particle& particle : system.Particles()) {
+        const XVector& p = particle.position;
+        const XVector& v = particle.velocity;
+        float length = renderer.streakLength;
+        glLineWidth(particle.size);
+        glBegin(GL_LINES);
+        glColor4fv(&particle.colour.r);
+        glVertex3fv(&p.x);
+        glColor4fv(&renderer.secondColour.r);
+        glVertex3f(p.x - v.x * length, p.y - v.y * length, p.z - v.z * length);
+        glEnd();
+    }
+    glDisable(GL_BLEND);
+    glLineWidth(1.0f);
+}
+
+void SpritesOneByOne(const CSpriteRenderer& renderer, const IParticleSystem& system) {
+    BlendPrologue(renderer);
+    for (const Particle& particle : system.Particles()) {
+        glBegin(GL_POINTS);
+        glColor4fv(&particle.colour.r);
+        glVertex3fv(&particle.position.x);
+        glEnd();
+    }
+    if (renderer.additiveBlend || renderer.alphaBlend) glDisable(GL_BLEND);
+}
+
+// A square of side 2 x half facing +z, centred on the origin.
+void MakeSquare(CMesh& mesh, float half) {
+    mesh.Mesh().SetGeometry({{0, 0, 0, 0, 1, -half, -half, 0},
+                             {0, 0, 0, 0, 1, half, -half, 0},
+                             {0, 0, 0, 0, 1, half, half, 0},
+                             {0, 0, 0, 0, 1, -half, half, 0}},
+                            {0, 1, 2, 0, 2, 3});
+}
+
+} // namespace
+
+TEST(Renderers, BatchesGiveThePixelsAndStateOfDrawingOneByOne) {
+    IParticleSystem& system = CrowdedSystem();
+    CPointRenderer points;
+    CStreakRenderer streaks;
+    CSpriteRenderer sprites;
+    struct Case {
+        const char* name;
+        CParticleRenderer& renderer;
+        std::function<void()> oneByOne;
+    };
+    const Case cases[] = {
+        {"points", points, [&] { PointsOneByOne(points, system); }},
+        {"streaks", streaks, [&] { StreaksOneByOne(streaks, system); }},
+        {"sprites", sprites, [&] { SpritesOneByOne(sprites, system); }},
+    };
+    for (const Case& row : cases) {
+        for (bool additive : {false, true}) {
+            SCOPED_TRACE(std::string(row.name) + (additive ? ", additive" : ""));
+            row.renderer.alphaBlend = additive;
+            StartFrame(0.25f);
+            glPointSize(3.0f); // the sprites' size
+            row.oneByOne();
+            std::vector<uint8_t> expected = Frame();
+            GlState expectedState = ReadState();
+            glGetError(); // glPointSize and glLineWidth refused the sizes of 0 and below
+
+            StartFrame(0.25f);
+            glPointSize(3.0f);
+            row.renderer.RenderParticles(0.0f, system);
+            EXPECT_TRUE(Frame() == expected);
+            EXPECT_EQ(ReadState(), expectedState);
+            EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+        }
+    }
+    EXPECT_EQ(ReadState().lineWidth, 1.0f);
+}
+
+TEST(Renderers, BlendRulesWhenNoFlagIsSet) {
+    IParticleSystem system;
+    Particle& particle = *system.AddParticle();
+    particle.position = XVector(64.5f, 64.5f, 0.0f);
+    particle.velocity = XVector(-200.0f, 0.0f, 0.0f);
+    particle.colour = XColour(1.0f, 0.0f, 0.0f, 0.5f);
+    particle.size = 5.0f;
+
+    CPointRenderer points;
+    StartFrame(0.5f);
+    points.RenderParticles(0.0f, system);
+    EXPECT_EQ(PixelAt(64, 64), (std::array<int, 3>{255, 0, 0})) << "points replace";
+    points.additiveBlend = true;
+    StartFrame(0.5f);
+    points.RenderParticles(0.0f, system);
+    EXPECT_EQ(PixelAt(64, 64), (std::array<int, 3>{255, 128, 128})) << "points add";
+
+    CStreakRenderer streaks; // from (64.5, 64.5) to (84.5, 64.5), uniformly coloured
+    streaks.secondColour = particle.colour;
+    StartFrame(0.5f);
+    streaks.RenderParticles(0.0f, system);
+    std::array<int, 3> streak = PixelAt(74, 64);
+    EXPECT_NEAR(streak[0], 191, 1) << "streaks blend by source alpha";
+    EXPECT_NEAR(streak[1], 64, 1);
+
+    // The lit square adds its colour and then the background times its colour
+    // (GL_ONE, GL_SRC_COLOR): over white it comes out twice as bright as over black.
+    CMesh square;
+    MakeSquare(square, 10.0f);
+    CMeshRenderer meshes;
+    particle.colour = XColour(0.25f, 0.1f, 0.05f, 1.0f);
+    StartFrame(0.0f);
+    meshes.RenderParticles(0.0f, system); // no mesh: nothing drawn, blending off again
+    EXPECT_EQ(PixelAt(64, 64), (std::array<int, 3>{0, 0, 0}));
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    ASSERT_TRUE(meshes.ConnectMesh(square));
+    std::array<int, 3> drawn[2];
+    for (int background : {0, 1}) {
+        StartFrame(static_cast<float>(background));
+        meshes.RenderParticles(0.0f, system);
+        drawn[background] = PixelAt(64, 64);
+        EXPECT_FALSE(glIsEnabled(GL_BLEND) || glIsEnabled(GL_LIGHTING) || glIsEnabled(GL_COLOR_MATERIAL));
+        EXPECT_EQ(ReadState().colour, (std::array<float, 4>{0.3f, 0.7f, 0.7f, 1.0f}));
+    }
+    EXPECT_GT(drawn[0][0], 40);
+    for (int channel = 0; channel < 3; ++channel) EXPECT_NEAR(drawn[1][channel], 2 * drawn[0][channel], 2);
+}
+
+TEST(Renderers, MeshEmitterDrawsItsMeshAsAWireframeAtItsPosition) {
+    CMesh square;
+    MakeSquare(square, 10.5f);
+    CMeshEmitter emitter;
+    emitter.rate = 0;
+    emitter.position = XVector(64.0f, 64.0f, 0.0f);
+    IParticleSystem system;
+    StartFrame(0.0f);
+    emitter.Emit(0.1f, system); // no mesh: nothing drawn
+    EXPECT_EQ(PixelAt(53, 64), (std::array<int, 3>{0, 0, 0}));
+    ASSERT_TRUE(emitter.ConnectMesh(square));
+    emitter.Emit(0.1f, system);
+    EXPECT_NE(PixelAt(53, 64), (std::array<int, 3>{0, 0, 0})) << "edge";
+    EXPECT_EQ(PixelAt(58, 70), (std::array<int, 3>{0, 0, 0})) << "inside";
+    GLint polygonModes[2] = {};
+    glGetIntegerv(GL_POLYGON_MODE, polygonModes);
+    EXPECT_EQ(polygonModes[0], GL_FILL);
+}
