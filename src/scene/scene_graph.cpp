@@ -4,14 +4,11 @@
 
 #include "geometry/curve.h"
 #include "geometry/mesh.h"
-<<<<<<< HEAD
+#include "geometry/mesh_lua.h"
 #include "particles/emitters.h"
 #include "particles/fields.h"
 #include "particles/particles_lua.h"
 #include "particles/renderers.h"
-=======
-#include "geometry/mesh_lua.h"
->>>>>>> geometry
 #include "scene/attr_lua.h"
 #include "scene/attribute_node.h"
 #include "scene/group.h"
@@ -67,69 +64,6 @@ void RegisterSceneLibraries() {
 
     RegisterMeshFunctions();
     RegisterParticlePresets();
-#include "scene/attr_lua.h"
-#include "scene/attribute_node.h"
-#include "scene/group.h"
-#include "scene/group_lua.h"
-#include "scene/node_lua.h"
-#include "scene/node_manager.h"
-#include "scene/scheduler_lua.h"
-#include "script/script_host.h"
-
-namespace {
-
-struct StartupNodeType {
-    int32_t typeId;
-    const char* typeName;
-    NodeFactory factory;
-};
-
-// Types without a factory are registered (their names are script globals) but
-// make no nodes until their classes exist; filling one in is MakeNode<Class>.
-const StartupNodeType startupNodeTypes[] = {
-    {1, "CAttributes", MakeNode<CAttributes>},
-    {2, "CGroup", MakeNode<CGroup>},
-    {3, "CMesh", MakeNode<CMesh>},
-    {4, "CCurve", MakeNode<CCurve>},
-    {5, "CConeEmitter", MakeNode<CConeEmitter>},
-    {6, "CCurveEmitter", MakeNode<CCurveEmitter>},
-    {7, "CMeshEmitter", MakeNode<CMeshEmitter>},
-    {8, "CPointEmitter", MakeNode<CPointEmitter>},
-    {9, "CSphereEmitter", MakeNode<CSphereEmitter>},
-    {11, "CMeshRenderer", MakeNode<CMeshRenderer>},
-    {12, "CPointRenderer", MakeNode<CPointRenderer>},
-    {13, "CStreakRenderer", MakeNode<CStreakRenderer>},
-    {14, "CSpriteRenderer", MakeNode<CSpriteRenderer>},
-    {15, "CParticleSystem", MakeNode<CParticleSystem>},
-    {16, "CGravityField", MakeNode<CGravityField>},
-    {17, "CPlaneCollision", MakeNode<CPlaneCollision>},
-    {19, "CWindField", MakeNode<CWindField>},
-};
-
-} // namespace
-
-void RegisterSceneLibraries() {
-    lua_State* state = ScriptState();
-    RegisterAttrLibrary(state);
-    RegisterUpdateLibrary(state);
-    RegisterRenderLibrary(state);
-    RegisterGroupLibrary();
-    RegisterNodeLibrary();
-    RegisterParticleLibrary();
-
-    for (const StartupNodeType& type : startupNodeTypes)
-        RegisterNodeType(type.typeId, type.typeName, type.factory, state);
-
-<<<<<<< HEAD
-    // MakeMesh, CreateGravity, CreateSimple, CreateMeshParticles and
-    // CreateMeshEmitter are registered here, before the emitter functions, once
-    // the meshes and presets exist.
-    RegisterParticlePresets();
-=======
-    RegisterMeshFunctions();
-    // CreateGravity, CreateSimple, CreateMeshParticles and CreateMeshEmitter are
-    // registered here, before the emitter functions, once the presets exist.
->>>>>>> geometry
     RegisterEmitterFunctions();
 }
 
