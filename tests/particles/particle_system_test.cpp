@@ -2,9 +2,11 @@
 // long it keeps the nodes on that list alive.
 #include <gtest/gtest.h>
 
+#include "geometry/mesh.h"
 #include "particles/emitters.h"
 #include "particles/fields.h"
 #include "particles/particle_system.h"
+#include "scene/node_manager.h"
 
 namespace {
 
@@ -18,15 +20,17 @@ void AddLiving(IParticleSystem& system, std::initializer_list<float> lives) {
     for (float life : lives) system.AddParticle()->life = life;
 }
 
-// A point emitter that reports when it is freed.
-class TrackedEmitter : public CPointEmitter {
+// Nodes that report when they are freed.
+template <class Node>
+class Tracked : public Node {
 public:
-    explicit TrackedEmitter(bool* freed) : freed_(freed) {}
-    ~TrackedEmitter() override { *freed_ = true; }
+    explicit Tracked(bool* freed) : freed_(freed) {}
+    ~Tracked() override { *freed_ = true; }
 
 private:
     bool* freed_;
 };
+using TrackedEmitter = Tracked<CPointEmitter>;
 
 } // namespace
 
@@ -39,15 +43,6 @@ TEST(ParticleSystem, UpdateRemovesParticlesWhoseLifeFellBelowZero) {
     EXPECT_EQ(system.TimeStep(), 0.25f);
     system.Age(0.25f);
     EXPECT_EQ(Lives(system), (std::vector<float>{0.5f, 1.5f}));
-}
-
-TEST(ParticleSystem, NewParticlesStartAtTheOriginAtRestInOpaqueBlack) {
-    IParticleSystem system;
-    const Particle& particle = *system.AddParticle();
-    EXPECT_EQ(std::vector<float>({particle.position.x, particle.position.y, particle.position.z, particle.position.w,
-                                  particle.velocity.x, particle.velocity.y, particle.velocity.z, particle.velocity.w,
-                                  particle.colour.r, particle.colour.g, particle.colour.b, particle.colour.a}),
-              std::vector<float>({0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1}));
 }
 
 TEST(ParticleSystem, RenderRunsTheAttachedNodesInOrderThenMovesEveryParticle) {
@@ -80,52 +75,6 @@ TEST(ParticleSystem, RenderRunsTheAttachedNodesInOrderThenMovesEveryParticle) {
     }
 }
 
-TEST(ParticleSystem, AnEmitterAttachedTwiceEmitsAtTwiceItsRate) {
-    CPointEmitter emitter;
-    emitter.rate = 8;
-    IParticleSystem system;
-    IParticleSystem other;
-    system.Attach(&emitter);
-    system.Attach(&emitter);
-    other.Attach(&emitter);
-    system.Age(0.25f);
-    other.Age(0.25f);
-    system.RunAttached();
-    other.RunAttached();
-    EXPECT_EQ(system.Particles().size(), 4u);
-    EXPECT_EQ(other.Particles().size(), 2u);
-}
-
-TEST(ParticleSystem, AttachedListInsertsAppendsAndRemovesByIndex) {
-    CPointEmitter a, b, c;
-    CParticleSystem unrelated; // offers none of the particle interfaces: skipped
-    IParticleSystem system;
-    system.Attach(&a);
-    EXPECT_TRUE(system.AttachAt(&b, 0));
-    EXPECT_FALSE(system.AttachAt(&c, 99));
-    system.Attach(&unrelated);
-    system.DetachAt(4);
-    ASSERT_EQ(system.AttachedCount(), 4u);
-    EXPECT_EQ(system.AttachedAt(0), &b);
-    EXPECT_EQ(system.AttachedAt(1), &a);
-    EXPECT_EQ(system.AttachedAt(2), &c);
-    system.DetachAt(0);
-    EXPECT_EQ(system.AttachedAt(0), &a);
-    system.Age(0.01f);
-    system.RunAttached();
-}
-
-TEST(ParticleSystem, OffersOnlyRenderUpdateAndItsParticles) {
-    CParticleSystem node;
-    void* out = nullptr;
-    std::vector<int32_t> offered;
-    for (int32_t id = 0; id < 16; ++id)
-        if (node.QueryInterface(id, &out)) offered.push_back(id);
-    EXPECT_EQ(offered, (std::vector<int32_t>{2, 3, 11}));
-    EXPECT_TRUE(node.IUpdate::Enabled());
-    EXPECT_TRUE(node.IRender::Enabled());
-}
-
 TEST(ParticleSystem, DeletedNodesRunWhileAttachedAndAreFreedWhenNoSystemListsThem) {
     bool detachedFreed = false;
     bool heldFreed = false;
@@ -146,4 +95,26 @@ TEST(ParticleSystem, DeletedNodesRunWhileAttachedAndAreFreedWhenNoSystemListsThe
     EXPECT_FALSE(heldFreed);
     delete system;
     EXPECT_TRUE(heldFreed);
+}
+
+TEST(ParticleSystem, AConnectedMeshStaysAliveWhileAnEmitterUsesIt) {
+    CSceneNodeManager manager; // the emitter finds the node its input names here
+    bool freed = false;
+    auto* mesh = new Tracked<CMesh>(&freed);
+    mesh->Mesh().SetGeometry({{0, 0, 0, 1, 0, 5, 6, 7}}, {0, 0, 0});
+    manager.nodes[mesh->Id()] = mesh;
+    auto* emitter = new CMeshEmitter;
+    emitter->rate = 10;
+    ASSERT_TRUE(emitter->Connect(0, *mesh)); // as Node.ConnectInput does
+    IParticleSystem system;
+    emitter->Emit(0.1f, system);
+    manager.nodes.erase(mesh->Id());
+    FreeNodeWhenUnreferenced(mesh);
+    EXPECT_FALSE(freed);
+
+    emitter->Emit(0.1f, system);
+    ASSERT_EQ(system.Particles().size(), 2u);
+    EXPECT_EQ(system.Particles()[1].position.x, 5.0f);
+    delete emitter;
+    EXPECT_TRUE(freed);
 }

@@ -1,6 +1,6 @@
 // Renderers in a real GL window: the batched drawing against the same
-// particles drawn one by one with glBegin/glEnd, the blend rules, the state
-// left behind, and the mesh emitter's wireframe.
+// particles drawn one by one with glBegin/glEnd (blend rules and the state
+// left behind included), and the mesh renderer's blending.
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -9,7 +9,6 @@
 #include <functional>
 
 #include "geometry/mesh.h"
-#include "particles/emitters.h"
 #include "particles/renderers.h"
 #include "support/gl_window.h"
 
@@ -130,15 +129,6 @@ void SpritesOneByOne(const CSpriteRenderer& renderer, const IParticleSystem& sys
     if (renderer.additiveBlend || renderer.alphaBlend) glDisable(GL_BLEND);
 }
 
-// A square of side 2 x half facing +z, centred on the origin.
-void MakeSquare(CMesh& mesh, float half) {
-    mesh.Mesh().SetGeometry({{0, 0, 0, 0, 1, -half, -half, 0},
-                             {0, 0, 0, 0, 1, half, -half, 0},
-                             {0, 0, 0, 0, 1, half, half, 0},
-                             {0, 0, 0, 0, 1, -half, half, 0}},
-                            {0, 1, 2, 0, 2, 3});
-}
-
 } // namespace
 
 TEST(Renderers, BatchesGiveThePixelsAndStateOfDrawingOneByOne) {
@@ -178,41 +168,22 @@ TEST(Renderers, BatchesGiveThePixelsAndStateOfDrawingOneByOne) {
     EXPECT_EQ(ReadState().lineWidth, 1.0f);
 }
 
-TEST(Renderers, BlendRulesWhenNoFlagIsSet) {
+TEST(Renderers, MeshesAddTheirColourAndTheBackgroundTimesIt) {
     IParticleSystem system;
     Particle& particle = *system.AddParticle();
-    particle.position = XVector(64.5f, 64.5f, 0.0f);
-    particle.velocity = XVector(-200.0f, 0.0f, 0.0f);
-    particle.colour = XColour(1.0f, 0.0f, 0.0f, 0.5f);
-    particle.size = 5.0f;
-
-    CPointRenderer points;
-    StartFrame(0.5f);
-    points.RenderParticles(0.0f, system);
-    EXPECT_EQ(PixelAt(64, 64), (std::array<int, 3>{255, 0, 0})) << "points replace";
-    points.additiveBlend = true;
-    StartFrame(0.5f);
-    points.RenderParticles(0.0f, system);
-    EXPECT_EQ(PixelAt(64, 64), (std::array<int, 3>{255, 128, 128})) << "points add";
-
-    CStreakRenderer streaks; // from (64.5, 64.5) to (84.5, 64.5), uniformly coloured
-    streaks.secondColour = particle.colour;
-    StartFrame(0.5f);
-    streaks.RenderParticles(0.0f, system);
-    std::array<int, 3> streak = PixelAt(74, 64);
-    EXPECT_NEAR(streak[0], 191, 1) << "streaks blend by source alpha";
-    EXPECT_NEAR(streak[1], 64, 1);
-
-    // The lit square adds its colour and then the background times its colour
-    // (GL_ONE, GL_SRC_COLOR): over white it comes out twice as bright as over black.
-    CMesh square;
-    MakeSquare(square, 10.0f);
-    CMeshRenderer meshes;
+    particle.position = XVector(64.0f, 64.0f, 0.0f);
     particle.colour = XColour(0.25f, 0.1f, 0.05f, 1.0f);
+    CMesh square; // 20 pixels wide, facing the viewer
+    square.Mesh().SetGeometry({{0, 0, 0, 0, 1, -10, -10, 0}, {0, 0, 0, 0, 1, 10, -10, 0},
+                               {0, 0, 0, 0, 1, 10, 10, 0}, {0, 0, 0, 0, 1, -10, 10, 0}},
+                              {0, 1, 2, 0, 2, 3});
+    CMeshRenderer meshes;
     StartFrame(0.0f);
     meshes.RenderParticles(0.0f, system); // no mesh: nothing drawn, blending off again
     EXPECT_EQ(PixelAt(64, 64), (std::array<int, 3>{0, 0, 0}));
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
+
+    // (GL_ONE, GL_SRC_COLOR): over white twice as bright as over black.
     ASSERT_TRUE(meshes.ConnectMesh(square));
     std::array<int, 3> drawn[2];
     for (int background : {0, 1}) {
@@ -224,23 +195,4 @@ TEST(Renderers, BlendRulesWhenNoFlagIsSet) {
     }
     EXPECT_GT(drawn[0][0], 40);
     for (int channel = 0; channel < 3; ++channel) EXPECT_NEAR(drawn[1][channel], 2 * drawn[0][channel], 2);
-}
-
-TEST(Renderers, MeshEmitterDrawsItsMeshAsAWireframeAtItsPosition) {
-    CMesh square;
-    MakeSquare(square, 10.5f);
-    CMeshEmitter emitter;
-    emitter.rate = 0;
-    emitter.position = XVector(64.0f, 64.0f, 0.0f);
-    IParticleSystem system;
-    StartFrame(0.0f);
-    emitter.Emit(0.1f, system); // no mesh: nothing drawn
-    EXPECT_EQ(PixelAt(53, 64), (std::array<int, 3>{0, 0, 0}));
-    ASSERT_TRUE(emitter.ConnectMesh(square));
-    emitter.Emit(0.1f, system);
-    EXPECT_NE(PixelAt(53, 64), (std::array<int, 3>{0, 0, 0})) << "edge";
-    EXPECT_EQ(PixelAt(58, 70), (std::array<int, 3>{0, 0, 0})) << "inside";
-    GLint polygonModes[2] = {};
-    glGetIntegerv(GL_POLYGON_MODE, polygonModes);
-    EXPECT_EQ(polygonModes[0], GL_FILL);
 }
