@@ -14,7 +14,9 @@ namespace {
 // Far beyond any count a system can hold, and far from overflowing.
 constexpr double CountLimit = 4.0e18;
 
-float Mix(float from, float to, float t) { return (1.0f - t) * from + t * to; }
+float Mix(float from, float to, float t) {
+    return (1.0f - t) * from + t * to;
+}
 
 // Birth in the ball of `radius` around `centre`: a birth direction scaled by
 // a unit draw of the radius, then a second birth direction to fly in.
@@ -57,9 +59,14 @@ CEmitter::CEmitter() {
 
 bool CEmitter::QueryInterface(int32_t interfaceId, void** out) {
     switch (interfaceId) {
-    case InterfaceAttributes: *out = &attributes_; return true;
-    case InterfaceEmitter: *out = static_cast<IEmitter*>(this); return true;
-    default: return false;
+    case InterfaceAttributes:
+        *out = &attributes_;
+        return true;
+    case InterfaceEmitter:
+        *out = static_cast<IEmitter*>(this);
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -87,8 +94,9 @@ void CEmitter::Initialise(Particle& particle) const {
     float lifeDraw = UnitDraw();
     float sizeDraw = UnitDraw();
     float speedDraw = UnitDraw();
-    particle.colour = XColour(Mix(colourMin.r, colourMax.r, colourDraw), Mix(colourMin.g, colourMax.g, colourDraw),
-                              Mix(colourMin.b, colourMax.b, colourDraw), Mix(colourMin.a, colourMax.a, colourDraw));
+    particle.colour = XColour(
+        Mix(colourMin.r, colourMax.r, colourDraw), Mix(colourMin.g, colourMax.g, colourDraw),
+        Mix(colourMin.b, colourMax.b, colourDraw), Mix(colourMin.a, colourMax.a, colourDraw));
     particle.life = Mix(lifeMin, lifeMax, lifeDraw);
     particle.size = Mix(sizeMin, sizeMax, sizeDraw);
     float speed = Mix(speedMin, speedMax, speedDraw);
@@ -108,7 +116,9 @@ void CEmitter::MakeParticles(int64_t count, IParticleSystem& system) {
     }
 }
 
-void CEmitter::Emit(float seconds, IParticleSystem& system) { MakeParticles(TakeDue(seconds), system); }
+void CEmitter::Emit(float seconds, IParticleSystem& system) {
+    MakeParticles(TakeDue(seconds), system);
+}
 
 // ---------------------------------------------------------------- point, sphere, curve
 
@@ -119,18 +129,26 @@ void CPointEmitter::Place(Particle& particle) {
     particle.velocity = BirthDirection();
 }
 
-CSphereEmitter::CSphereEmitter() { attributes_.Declare("Radius", &radius); }
+CSphereEmitter::CSphereEmitter() {
+    attributes_.Declare("Radius", &radius);
+}
 
-void CSphereEmitter::Place(Particle& particle) { PlaceInBall(particle, position, radius); }
+void CSphereEmitter::Place(Particle& particle) {
+    PlaceInBall(particle, position, radius);
+}
 
-CCurveEmitter::CCurveEmitter() { DeclareInput("Curve", InterfaceCurve, &curve_); }
+CCurveEmitter::CCurveEmitter() {
+    DeclareInput("Curve", InterfaceCurve, &curve_);
+}
 
 void CCurveEmitter::Emit(float seconds, IParticleSystem& system) {
     heldCurve_.Follow(*this, curve_);
     CEmitter::Emit(seconds, system);
 }
 
-void CCurveEmitter::Place(Particle& particle) { PlaceInBall(particle, position, 1.0f); }
+void CCurveEmitter::Place(Particle& particle) {
+    PlaceInBall(particle, position, 1.0f);
+}
 
 // ---------------------------------------------------------------- cone
 
@@ -166,7 +184,9 @@ void CConeEmitter::Place(Particle& particle) {
 
 // ---------------------------------------------------------------- mesh
 
-CMeshEmitter::CMeshEmitter() { DeclareInput("Mesh", InterfaceMesh, &meshSlot_); }
+CMeshEmitter::CMeshEmitter() {
+    DeclareInput("Mesh", InterfaceMesh, &meshSlot_);
+}
 
 void CMeshEmitter::Emit(float seconds, IParticleSystem& system) {
     const IMesh* mesh = heldMesh_.Follow(*this, meshSlot_);

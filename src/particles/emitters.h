@@ -12,7 +12,7 @@ class IMesh;
 // The fields and rate bookkeeping every emitter shares, published as
 // attributes (interface 1) beside the emitter interface (8).
 class CEmitter : public CNode, public IParticleEmitter {
-public:
+  public:
     CEmitter();
     bool QueryInterface(int32_t interfaceId, void** out) override;
     XVector& Position() override { return position; }
@@ -30,7 +30,7 @@ public:
     float lifeMin = 0.1f;
     float lifeMax = 3.5f;
 
-protected:
+  protected:
     // Advances the bookkeeping by `seconds` and answers how many particles are
     // due now; they count as emitted from here on.
     int64_t TakeDue(float seconds);
@@ -43,37 +43,37 @@ protected:
 
     IAttributes attributes_;
 
-private:
-    float secondTime_ = 0.0f;  // time into the current second
-    int64_t secondCount_ = 0;  // particles emitted in the current second
+  private:
+    float secondTime_ = 0.0f; // time into the current second
+    int64_t secondCount_ = 0; // particles emitted in the current second
 };
 
 // Particles leave the birth point in a direction from BirthDirection.
 class CPointEmitter : public CEmitter {
-protected:
+  protected:
     void Place(Particle& particle) override;
 };
 
 // Birth points lie within `Radius` of the position, denser towards the centre.
 class CSphereEmitter : public CEmitter {
-public:
+  public:
     CSphereEmitter();
     float radius = 2.0f;
 
-protected:
+  protected:
     void Place(Particle& particle) override;
 };
 
 // A sphere emitter of radius 1; its "Curve" input is held but not read.
 class CCurveEmitter : public CEmitter {
-public:
+  public:
     CCurveEmitter();
     void Emit(float seconds, IParticleSystem& system) override;
 
-protected:
+  protected:
     void Place(Particle& particle) override;
 
-private:
+  private:
     void* curve_ = nullptr;
     HeldInput heldCurve_{0};
 };
@@ -81,12 +81,12 @@ private:
 // Particles leave the position in directions spread evenly over the cap of
 // `Angle` degrees (0 to 180) around `Axis`; a zero axis points up.
 class CConeEmitter : public CEmitter {
-public:
+  public:
     CConeEmitter();
     XVector axis{0.0f, 1.0f, 0.0f, 1.0f};
     float angle = 30.0f;
 
-protected:
+  protected:
     void Place(Particle& particle) override;
 };
 
@@ -95,16 +95,16 @@ protected:
 // they start at the origin at rest. The mesh is drawn as a wireframe at the
 // position after every emission.
 class CMeshEmitter : public CEmitter {
-public:
+  public:
     CMeshEmitter();
     // Connects "Mesh" and holds the mesh from then on; false when it is no mesh.
     bool ConnectMesh(CNode& mesh) { return heldMesh_.Connect(*this, mesh); }
     void Emit(float seconds, IParticleSystem& system) override;
 
-protected:
+  protected:
     void Place(Particle& particle) override;
 
-private:
+  private:
     IMesh* meshSlot_ = nullptr;
     HeldInput heldMesh_{0};
     const IMesh* mesh_ = nullptr; // the usable mesh during one Emit

@@ -4,18 +4,27 @@
 
 namespace {
 
-float Length(float x, float y, float z) { return std::sqrt(x * x + y * y + z * z); }
+float Length(float x, float y, float z) {
+    return std::sqrt(x * x + y * y + z * z);
+}
 
 // A length that can divide: positive and finite.
-bool Usable(float length) { return length > 0.0f && std::isfinite(length); }
+bool Usable(float length) {
+    return length > 0.0f && std::isfinite(length);
+}
 
 } // namespace
 
 bool CField::QueryInterface(int32_t interfaceId, void** out) {
     switch (interfaceId) {
-    case InterfaceAttributes: *out = &attributes_; return true;
-    case InterfaceField: *out = static_cast<IField*>(this); return true;
-    default: return false;
+    case InterfaceAttributes:
+        *out = &attributes_;
+        return true;
+    case InterfaceField:
+        *out = static_cast<IField*>(this);
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -35,7 +44,9 @@ void CAccelerationField::Apply(float seconds, IParticleSystem& system) {
     }
 }
 
-CPlaneCollision::CPlaneCollision() { attributes_.Declare("Plane", &plane); }
+CPlaneCollision::CPlaneCollision() {
+    attributes_.Declare("Plane", &plane);
+}
 
 void CPlaneCollision::Apply(float, IParticleSystem& system) {
     const float a = plane.a, b = plane.b, c = plane.c, d = plane.d;

@@ -7,32 +7,32 @@
 
 // Offers the field interface (9) and its attributes (1).
 class CField : public CNode, public IField {
-public:
+  public:
     bool QueryInterface(int32_t interfaceId, void** out) override;
 
-protected:
+  protected:
     IAttributes attributes_;
 };
 
 // A constant acceleration added to every velocity (w ignored), published under
 // the attribute name the type gives.
 class CAccelerationField : public CField {
-public:
+  public:
     void Apply(float seconds, IParticleSystem& system) override;
     XVector acceleration;
 
-protected:
+  protected:
     CAccelerationField(const char* attributeName, const XVector& initial);
 };
 
 class CGravityField : public CAccelerationField {
-public:
+  public:
     CGravityField() : CAccelerationField("Gravity", XVector(0.0f, -9.81f, 0.0f, 1.0f)) {}
 };
 
 // Wind is a constant acceleration too, not a drag towards a wind speed.
 class CWindField : public CAccelerationField {
-public:
+  public:
     CWindField() : CAccelerationField("Wind", XVector(0.0f, 0.0f, 4.0f, 1.0f)) {}
 };
 
@@ -43,7 +43,7 @@ public:
 // moving parallel to the plane, or mirrored onto the crossing point) the
 // position is mirrored and the velocity left as it was.
 class CPlaneCollision : public CField {
-public:
+  public:
     CPlaneCollision();
     void Apply(float seconds, IParticleSystem& system) override;
 

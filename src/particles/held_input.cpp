@@ -7,7 +7,9 @@ void HeldInput::Hold(CNode* node, void* interface) {
     interface_ = node ? interface : nullptr;
 }
 
-void* HeldInput::SlotValue(const CNode& owner) const { return *owner.Inputs()[position_].slot; }
+void* HeldInput::SlotValue(const CNode& owner) const {
+    return *owner.Inputs()[position_].slot;
+}
 
 void* HeldInput::FollowSlot(const CNode& owner, void* slotValue) {
     uint32_t connectedId = owner.Inputs()[position_].connectedId;

@@ -12,7 +12,7 @@
 // of the one before, so a connected node deleted through its manager stays
 // alive for as long as it is connected here.
 class HeldInput {
-public:
+  public:
     explicit HeldInput(size_t position) : position_(position) {}
     ~HeldInput() { ReleaseNode(node_); }
     HeldInput(const HeldInput&) = delete;
@@ -20,15 +20,14 @@ public:
 
     // The slot's interface when it belongs to the node held for this input;
     // null when nothing usable is connected.
-    template <class Interface>
-    Interface* Follow(const CNode& owner, Interface* slotValue) {
+    template <class Interface> Interface* Follow(const CNode& owner, Interface* slotValue) {
         return static_cast<Interface*>(FollowSlot(owner, slotValue));
     }
     // Connects the producer to the input and holds it at once, also when it
     // has already left its manager. False when the input refuses it.
     bool Connect(CNode& owner, CNode& producer);
 
-private:
+  private:
     void* FollowSlot(const CNode& owner, void* slotValue);
     void* SlotValue(const CNode& owner) const;
     void Hold(CNode* node, void* interface);

@@ -42,13 +42,17 @@ GLuint PointSizeProgram() {
     glDeleteShader(shader);
     GLint linkStatus = GL_FALSE;
     glGetProgramiv(linked, GL_LINK_STATUS, &linkStatus);
-    if (compiled && linkStatus) program = linked;
-    else glDeleteProgram(linked);
+    if (compiled && linkStatus)
+        program = linked;
+    else
+        glDeleteProgram(linked);
     return program;
 }
 
 // The sizes glPointSize and glLineWidth accept.
-bool Accepted(float size) { return size > 0.0f; }
+bool Accepted(float size) {
+    return size > 0.0f;
+}
 
 // Each particle's size as it takes effect: a refused size keeps the one in
 // force before it, starting from the GL state `query` names. Empty when every
@@ -57,7 +61,8 @@ const std::vector<float>& EffectiveSizes(const std::vector<Particle>& particles,
     static std::vector<float> sizes;
     sizes.clear();
     size_t firstRefused = 0;
-    while (firstRefused < particles.size() && Accepted(particles[firstRefused].size)) ++firstRefused;
+    while (firstRefused < particles.size() && Accepted(particles[firstRefused].size))
+        ++firstRefused;
     if (firstRefused == particles.size()) return sizes;
     float current = 0.0f;
     glGetFloatv(query, &current);
@@ -81,7 +86,8 @@ void PointParticleArrays(const std::vector<Particle>& particles) {
     glColorPointer(4, GL_FLOAT, ParticleStride, &particles[0].colour.r);
 }
 
-void DrawPointsOneByOne(const std::vector<Particle>& particles, const std::vector<float>& effective) {
+void DrawPointsOneByOne(const std::vector<Particle>& particles,
+                        const std::vector<float>& effective) {
     for (size_t i = 0; i < particles.size(); ++i) {
         glColor4fv(&particles[i].colour.r);
         glPointSize(effective.empty() ? particles[i].size : effective[i]);
@@ -110,7 +116,8 @@ void DrawSizedPoints(const std::vector<Particle>& particles) {
     PointParticleArrays(particles);
     glEnableVertexAttribArray(SizeAttribute);
     if (effective.empty())
-        glVertexAttribPointer(SizeAttribute, 1, GL_FLOAT, GL_FALSE, ParticleStride, &particles[0].size);
+        glVertexAttribPointer(SizeAttribute, 1, GL_FLOAT, GL_FALSE, ParticleStride,
+                              &particles[0].size);
     else
         glVertexAttribPointer(SizeAttribute, 1, GL_FLOAT, GL_FALSE, 0, effective.data());
     glEnable(GL_VERTEX_PROGRAM_POINT_SIZE);
@@ -133,7 +140,8 @@ void DrawPoints(const std::vector<Particle>& particles) {
     glColor4fv(&particles.back().colour.r);
 }
 
-void DrawStreaks(const std::vector<Particle>& particles, float streakSeconds, const XColour& tailColour) {
+void DrawStreaks(const std::vector<Particle>& particles, float streakSeconds,
+                 const XColour& tailColour) {
     if (particles.empty()) return;
     static std::vector<StreakVertex> vertices;
     vertices.clear();
@@ -143,8 +151,9 @@ void DrawStreaks(const std::vector<Particle>& particles, float streakSeconds, co
         const XVector& v = particle.velocity;
         const XColour& c = particle.colour;
         vertices.push_back({p.x, p.y, p.z, c.r, c.g, c.b, c.a});
-        vertices.push_back({p.x - v.x * streakSeconds, p.y - v.y * streakSeconds, p.z - v.z * streakSeconds,
-                            tailColour.r, tailColour.g, tailColour.b, tailColour.a});
+        vertices.push_back({p.x - v.x * streakSeconds, p.y - v.y * streakSeconds,
+                            p.z - v.z * streakSeconds, tailColour.r, tailColour.g, tailColour.b,
+                            tailColour.a});
     }
     const std::vector<float>& effective = EffectiveSizes(particles, GL_LINE_WIDTH);
     auto widthAt = [&](size_t i) { return effective.empty() ? particles[i].size : effective[i]; };
@@ -158,9 +167,11 @@ void DrawStreaks(const std::vector<Particle>& particles, float streakSeconds, co
     for (size_t first = 0; first < particles.size();) {
         float width = widthAt(first);
         size_t end = first + 1;
-        while (end < particles.size() && widthAt(end) == width) ++end;
+        while (end < particles.size() && widthAt(end) == width)
+            ++end;
         glLineWidth(width);
-        glDrawArrays(GL_LINES, static_cast<GLint>(2 * first), static_cast<GLsizei>(2 * (end - first)));
+        glDrawArrays(GL_LINES, static_cast<GLint>(2 * first),
+                     static_cast<GLsizei>(2 * (end - first)));
         first = end;
     }
     glPopClientAttrib();

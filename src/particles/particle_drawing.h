@@ -18,4 +18,5 @@ void DrawPoints(const std::vector<Particle>& particles);
 // A line per particle, as wide as its size (a refused width keeps the one
 // before), from its position in its colour to where it was `streakSeconds`
 // earlier in `tailColour`.
-void DrawStreaks(const std::vector<Particle>& particles, float streakSeconds, const XColour& tailColour);
+void DrawStreaks(const std::vector<Particle>& particles, float streakSeconds,
+                 const XColour& tailColour);

@@ -1,7 +1,8 @@
 #include "particles/particle_system.h"
 
 IParticleSystem::~IParticleSystem() {
-    for (CNode* node : attached_) ReleaseNode(node);
+    for (CNode* node : attached_)
+        ReleaseNode(node);
 }
 
 Particle* IParticleSystem::AddParticle() {
@@ -68,13 +69,22 @@ void IParticleSystem::RunAttached() {
     }
 }
 
-CParticleSystem::CParticleSystem() { IUpdate::Enable(); }
+CParticleSystem::CParticleSystem() {
+    IUpdate::Enable();
+}
 
 bool CParticleSystem::QueryInterface(int32_t interfaceId, void** out) {
     switch (interfaceId) {
-    case InterfaceRender: *out = static_cast<IRender*>(this); return true;
-    case InterfaceUpdate: *out = static_cast<IUpdate*>(this); return true;
-    case InterfaceParticleSystem: *out = &system_; return true;
-    default: return false;
+    case InterfaceRender:
+        *out = static_cast<IRender*>(this);
+        return true;
+    case InterfaceUpdate:
+        *out = static_cast<IUpdate*>(this);
+        return true;
+    case InterfaceParticleSystem:
+        *out = &system_;
+        return true;
+    default:
+        return false;
     }
 }

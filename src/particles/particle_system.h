@@ -11,11 +11,11 @@
 #include "scene/scheduler.h"
 
 struct Particle {
-    XVector velocity;   // units per second
+    XVector velocity; // units per second
     XVector position;
     XColour colour{0.0f, 0.0f, 0.0f, 1.0f};
-    float size = 0.0f;  // point size or line width in pixels
-    float life = 0.0f;  // seconds left
+    float size = 0.0f; // point size or line width in pixels
+    float life = 0.0f; // seconds left
 };
 
 class IParticleSystem;
@@ -23,38 +23,38 @@ class IParticleSystem;
 // Interface 8. The scene's own emitter functions only move the birth point;
 // particle systems also ask for particles.
 class IParticleEmitter : public IEmitter {
-public:
+  public:
     virtual void Emit(float seconds, IParticleSystem& system) = 0;
 
-protected:
+  protected:
     ~IParticleEmitter() = default;
 };
 
 // Interface 9: forces and colliders.
 class IField {
-public:
+  public:
     virtual void Apply(float seconds, IParticleSystem& system) = 0;
 
-protected:
+  protected:
     ~IField() = default;
 };
 
 // Interface 10.
 class IParticleRenderer {
-public:
+  public:
     virtual void RenderParticles(float seconds, IParticleSystem& system) = 0;
 
-protected:
+  protected:
     ~IParticleRenderer() = default;
 };
 
 // The particles of one system and the nodes attached to it (interface 11).
 // Attached nodes are held (RetainNode) for as long as they are listed.
 class IParticleSystem {
-public:
+  public:
     // A system never holds more particles than this, whatever rates and lives
     // scripts choose; emitters count what does not fit as emitted.
-    static constexpr size_t MaxParticles = size_t{1} << 21;
+    static constexpr size_t MaxParticles = size_t{1} << 20;
 
     IParticleSystem() = default;
     ~IParticleSystem();
@@ -87,14 +87,14 @@ public:
     // every particle by its velocity.
     void RunAttached();
 
-private:
+  private:
     std::vector<Particle> particles_;
     std::vector<CNode*> attached_;
     float timeStep_ = 0.0f;
 };
 
 class CParticleSystem : public CNode, public IUpdate, public IRender {
-public:
+  public:
     CParticleSystem();
     // Offers render, update and the particle-system block, nothing else.
     bool QueryInterface(int32_t interfaceId, void** out) override;
@@ -103,6 +103,6 @@ public:
 
     IParticleSystem& System() { return system_; }
 
-private:
+  private:
     IParticleSystem system_;
 };

@@ -30,8 +30,10 @@ int PsysAdd(lua_State* state) {
     if (!system || !node) return 0;
     // A negative index wraps to a large unsigned one, which appends.
     int64_t index = lua_gettop(state) == 3 ? PositionFromNumber(lua_tonumber(state, 3)) : -1;
-    if (index >= 0) system->AttachAt(node, static_cast<size_t>(index));
-    else system->Attach(node);
+    if (index >= 0)
+        system->AttachAt(node, static_cast<size_t>(index));
+    else
+        system->Attach(node);
     return 0;
 }
 
@@ -67,23 +69,20 @@ int PsysCount(lua_State* state) {
 }
 
 const luaL_reg psysLibrary[] = {
-    {"Add", PsysAdd},
-    {"Delete", PsysDelete},
-    {"Number", PsysNumber},
-    {"GetNode", PsysGetNode},
-    {"Count", PsysCount},
-    {nullptr, nullptr},
+    {"Add", PsysAdd},         {"Delete", PsysDelete}, {"Number", PsysNumber},
+    {"GetNode", PsysGetNode}, {"Count", PsysCount},   {nullptr, nullptr},
 };
 
-template <void (*Preset)()>
-int PresetFunction(lua_State*) {
+template <void (*Preset)()> int PresetFunction(lua_State*) {
     Preset();
     return 0;
 }
 
 } // namespace
 
-void RegisterParticleLibrary() { RegisterLibrary("Psys", psysLibrary); }
+void RegisterParticleLibrary() {
+    RegisterLibrary("Psys", psysLibrary);
+}
 
 void RegisterParticlePresets() {
     RegisterGlobalFunction("CreateGravity", PresetFunction<CreateGravity>);

@@ -23,8 +23,7 @@ enum NodeType : int32_t {
 
 // Null when the type makes nothing of that class; the network is then built
 // without it.
-template <class Node>
-Node* Create(int32_t typeId, const char* name) {
+template <class Node> Node* Create(int32_t typeId, const char* name) {
     return dynamic_cast<Node*>(CreateNamedNode(typeId, name));
 }
 
@@ -46,8 +45,7 @@ void SetRateAndSizes(CEmitter& emitter, const XVector& position, int32_t rate, f
 
 // The "Mesh" input to the last loaded mesh; left unconnected when none has
 // been loaded.
-template <class Consumer>
-void ConnectLastMesh(Consumer* consumer) {
+template <class Consumer> void ConnectLastMesh(Consumer* consumer) {
     CMesh* mesh = LastLoadedMesh();
     if (consumer && mesh) consumer->ConnectMesh(*mesh);
 }

@@ -3,11 +3,17 @@
 #include <cmath>
 #include <cstdlib>
 
-int RawDraw() { return std::rand(); }
+int RawDraw() {
+    return std::rand();
+}
 
-float UnitDraw() { return static_cast<float>(RawDraw() % 10000) * 0.0001f; }
+float UnitDraw() {
+    return static_cast<float>(RawDraw() % 10000) * 0.0001f;
+}
 
-float SignedDraw() { return static_cast<float>(10000 - RawDraw() % 20000) * 0.0001f; }
+float SignedDraw() {
+    return static_cast<float>(10000 - RawDraw() % 20000) * 0.0001f;
+}
 
 XVector BirthDirection() {
     for (;;) {

@@ -14,9 +14,14 @@ CParticleRenderer::CParticleRenderer() {
 
 bool CParticleRenderer::QueryInterface(int32_t interfaceId, void** out) {
     switch (interfaceId) {
-    case InterfaceAttributes: *out = &attributes_; return true;
-    case InterfaceParticleRenderer: *out = static_cast<IParticleRenderer*>(this); return true;
-    default: return false;
+    case InterfaceAttributes:
+        *out = &attributes_;
+        return true;
+    case InterfaceParticleRenderer:
+        *out = static_cast<IParticleRenderer*>(this);
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -54,7 +59,9 @@ void CStreakRenderer::RenderParticles(float, IParticleSystem& system) {
 
 // ---------------------------------------------------------------- sprites
 
-CSpriteRenderer::CSpriteRenderer() { attributes_.Declare("Texture", &texture); }
+CSpriteRenderer::CSpriteRenderer() {
+    attributes_.Declare("Texture", &texture);
+}
 
 void CSpriteRenderer::RenderParticles(float, IParticleSystem& system) {
     BlendPrologue();

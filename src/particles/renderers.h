@@ -10,14 +10,14 @@ class IMesh;
 // Offers the renderer interface (10) and its attributes (1). Either blend flag
 // selects additive blending (GL_ONE, GL_ONE).
 class CParticleRenderer : public CNode, public IParticleRenderer {
-public:
+  public:
     CParticleRenderer();
     bool QueryInterface(int32_t interfaceId, void** out) override;
 
     bool additiveBlend = false;
     bool alphaBlend = false;
 
-protected:
+  protected:
     bool Blending() const { return additiveBlend || alphaBlend; }
     // Switches additive blending on when a flag asks for it.
     void BlendPrologue() const;
@@ -26,14 +26,14 @@ protected:
 
 // Unlit, untextured points, each in its particle's colour and size.
 class CPointRenderer : public CParticleRenderer {
-public:
+  public:
     void RenderParticles(float seconds, IParticleSystem& system) override;
 };
 
 // Lines from each particle back along its path, blended by source alpha
 // whatever the flags; the line width is 1 again afterwards.
 class CStreakRenderer : public CParticleRenderer {
-public:
+  public:
     CStreakRenderer();
     void RenderParticles(float seconds, IParticleSystem& system) override;
 
@@ -43,7 +43,7 @@ public:
 
 // Points at the current point size, texturing and lighting left as they are.
 class CSpriteRenderer : public CParticleRenderer {
-public:
+  public:
     CSpriteRenderer();
     void RenderParticles(float seconds, IParticleSystem& system) override;
 
@@ -53,7 +53,7 @@ public:
 // The "Mesh" input drawn lit at every particle, in the particle's colour,
 // blended with (GL_ONE, GL_SRC_COLOR). The material attributes are stored only.
 class CMeshRenderer : public CParticleRenderer {
-public:
+  public:
     CMeshRenderer();
     // Connects "Mesh" and holds the mesh from then on; false when it is no mesh.
     bool ConnectMesh(CNode& mesh) { return heldMesh_.Connect(*this, mesh); }
@@ -66,7 +66,7 @@ public:
     float shininess = 0.0f;
     int32_t texture = 0;
 
-private:
+  private:
     IMesh* meshSlot_ = nullptr;
     HeldInput heldMesh_{0};
 };

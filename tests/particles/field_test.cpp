@@ -34,14 +34,17 @@ TEST(Fields, GravityAndWindAddTheirAccelerationTimesTheStep) {
 TEST(Fields, PlaneCollision) {
     const XPlane ground(0, 1, 0, 0);
     const CollisionCase cases[] = {
-        {"on the plane is left alone", ground, XVector(3, 0, 1), XVector(0, -1, 0), XVector(3, 0, 1), XVector(0, -1, 0)},
-        {"falling straight in", ground, XVector(0, -1, 0), XVector(0, -2, 0), XVector(0, 1, 0), XVector(0, 1.4f, 0)},
+        {"on the plane is left alone", ground, XVector(3, 0, 1), XVector(0, -1, 0),
+         XVector(3, 0, 1), XVector(0, -1, 0)},
+        {"falling straight in", ground, XVector(0, -1, 0), XVector(0, -2, 0), XVector(0, 1, 0),
+         XVector(0, 1.4f, 0)},
         // 0.7 of the speed sqrt(8), along (1, 1, 0) / sqrt(2).
-        {"at an angle", ground, XVector(1, -0.5f, 0), XVector(2, -2, 0), XVector(1, 0.5f, 0), XVector(1.4f, 1.4f, 0)},
-        {"at rest behind: mirrored, still at rest", ground, XVector(0, -1, 0), XVector(0, 0, 0), XVector(0, 1, 0),
-         XVector(0, 0, 0)},
-        {"parallel to the plane: mirrored, velocity kept", ground, XVector(0, -1, 0), XVector(3, 0, 0),
-         XVector(0, 1, 0), XVector(3, 0, 0)},
+        {"at an angle", ground, XVector(1, -0.5f, 0), XVector(2, -2, 0), XVector(1, 0.5f, 0),
+         XVector(1.4f, 1.4f, 0)},
+        {"at rest behind: mirrored, still at rest", ground, XVector(0, -1, 0), XVector(0, 0, 0),
+         XVector(0, 1, 0), XVector(0, 0, 0)},
+        {"parallel to the plane: mirrored, velocity kept", ground, XVector(0, -1, 0),
+         XVector(3, 0, 0), XVector(0, 1, 0), XVector(3, 0, 0)},
     };
     for (const CollisionCase& row : cases) {
         SCOPED_TRACE(row.name);

@@ -9,7 +9,9 @@
 
 namespace {
 
-std::string ScriptFile(const std::string& name) { return ReadFile(std::string(PARTICLE_SCRIPTS_DIR) + "/" + name); }
+std::string ScriptFile(const std::string& name) {
+    return ReadFile(std::string(PARTICLE_SCRIPTS_DIR) + "/" + name);
+}
 
 // The small cube that MakeMesh loads in these scripts.
 ScriptRunOptions WithMesh(int frames, double frameTime, bool screenshot) {
@@ -22,10 +24,12 @@ ScriptRunOptions WithMesh(int frames, double frameTime, bool screenshot) {
 }
 
 // Pixels of a colour family in the rows [top, bottom) of the screenshot.
-int CountPixels(const PngImage& image, int top, int bottom, const std::function<bool(Rgba)>& family) {
+int CountPixels(const PngImage& image, int top, int bottom,
+                const std::function<bool(Rgba)>& family) {
     int count = 0;
     for (int y = top; y < bottom; ++y)
-        for (int x = 0; x < image.width; ++x) count += family(image.At(x, y));
+        for (int x = 0; x < image.width; ++x)
+            count += family(image.At(x, y));
     return count;
 }
 
@@ -35,7 +39,8 @@ TEST(ParticleScripts, PrintTheExpectedOutput) {
     // count.lua prints Psys.Count after each frame of 0.25 s.
     for (const char* name : {"presets", "count"}) {
         SCOPED_TRACE(name);
-        ScriptRunResult run = RunScript(ScriptFile(std::string(name) + ".lua"), WithMesh(6, 0.25, false));
+        ScriptRunResult run =
+            RunScript(ScriptFile(std::string(name) + ".lua"), WithMesh(6, 0.25, false));
         EXPECT_EQ(run.exitStatus, 0);
         EXPECT_EQ(run.stdoutLog, ScriptFile(std::string(name) + ".expected"));
     }
@@ -65,8 +70,10 @@ EmitterSetPosition("mesh_emitter", 5, 4, 0)
     };
     const Case cases[] = {
         {"sparks from a point", [](Rgba c) { return c.r > c.g + 30 && c.r > c.b + 30; }, false},
-        {"streaks falling on the floor", [](Rgba c) { return c.b > c.r + 30 && c.b > c.g + 20; }, true},
-        {"meshes falling on the floor", [](Rgba c) { return c.g > c.r + 30 && c.b > c.r + 30; }, true},
+        {"streaks falling on the floor", [](Rgba c) { return c.b > c.r + 30 && c.b > c.g + 20; },
+         true},
+        {"meshes falling on the floor", [](Rgba c) { return c.g > c.r + 30 && c.b > c.r + 30; },
+         true},
         {"streaks born on a mesh", [](Rgba c) { return c.g > c.r + 20 && c.g > c.b + 20; }, true},
     };
     const PngImage& shot = run.screenshot;
@@ -74,7 +81,9 @@ EmitterSetPosition("mesh_emitter", 5, 4, 0)
         SCOPED_TRACE(row.name);
         EXPECT_GT(CountPixels(shot, 0, 384, row.family), 300);
         int below = CountPixels(shot, 430, shot.height, row.family);
-        if (row.bounces) EXPECT_EQ(below, 0);
-        else EXPECT_GT(below, 20);
+        if (row.bounces)
+            EXPECT_EQ(below, 0);
+        else
+            EXPECT_GT(below, 20);
     }
 }

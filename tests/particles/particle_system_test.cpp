@@ -12,22 +12,23 @@ namespace {
 
 std::vector<float> Lives(const IParticleSystem& system) {
     std::vector<float> lives;
-    for (const Particle& particle : system.Particles()) lives.push_back(particle.life);
+    for (const Particle& particle : system.Particles())
+        lives.push_back(particle.life);
     return lives;
 }
 
 void AddLiving(IParticleSystem& system, std::initializer_list<float> lives) {
-    for (float life : lives) system.AddParticle()->life = life;
+    for (float life : lives)
+        system.AddParticle()->life = life;
 }
 
 // Nodes that report when they are freed.
-template <class Node>
-class Tracked : public Node {
-public:
+template <class Node> class Tracked : public Node {
+  public:
     explicit Tracked(bool* freed) : freed_(freed) {}
     ~Tracked() override { *freed_ = true; }
 
-private:
+  private:
     bool* freed_;
 };
 using TrackedEmitter = Tracked<CPointEmitter>;

@@ -33,27 +33,23 @@ void StartFrame(float grey) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
-std::vector<uint8_t> Frame() { return ReadGlPixels(0, 0, Side, Side); }
+std::vector<uint8_t> Frame() {
+    return ReadGlPixels(0, 0, Side, Side);
+}
 
 std::array<int, 3> PixelAt(int x, int y) {
     std::vector<uint8_t> pixel = ReadGlPixels(x, y, 1, 1);
     return {pixel[0], pixel[1], pixel[2]};
 }
 
-// What the drawing leaves behind for whatever draws next.
-struct GlState {
-    float pointSize = 0, lineWidth = 0;
-    std::array<float, 4> colour{};
-    bool blend = false;
-    bool operator==(const GlState&) const = default;
-};
-
-GlState ReadState() {
-    GlState state;
-    glGetFloatv(GL_POINT_SIZE, &state.pointSize);
-    glGetFloatv(GL_LINE_WIDTH, &state.lineWidth);
-    glGetFloatv(GL_CURRENT_COLOR, state.colour.data());
-    state.blend = glIsEnabled(GL_BLEND);
+// What the drawing leaves behind for whatever draws next: point size, line
+// width, current colour and whether blending is on.
+std::array<float, 7> ReadState() {
+    std::array<float, 7> state{};
+    glGetFloatv(GL_POINT_SIZE, &state[0]);
+    glGetFloatv(GL_LINE_WIDTH, &state[1]);
+    glGetFloatv(GL_CURRENT_COLOR, &state[2]);
+    state[6] = glIsEnabled(GL_BLEND);
     return state;
 }
 
@@ -154,7 +150,7 @@ TEST(Renderers, BatchesGiveThePixelsAndStateOfDrawingOneByOne) {
             glPointSize(3.0f); // the sprites' size
             row.oneByOne();
             std::vector<uint8_t> expected = Frame();
-            GlState expectedState = ReadState();
+            std::array<float, 7> expectedState = ReadState();
             glGetError(); // glPointSize and glLineWidth refused the sizes of 0 and below
 
             StartFrame(0.25f);
@@ -165,7 +161,7 @@ TEST(Renderers, BatchesGiveThePixelsAndStateOfDrawingOneByOne) {
             EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
         }
     }
-    EXPECT_EQ(ReadState().lineWidth, 1.0f);
+    EXPECT_EQ(ReadState()[1], 1.0f);
 }
 
 TEST(Renderers, MeshesAddTheirColourAndTheBackgroundTimesIt) {
@@ -174,8 +170,10 @@ TEST(Renderers, MeshesAddTheirColourAndTheBackgroundTimesIt) {
     particle.position = XVector(64.0f, 64.0f, 0.0f);
     particle.colour = XColour(0.25f, 0.1f, 0.05f, 1.0f);
     CMesh square; // 20 pixels wide, facing the viewer
-    square.Mesh().SetGeometry({{0, 0, 0, 0, 1, -10, -10, 0}, {0, 0, 0, 0, 1, 10, -10, 0},
-                               {0, 0, 0, 0, 1, 10, 10, 0}, {0, 0, 0, 0, 1, -10, 10, 0}},
+    square.Mesh().SetGeometry({{0, 0, 0, 0, 1, -10, -10, 0},
+                               {0, 0, 0, 0, 1, 10, -10, 0},
+                               {0, 0, 0, 0, 1, 10, 10, 0},
+                               {0, 0, 0, 0, 1, -10, 10, 0}},
                               {0, 1, 2, 0, 2, 3});
     CMeshRenderer meshes;
     StartFrame(0.0f);
@@ -190,9 +188,11 @@ TEST(Renderers, MeshesAddTheirColourAndTheBackgroundTimesIt) {
         StartFrame(static_cast<float>(background));
         meshes.RenderParticles(0.0f, system);
         drawn[background] = PixelAt(64, 64);
-        EXPECT_FALSE(glIsEnabled(GL_BLEND) || glIsEnabled(GL_LIGHTING) || glIsEnabled(GL_COLOR_MATERIAL));
-        EXPECT_EQ(ReadState().colour, (std::array<float, 4>{0.3f, 0.7f, 0.7f, 1.0f}));
+        EXPECT_FALSE(glIsEnabled(GL_BLEND) || glIsEnabled(GL_LIGHTING) ||
+                     glIsEnabled(GL_COLOR_MATERIAL));
+        EXPECT_EQ(ReadState(), (std::array<float, 7>{1.0f, 1.0f, 0.3f, 0.7f, 0.7f, 1.0f, 0.0f}));
     }
     EXPECT_GT(drawn[0][0], 40);
-    for (int channel = 0; channel < 3; ++channel) EXPECT_NEAR(drawn[1][channel], 2 * drawn[0][channel], 2);
+    for (int channel = 0; channel < 3; ++channel)
+        EXPECT_NEAR(drawn[1][channel], 2 * drawn[0][channel], 2);
 }
