@@ -57,19 +57,6 @@ CEmitter::CEmitter() {
     attributes_.Declare("LifeMax", &lifeMax);
 }
 
-bool CEmitter::QueryInterface(int32_t interfaceId, void** out) {
-    switch (interfaceId) {
-    case InterfaceAttributes:
-        *out = &attributes_;
-        return true;
-    case InterfaceEmitter:
-        *out = static_cast<IEmitter*>(this);
-        return true;
-    default:
-        return false;
-    }
-}
-
 int64_t CEmitter::TakeDue(float seconds) {
     float time = secondTime_ + seconds;
     if (!std::isfinite(time)) return 0;

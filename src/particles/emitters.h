@@ -11,10 +11,9 @@ class IMesh;
 
 // The fields and rate bookkeeping every emitter shares, published as
 // attributes (interface 1) beside the emitter interface (8).
-class CEmitter : public CNode, public IParticleEmitter {
+class CEmitter : public CParticleNode<IParticleEmitter, InterfaceEmitter, IEmitter> {
   public:
     CEmitter();
-    bool QueryInterface(int32_t interfaceId, void** out) override;
     XVector& Position() override { return position; }
     // Makes the particles due after `seconds` more of emission.
     void Emit(float seconds, IParticleSystem& system) override;
@@ -40,8 +39,6 @@ class CEmitter : public CNode, public IParticleEmitter {
     void Initialise(Particle& particle) const;
     // Place and Initialise `count` new particles, as many as fit.
     void MakeParticles(int64_t count, IParticleSystem& system);
-
-    IAttributes attributes_;
 
   private:
     float secondTime_ = 0.0f; // time into the current second

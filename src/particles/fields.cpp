@@ -15,19 +15,6 @@ bool Usable(float length) {
 
 } // namespace
 
-bool CField::QueryInterface(int32_t interfaceId, void** out) {
-    switch (interfaceId) {
-    case InterfaceAttributes:
-        *out = &attributes_;
-        return true;
-    case InterfaceField:
-        *out = static_cast<IField*>(this);
-        return true;
-    default:
-        return false;
-    }
-}
-
 CAccelerationField::CAccelerationField(const char* attributeName, const XVector& initial)
     : acceleration(initial) {
     attributes_.Declare(attributeName, &acceleration);

@@ -5,14 +5,7 @@
 
 #include "particles/particle_system.h"
 
-// Offers the field interface (9) and its attributes (1).
-class CField : public CNode, public IField {
-  public:
-    bool QueryInterface(int32_t interfaceId, void** out) override;
-
-  protected:
-    IAttributes attributes_;
-};
+using CField = CParticleNode<IField, InterfaceField>;
 
 // A constant acceleration added to every velocity (w ignored), published under
 // the attribute name the type gives.

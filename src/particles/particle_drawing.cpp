@@ -121,9 +121,11 @@ void DrawSizedPoints(const std::vector<Particle>& particles) {
     else
         glVertexAttribPointer(SizeAttribute, 1, GL_FLOAT, GL_FALSE, 0, effective.data());
     glEnable(GL_VERTEX_PROGRAM_POINT_SIZE);
+    GLint previousProgram = 0;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &previousProgram);
     glUseProgram(program);
     glDrawArrays(GL_POINTS, 0, static_cast<GLsizei>(particles.size()));
-    glUseProgram(0);
+    glUseProgram(static_cast<GLuint>(previousProgram));
     glDisable(GL_VERTEX_PROGRAM_POINT_SIZE);
     glDisableVertexAttribArray(SizeAttribute);
     glPopClientAttrib();

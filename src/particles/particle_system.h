@@ -93,6 +93,25 @@ class IParticleSystem {
     float timeStep_ = 0.0f;
 };
 
+// The base of emitters, fields and renderers: a node offering its attribute
+// table (interface 1) and one particle interface, handed out as `Offered`.
+template <class Interface, int32_t Offers, class Offered = Interface>
+class CParticleNode : public CNode, public Interface {
+  public:
+    bool QueryInterface(int32_t interfaceId, void** out) override {
+        if (interfaceId == InterfaceAttributes)
+            *out = &attributes_;
+        else if (interfaceId == Offers)
+            *out = static_cast<Offered*>(this);
+        else
+            return false;
+        return true;
+    }
+
+  protected:
+    IAttributes attributes_;
+};
+
 class CParticleSystem : public CNode, public IUpdate, public IRender {
   public:
     CParticleSystem();

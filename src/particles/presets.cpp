@@ -1,110 +1,104 @@
 #include "particles/presets.h"
 
+#include <vector>
+
 #include "geometry/mesh.h"
 #include "particles/emitters.h"
-#include "particles/fields.h"
 #include "particles/renderers.h"
 #include "scene/node_manager.h"
 
 namespace {
 
-enum NodeType : int32_t {
-    MeshEmitterType = 7,
-    PointEmitterType = 8,
-    SphereEmitterType = 9,
-    MeshRendererType = 11,
-    PointRendererType = 12,
-    StreakRendererType = 13,
-    ParticleSystemType = 15,
-    GravityFieldType = 16,
-    PlaneCollisionType = 17,
-    WindFieldType = 19,
+struct NodeToMake {
+    const char* typeName;
+    const char* name;
 };
 
-// Null when the type makes nothing of that class; the network is then built
-// without it.
-template <class Node> Node* Create(int32_t typeId, const char* name) {
-    return dynamic_cast<Node*>(CreateNamedNode(typeId, name));
+// Creates the nodes in order through the node manager, named; a type that
+// makes nothing leaves a null in its place and the network is built without it.
+std::vector<CNode*> CreateAll(std::initializer_list<NodeToMake> nodes) {
+    std::vector<CNode*> made;
+    for (const NodeToMake& node : nodes)
+        made.push_back(CreateNamedNode(TypeIdByName(node.typeName), node.name));
+    return made;
 }
 
-void SetColours(CEmitter& emitter, const XColour& from, const XColour& to) {
-    emitter.colourMin.r = from.r;
-    emitter.colourMin.g = from.g;
-    emitter.colourMin.b = from.b;
-    emitter.colourMax.r = to.r;
-    emitter.colourMax.g = to.g;
-    emitter.colourMax.b = to.b;
-}
-
-void SetRateAndSizes(CEmitter& emitter, const XVector& position, int32_t rate, float sizeMax) {
-    emitter.position = position;
-    emitter.rate = rate;
-    emitter.sizeMin = 1.0f;
-    emitter.sizeMax = sizeMax;
+// Position, rate and sizes from 1 to sizeMax; the colour range's red, green
+// and blue when given, alpha kept.
+void SetUpEmitter(CNode* node, const XVector& position, int32_t rate, float sizeMax,
+                  std::initializer_list<XColour> colours = {}) {
+    auto* emitter = dynamic_cast<CEmitter*>(node);
+    if (!emitter) return;
+    emitter->position = position;
+    emitter->rate = rate;
+    emitter->sizeMin = 1.0f;
+    emitter->sizeMax = sizeMax;
+    if (colours.size() != 2) return;
+    const XColour& from = colours.begin()[0];
+    const XColour& to = colours.begin()[1];
+    emitter->colourMin = XColour(from.r, from.g, from.b, emitter->colourMin.a);
+    emitter->colourMax = XColour(to.r, to.g, to.b, emitter->colourMax.a);
 }
 
 // The "Mesh" input to the last loaded mesh; left unconnected when none has
 // been loaded.
-template <class Consumer> void ConnectLastMesh(Consumer* consumer) {
+template <class Consumer> void ConnectLastMesh(CNode* node) {
+    auto* consumer = dynamic_cast<Consumer*>(node);
     CMesh* mesh = LastLoadedMesh();
     if (consumer && mesh) consumer->ConnectMesh(*mesh);
 }
 
-void AttachAll(CParticleSystem* system, std::initializer_list<CNode*> nodes) {
+// Attaches the nodes at these positions of `nodes` to the system at position 0.
+void AttachInOrder(const std::vector<CNode*>& nodes, std::initializer_list<size_t> order) {
+    auto* system = dynamic_cast<CParticleSystem*>(nodes[0]);
     if (!system) return;
-    for (CNode* node : nodes)
-        if (node) system->System().Attach(node);
+    for (size_t position : order)
+        if (nodes[position]) system->System().Attach(nodes[position]);
 }
 
 } // namespace
 
 void CreateSimple() {
-    auto* system = Create<CParticleSystem>(ParticleSystemType, "simple");
-    auto* emitter = Create<CPointEmitter>(PointEmitterType, "simple_emitter");
-    auto* renderer = Create<CPointRenderer>(PointRendererType, "simple_renderer");
-    if (emitter) {
-        SetRateAndSizes(*emitter, XVector(-10.0f, 3.0f, 0.0f, 1.0f), 100, 5.0f);
-        SetColours(*emitter, XColour(0.6f, 0.3f, 0.2f, 1.0f), XColour(1.0f, 0.4f, 0.4f, 1.0f));
-    }
-    AttachAll(system, {emitter, renderer});
+    std::vector<CNode*> nodes = CreateAll({{"CParticleSystem", "simple"},
+                                           {"CPointEmitter", "simple_emitter"},
+                                           {"CPointRenderer", "simple_renderer"}});
+    SetUpEmitter(nodes[1], XVector(-10.0f, 3.0f, 0.0f, 1.0f), 100, 5.0f,
+                 {XColour(0.6f, 0.3f, 0.2f, 1.0f), XColour(1.0f, 0.4f, 0.4f, 1.0f)});
+    AttachInOrder(nodes, {1, 2});
 }
 
 void CreateGravity() {
-    auto* system = Create<CParticleSystem>(ParticleSystemType, "gravity");
-    auto* emitter = Create<CSphereEmitter>(SphereEmitterType, "gravity_emitter");
-    auto* gravity = Create<CGravityField>(GravityFieldType, "gravity_gravity");
-    auto* floor = Create<CPlaneCollision>(PlaneCollisionType, "gravity_floor");
-    auto* renderer = Create<CStreakRenderer>(StreakRendererType, "gravity_renderer");
-    if (emitter) SetRateAndSizes(*emitter, XVector(-3.5f, 3.0f, 0.0f, 1.0f), 250, 1.0f);
-    AttachAll(system, {emitter, gravity, floor, renderer});
+    std::vector<CNode*> nodes = CreateAll({{"CParticleSystem", "gravity"},
+                                           {"CSphereEmitter", "gravity_emitter"},
+                                           {"CGravityField", "gravity_gravity"},
+                                           {"CPlaneCollision", "gravity_floor"},
+                                           {"CStreakRenderer", "gravity_renderer"}});
+    SetUpEmitter(nodes[1], XVector(-3.5f, 3.0f, 0.0f, 1.0f), 250, 1.0f);
+    AttachInOrder(nodes, {1, 2, 3, 4});
 }
 
 void CreateMeshParticles() {
-    auto* system = Create<CParticleSystem>(ParticleSystemType, "meshp");
-    auto* emitter = Create<CPointEmitter>(PointEmitterType, "meshp_emitter");
-    auto* floor = Create<CPlaneCollision>(PlaneCollisionType, "meshp_floor");
-    auto* gravity = Create<CGravityField>(GravityFieldType, "meshp_gravity");
-    auto* renderer = Create<CMeshRenderer>(MeshRendererType, "meshp_renderer");
-    if (emitter) {
-        SetRateAndSizes(*emitter, XVector(10.0f, 4.0f, 0.0f, 1.0f), 60, 5.0f);
-        SetColours(*emitter, XColour(0.3f, 0.4f, 0.5f, 1.0f), XColour(0.6f, 1.0f, 1.0f, 1.0f));
-    }
-    ConnectLastMesh(renderer);
+    std::vector<CNode*> nodes = CreateAll({{"CParticleSystem", "meshp"},
+                                           {"CPointEmitter", "meshp_emitter"},
+                                           {"CPlaneCollision", "meshp_floor"},
+                                           {"CGravityField", "meshp_gravity"},
+                                           {"CMeshRenderer", "meshp_renderer"}});
+    SetUpEmitter(nodes[1], XVector(10.0f, 4.0f, 0.0f, 1.0f), 60, 5.0f,
+                 {XColour(0.3f, 0.4f, 0.5f, 1.0f), XColour(0.6f, 1.0f, 1.0f, 1.0f)});
+    ConnectLastMesh<CMeshRenderer>(nodes[4]);
     // The floor is made before the gravity field but acts after it.
-    AttachAll(system, {emitter, gravity, floor, renderer});
+    AttachInOrder(nodes, {1, 3, 2, 4});
 }
 
 void CreateMeshEmitter() {
-    auto* system = Create<CParticleSystem>(ParticleSystemType, "meshe");
-    auto* emitter = Create<CMeshEmitter>(MeshEmitterType, "mesh_emitter");
-    auto* gravity = Create<CGravityField>(GravityFieldType, "meshe_gravity");
-    auto* floor = Create<CPlaneCollision>(PlaneCollisionType, "meshe_floor");
-    auto* wind = Create<CWindField>(WindFieldType, "meshe_wind");
-    auto* renderer = Create<CStreakRenderer>(StreakRendererType, "meshe_renderer");
-    if (emitter) {
-        SetRateAndSizes(*emitter, XVector(3.5f, 4.0f, 0.0f, 1.0f), 200, 5.0f);
-        SetColours(*emitter, XColour(0.3f, 0.4f, 0.2f, 1.0f), XColour(0.6f, 1.0f, 0.4f, 1.0f));
-    }
-    ConnectLastMesh(emitter);
-    AttachAll(system, {emitter, gravity, floor, wind, renderer});
+    std::vector<CNode*> nodes = CreateAll({{"CParticleSystem", "meshe"},
+                                           {"CMeshEmitter", "mesh_emitter"},
+                                           {"CGravityField", "meshe_gravity"},
+                                           {"CPlaneCollision", "meshe_floor"},
+                                           {"CWindField", "meshe_wind"},
+                                           {"CStreakRenderer", "meshe_renderer"}});
+    SetUpEmitter(nodes[1], XVector(3.5f, 4.0f, 0.0f, 1.0f), 200, 5.0f,
+                 {XColour(0.3f, 0.4f, 0.2f, 1.0f), XColour(0.6f, 1.0f, 0.4f, 1.0f)});
+    ConnectLastMesh<CMeshEmitter>(nodes[1]);
+    AttachInOrder(nodes, {1, 2, 3, 4, 5});
 }

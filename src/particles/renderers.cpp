@@ -12,19 +12,6 @@ CParticleRenderer::CParticleRenderer() {
     attributes_.Declare("AlphaBlend", &alphaBlend);
 }
 
-bool CParticleRenderer::QueryInterface(int32_t interfaceId, void** out) {
-    switch (interfaceId) {
-    case InterfaceAttributes:
-        *out = &attributes_;
-        return true;
-    case InterfaceParticleRenderer:
-        *out = static_cast<IParticleRenderer*>(this);
-        return true;
-    default:
-        return false;
-    }
-}
-
 void CParticleRenderer::BlendPrologue() const {
     if (!Blending()) return;
     glBlendFunc(GL_ONE, GL_ONE);

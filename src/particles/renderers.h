@@ -9,10 +9,9 @@ class IMesh;
 
 // Offers the renderer interface (10) and its attributes (1). Either blend flag
 // selects additive blending (GL_ONE, GL_ONE).
-class CParticleRenderer : public CNode, public IParticleRenderer {
+class CParticleRenderer : public CParticleNode<IParticleRenderer, InterfaceParticleRenderer> {
   public:
     CParticleRenderer();
-    bool QueryInterface(int32_t interfaceId, void** out) override;
 
     bool additiveBlend = false;
     bool alphaBlend = false;
@@ -21,7 +20,6 @@ class CParticleRenderer : public CNode, public IParticleRenderer {
     bool Blending() const { return additiveBlend || alphaBlend; }
     // Switches additive blending on when a flag asks for it.
     void BlendPrologue() const;
-    IAttributes attributes_;
 };
 
 // Unlit, untextured points, each in its particle's colour and size.
