@@ -6,7 +6,6 @@
 #include <GL/gl.h>
 
 #include <array>
-#include <functional>
 
 #include "geometry/mesh.h"
 #include "particles/renderers.h"
@@ -73,56 +72,39 @@ IParticleSystem& CrowdedSystem() {
     return system;
 }
 
-// The drawing as the renderers are meant to behave: one glBegin/glEnd per particle.
-void BlendPrologue(const CParticleRenderer& renderer) {
-    if (!renderer.additiveBlend && !renderer.alphaBlend) return;
-    glBlendFunc(GL_ONE, GL_ONE);
-    glEnable(GL_BLEND);
-}
-
-void PointsOneByOne(const CPointRenderer& renderer, const IParticleSystem& system) {
-    BlendPrologue(renderer);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_LIGHTING);
-    for (const Particle& particle : system.Particles()) {
-        glColor4fv(&particle.colour.r);
-        glPointSize(particle.size);
-        glBegin(GL_POINTS);
-        glVertex3fv(&particle.position.x);
-        glEnd();
+// The drawing as the renderers are meant to do it, one glBegin/glEnd per
+// particle: points sized and unlit, streaks always blended by source alpha
+// and the line width set back to 1, sprites at the current point size.
+void DrawOneByOne(const CParticleRenderer& renderer, const IParticleSystem& system) {
+    auto* streaks = dynamic_cast<const CStreakRenderer*>(&renderer);
+    bool points = dynamic_cast<const CPointRenderer*>(&renderer);
+    bool flagged = renderer.additiveBlend || renderer.alphaBlend;
+    if (flagged) {
+        glBlendFunc(GL_ONE, GL_ONE);
+        glEnable(GL_BLEND);
     }
-    if (renderer.additiveBlend || renderer.alphaBlend) glDisable(GL_BLEND);
-}
-
-void StreaksOneByOne(const CStreakRenderer& renderer, const IParticleSystem& system) {
-    BlendPrologue(renderer);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    if (points) glDisable(GL_LIGHTING);
+    if (streaks) {
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    }
     for (const Particle& particle : system.Particles()) {
         const XVector& p = particle.position;
         const XVector& v = particle.velocity;
-        float length = renderer.streakLength;
-        glLineWidth(particle.size);
-        glBegin(GL_LINES);
+        if (points) glPointSize(particle.size);
+        if (streaks) glLineWidth(particle.size);
+        glBegin(streaks ? GL_LINES : GL_POINTS);
         glColor4fv(&particle.colour.r);
         glVertex3fv(&p.x);
-        glColor4fv(&renderer.secondColour.r);
-        glVertex3f(p.x - v.x * length, p.y - v.y * length, p.z - v.z * length);
+        if (streaks) {
+            float length = streaks->streakLength;
+            glColor4fv(&streaks->secondColour.r);
+            glVertex3f(p.x - v.x * length, p.y - v.y * length, p.z - v.z * length);
+        }
         glEnd();
     }
-    glDisable(GL_BLEND);
-    glLineWidth(1.0f);
-}
-
-void SpritesOneByOne(const CSpriteRenderer& renderer, const IParticleSystem& system) {
-    BlendPrologue(renderer);
-    for (const Particle& particle : system.Particles()) {
-        glBegin(GL_POINTS);
-        glColor4fv(&particle.colour.r);
-        glVertex3fv(&particle.position.x);
-        glEnd();
-    }
-    if (renderer.additiveBlend || renderer.alphaBlend) glDisable(GL_BLEND);
+    if (flagged || streaks) glDisable(GL_BLEND);
+    if (streaks) glLineWidth(1.0f);
 }
 
 } // namespace
@@ -132,30 +114,22 @@ TEST(Renderers, BatchesGiveThePixelsAndStateOfDrawingOneByOne) {
     CPointRenderer points;
     CStreakRenderer streaks;
     CSpriteRenderer sprites;
-    struct Case {
-        const char* name;
-        CParticleRenderer& renderer;
-        std::function<void()> oneByOne;
-    };
-    const Case cases[] = {
-        {"points", points, [&] { PointsOneByOne(points, system); }},
-        {"streaks", streaks, [&] { StreaksOneByOne(streaks, system); }},
-        {"sprites", sprites, [&] { SpritesOneByOne(sprites, system); }},
-    };
-    for (const Case& row : cases) {
+    const std::pair<const char*, CParticleRenderer*> renderers[] = {
+        {"points", &points}, {"streaks", &streaks}, {"sprites", &sprites}};
+    for (auto [name, renderer] : renderers) {
         for (bool additive : {false, true}) {
-            SCOPED_TRACE(std::string(row.name) + (additive ? ", additive" : ""));
-            row.renderer.alphaBlend = additive;
+            SCOPED_TRACE(std::string(name) + (additive ? ", additive" : ""));
+            renderer->alphaBlend = additive;
             StartFrame(0.25f);
             glPointSize(3.0f); // the sprites' size
-            row.oneByOne();
+            DrawOneByOne(*renderer, system);
             std::vector<uint8_t> expected = Frame();
             std::array<float, 7> expectedState = ReadState();
             glGetError(); // glPointSize and glLineWidth refused the sizes of 0 and below
 
             StartFrame(0.25f);
             glPointSize(3.0f);
-            row.renderer.RenderParticles(0.0f, system);
+            renderer->RenderParticles(0.0f, system);
             EXPECT_TRUE(Frame() == expected);
             EXPECT_EQ(ReadState(), expectedState);
             EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
