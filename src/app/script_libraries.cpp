@@ -1,5 +1,6 @@
 #include "app/script_libraries.h"
 
+#include "app/runner_lua.h"
 #include "app/shell_lua.h"
 #include "image/drawing_lua.h"
 #include "image/image_lua.h"
@@ -19,3 +20,5 @@ void RegisterScriptLibraries() {
     RegisterDrawingLibrary();
     RegisterSceneLibraries();
 }
+
+void RegisterAutomationLibraries() { RegisterRunnerLibrary(); }

@@ -1,13 +1,10 @@
 // scriptdesk-run with test entry points that stand in for the script library
-// of the toolkit: scripts create windows and send pointer events.
-#include <GL/glut.h>
-
+// of the toolkit: scripts create windows and read where they are.
 #include "app/runner.h"
 #include "script/script_args.h"
 #include "script/script_host.h"
 #include "ui/control.h"
 #include "ui/control_types.h"
-#include "ui/toolkit.h"
 
 namespace {
 
@@ -18,17 +15,6 @@ int TestWindow(lua_State* state) {
     ui::setLabel(window, ScriptArgs::GetString(1) ? ScriptArgs::GetString(1) : "");
     ui::setPosition(window, ScriptArgs::GetInt(2), ScriptArgs::GetInt(3));
     ui::setSize(window, ScriptArgs::GetInt(4), ScriptArgs::GetInt(5));
-    return ScriptArgs::End();
-}
-
-// TestPointer(x, y, down): a left-button event, or a drag when down is 2.
-int TestPointer(lua_State* state) {
-    if (!ScriptArgs::Begin(state, 3)) return 0;
-    int x = ScriptArgs::GetInt(0), y = ScriptArgs::GetInt(1), down = ScriptArgs::GetInt(2);
-    if (down == 2)
-        toolkitMotion(x, y);
-    else
-        toolkitMouse(GLUT_LEFT_BUTTON, down ? GLUT_DOWN : GLUT_UP, x, y);
     return ScriptArgs::End();
 }
 
@@ -46,7 +32,6 @@ int TestWindowState(lua_State* state) {
 
 void RegisterTestEntryPoints(lua_State*) {
     RegisterGlobalFunction("TestWindow", TestWindow);
-    RegisterGlobalFunction("TestPointer", TestPointer);
     RegisterGlobalFunction("TestWindowState", TestWindowState);
 }
 
