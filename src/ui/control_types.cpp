@@ -4,6 +4,7 @@
 
 #include "ui/frame_layout.h"
 #include "ui/group.h"
+#include "ui/list_box.h"
 #include "ui/scroll_bar.h"
 #include "ui/static_text.h"
 #include "ui/window.h"
@@ -78,6 +79,7 @@ const ControlClass* classOf(int type) {
     if (type == LUI_WINDOW) return &windowClass;
     if (type == LUI_FRAME_LAYOUT) return &frameLayoutClass;
     if (type == LUI_GROUP) return &groupClass;
+    if (type == LUI_LIST_BOX) return &listBoxClass;
     if (type == LUI_SCROLL_BAR) return &scrollBarClass;
     if (type == LUI_TEXT) return &staticTextClass;
     return &kPlaceholders[type];
