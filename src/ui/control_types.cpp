@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "ui/combo_box.h"
 #include "ui/frame_layout.h"
 #include "ui/group.h"
 #include "ui/list_box.h"
@@ -80,6 +81,7 @@ const ControlClass* classOf(int type) {
     if (type == LUI_FRAME_LAYOUT) return &frameLayoutClass;
     if (type == LUI_GROUP) return &groupClass;
     if (type == LUI_LIST_BOX) return &listBoxClass;
+    if (type == LUI_COMBO_BOX) return &comboBoxClass;
     if (type == LUI_SCROLL_BAR) return &scrollBarClass;
     if (type == LUI_TEXT) return &staticTextClass;
     return &kPlaceholders[type];

@@ -22,7 +22,8 @@ std::vector<int> selection(const ItemList& items) {
 
 ItemList threeItems(size_t maxStorage = ItemList::kMaxStorage) {
     ItemList items(maxStorage);
-    for (const char* text : {"alpha", "beta", "gamma"}) items.append(text);
+    for (const char* text : {"alpha", "beta", "gamma"})
+        items.append(text);
     return items;
 }
 
@@ -85,11 +86,12 @@ TEST(ListArithmetic, RowsUnderThePointerAndScrollOffsets) {
     // Rows 10 high from y = 4.
     const std::tuple<const char*, int, int, int> rows[] = {
         {"above the first row", 3, 0, -1},   {"the first row", 4, 0, 0},
-        {"its last pixel", 13, 0, 0},         {"the second row", 14, 0, 1},
-        {"scrolled by a row", 4, 10, 1},      {"past the last item", 34, 0, -1},
+        {"its last pixel", 13, 0, 0},        {"the second row", 14, 0, 1},
+        {"scrolled by a row", 4, 10, 1},     {"past the last item", 34, 0, -1},
         {"scrolled to the last", 13, 20, 2},
     };
-    for (auto [name, y, scroll, row] : rows) EXPECT_EQ(rowAt(y, 4, scroll, 10, 3), row) << name;
+    for (auto [name, y, scroll, row] : rows)
+        EXPECT_EQ(rowAt(y, 4, scroll, 10, 3), row) << name;
 
     const std::tuple<const char*, float, long long, int, int> offsets[] = {
         {"at the top", 0, 300, 100, 0},

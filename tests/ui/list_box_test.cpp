@@ -32,7 +32,8 @@ std::vector<int> selection(const Control* list) {
 // A list box at (10, 10), 80 wide, holding `count` items "item 0", "item 1", …
 Control* makeList(int count) {
     Control* list = createControl(LUI_LIST_BOX, "list");
-    for (int i = 0; i < count; ++i) appendListItem(list, ("item " + std::to_string(i)).c_str());
+    for (int i = 0; i < count; ++i)
+        appendListItem(list, ("item " + std::to_string(i)).c_str());
     commands = 0;
     listData(list)->command.setNative([](Control*) { return ++commands; });
     return list;
@@ -40,12 +41,14 @@ Control* makeList(int count) {
 
 // The middle of a row on screen, the list not scrolled: rows start 4 pixels
 // into the list.
-int rowY(int row) { return 10 + 4 + row * listRowHeight() + listRowHeight() / 2; }
+int rowY(int row) {
+    return 10 + 4 + row * listRowHeight() + listRowHeight() / 2;
+}
 
 void ctrlClick(int x, int y) {
     for (int state : {kButtonDown, kButtonUp})
-        platform::DeliverInput({platform::InputKind::MouseButton, kLeftButton, state, x, y,
-                                platform::kCtrlModifier});
+        platform::DeliverInput(
+            {platform::InputKind::MouseButton, kLeftButton, state, x, y, platform::kCtrlModifier});
 }
 
 using ListBoxInput = ToolkitTest;
