@@ -2,12 +2,17 @@
 
 #include <array>
 
+#include "ui/colour_swatch.h"
 #include "ui/combo_box.h"
 #include "ui/frame_layout.h"
 #include "ui/group.h"
+#include "ui/image_view.h"
 #include "ui/list_box.h"
 #include "ui/scroll_bar.h"
+#include "ui/slider.h"
 #include "ui/static_text.h"
+#include "ui/text_field.h"
+#include "ui/video_view.h"
 #include "ui/window.h"
 
 namespace ui {
@@ -78,12 +83,20 @@ const char* defaultName(int type) {
 const ControlClass* classOf(int type) {
     if (placementOf(type) == Placement::NotCreatable) return nullptr;
     if (type == LUI_WINDOW) return &windowClass;
+    if (type == LUI_FLOAT_SLIDER) return &floatSliderClass;
+    if (type == LUI_INT_SLIDER) return &intSliderClass;
     if (type == LUI_FRAME_LAYOUT) return &frameLayoutClass;
     if (type == LUI_GROUP) return &groupClass;
     if (type == LUI_LIST_BOX) return &listBoxClass;
     if (type == LUI_COMBO_BOX) return &comboBoxClass;
+    if (type == kImageViewType) return &imageViewClass;
+    if (type == kVideoViewType) return &videoViewClass;
+    if (type == kColourSwatchType) return &colourSwatchClass;
     if (type == LUI_SCROLL_BAR) return &scrollBarClass;
     if (type == LUI_TEXT) return &staticTextClass;
+    if (type == LUI_TEXTFIELD) return &textFieldClass;
+    if (type == LUI_INTFIELD) return &intFieldClass;
+    if (type == LUI_FLOATFIELD) return &floatFieldClass;
     return &kPlaceholders[type];
 }
 

@@ -1,7 +1,9 @@
 #include "ui/toolkit.h"
 
+#include <chrono>
 #include <cstdio>
 
+#include "ui/caret_phase.h"
 #include "ui/control.h"
 #include "ui/control_draw.h"
 #include "ui/dispatch.h"
@@ -12,6 +14,12 @@ namespace {
 
 void toolkitReshape(int width, int height) {
     ui::setScreenSize(width, height);
+}
+
+void toolkitIdle() {
+    if (!ui::toolkitVisible()) return;
+    using namespace std::chrono;
+    ui::tickCaretPhase(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
 bool toolkitMouse(int button, int state, int x, int y) {
@@ -38,7 +46,8 @@ bool toolkitSpecial(int key, int x, int y) {
 
 const platform::EventFilter kToolkitEvents{
     .reshape = toolkitReshape,
-    // No idle work of its own yet: the back end runs it before the shell's.
+    // The back end runs the toolkit's idle work before the shell's.
+    .idle = toolkitIdle,
     .mouse = toolkitMouse,
     .motion = toolkitMotion,
     .passiveMotion = toolkitPassiveMotion,
