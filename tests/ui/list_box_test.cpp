@@ -63,11 +63,14 @@ TEST_F(ListBoxInput, AClickSelectsOneRowCtrlClicksAddAndRemoveRowsAndEachRunsThe
     EXPECT_EQ(selection(list), (std::vector<int>{4}));
     EXPECT_EQ(commands, 5);
 
-    // Below the last row and above the first nothing is chosen.
+    // A row reaches down to its last pixel; below the last row and above the
+    // first nothing is chosen.
+    click(30, 10 + 4 + listRowHeight() - 1);
+    EXPECT_EQ(selection(list), (std::vector<int>{0}));
     click(30, rowY(5));
     click(30, 12);
-    EXPECT_EQ(selection(list), (std::vector<int>{4}));
-    EXPECT_EQ(commands, 5);
+    EXPECT_EQ(selection(list), (std::vector<int>{0}));
+    EXPECT_EQ(commands, 6);
     // The integer value chooses a row alone, and only a row that exists.
     setInt(list, 2);
     setInt(list, 5);
