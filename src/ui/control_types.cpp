@@ -2,6 +2,10 @@
 
 #include <array>
 
+#include "ui/arrow_button.h"
+#include "ui/button.h"
+#include "ui/check_box.h"
+#include "ui/icon_button.h"
 #include "ui/scroll_bar.h"
 #include "ui/static_text.h"
 #include "ui/text_field.h"
@@ -80,6 +84,10 @@ const ControlClass* classOf(int type) {
     if (type == LUI_TEXTFIELD) return &textFieldClass;
     if (type == LUI_INTFIELD) return &intFieldClass;
     if (type == LUI_FLOATFIELD) return &floatFieldClass;
+    if (type == LUI_BUTTON) return &buttonClass;
+    if (type == LUI_ARROW_BUTTON) return &arrowButtonClass;
+    if (type == LUI_ICON_BUTTON) return &iconButtonClass;
+    if (type == LUI_CHECKBOX) return &checkBoxClass;
     return &kPlaceholders[type];
 }
 
