@@ -5,6 +5,7 @@
 #include "ui/arrow_button.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
+#include "ui/float_shake.h"
 #include "ui/icon_button.h"
 #include "ui/scroll_bar.h"
 #include "ui/static_text.h"
@@ -88,6 +89,7 @@ const ControlClass* classOf(int type) {
     if (type == LUI_ARROW_BUTTON) return &arrowButtonClass;
     if (type == LUI_ICON_BUTTON) return &iconButtonClass;
     if (type == LUI_CHECKBOX) return &checkBoxClass;
+    if (type == LUI_FLOAT_SHAKE) return &floatShakeClass;
     return &kPlaceholders[type];
 }
 
