@@ -9,6 +9,7 @@
 #include "media/video_lua.h"
 #include "scene/scene_graph.h"
 #include "script/script_host.h"
+#include "ui/lui_lua.h"
 
 void RegisterScriptLibraries() {
     RegisterGlobalFunction("SetBackgroundImage", SetBackgroundImage);
@@ -17,6 +18,7 @@ void RegisterScriptLibraries() {
     RegisterMp3Library();
     RegisterSoundLibrary();
     RegisterImageLibrary();
+    RegisterLuiLibrary();
     RegisterDrawingLibrary();
     RegisterSceneLibraries();
 }

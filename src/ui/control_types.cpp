@@ -5,11 +5,17 @@
 #include "ui/arrow_button.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
+#include "ui/colour_swatch.h"
 #include "ui/float_shake.h"
+#include "ui/frame_layout.h"
+#include "ui/group.h"
 #include "ui/icon_button.h"
+#include "ui/image_view.h"
 #include "ui/scroll_bar.h"
+#include "ui/slider.h"
 #include "ui/static_text.h"
 #include "ui/text_field.h"
+#include "ui/video_view.h"
 #include "ui/window.h"
 
 namespace ui {
@@ -80,6 +86,13 @@ const char* defaultName(int type) {
 const ControlClass* classOf(int type) {
     if (placementOf(type) == Placement::NotCreatable) return nullptr;
     if (type == LUI_WINDOW) return &windowClass;
+    if (type == LUI_FLOAT_SLIDER) return &floatSliderClass;
+    if (type == LUI_INT_SLIDER) return &intSliderClass;
+    if (type == LUI_FRAME_LAYOUT) return &frameLayoutClass;
+    if (type == LUI_GROUP) return &groupClass;
+    if (type == kImageViewType) return &imageViewClass;
+    if (type == kVideoViewType) return &videoViewClass;
+    if (type == kColourSwatchType) return &colourSwatchClass;
     if (type == LUI_SCROLL_BAR) return &scrollBarClass;
     if (type == LUI_TEXT) return &staticTextClass;
     if (type == LUI_TEXTFIELD) return &textFieldClass;
