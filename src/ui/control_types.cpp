@@ -2,9 +2,14 @@
 
 #include <array>
 
+#include "ui/arrow_button.h"
+#include "ui/button.h"
+#include "ui/check_box.h"
 #include "ui/colour_swatch.h"
+#include "ui/float_shake.h"
 #include "ui/frame_layout.h"
 #include "ui/group.h"
+#include "ui/icon_button.h"
 #include "ui/image_view.h"
 #include "ui/scroll_bar.h"
 #include "ui/slider.h"
@@ -93,6 +98,11 @@ const ControlClass* classOf(int type) {
     if (type == LUI_TEXTFIELD) return &textFieldClass;
     if (type == LUI_INTFIELD) return &intFieldClass;
     if (type == LUI_FLOATFIELD) return &floatFieldClass;
+    if (type == LUI_BUTTON) return &buttonClass;
+    if (type == LUI_ARROW_BUTTON) return &arrowButtonClass;
+    if (type == LUI_ICON_BUTTON) return &iconButtonClass;
+    if (type == LUI_CHECKBOX) return &checkBoxClass;
+    if (type == LUI_FLOAT_SHAKE) return &floatShakeClass;
     return &kPlaceholders[type];
 }
 
