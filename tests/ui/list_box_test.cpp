@@ -1,0 +1,154 @@
+// The list box under the pointer: clicks and Ctrl-clicks on rows, the
+// scroll bar moving the rows, and the selected rows on screen.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "frame_fixture.h"
+#include "platform/glut_backend.h"
+#include "toolkit_fixture.h"
+#include "ui/control_types.h"
+#include "ui/dispatch.h"
+#include "ui/draw.h"
+#include "ui/list_box.h"
+#include "ui/scroll_bar.h"
+#include "ui/toolkit.h"
+
+using namespace ui;
+
+namespace {
+
+int commands = 0;
+
+std::vector<int> selection(const Control* list) {
+    std::vector<int> indices;
+    for (int position = 0; position < listSelectionCount(list); ++position)
+        indices.push_back(listSelectedIndex(list, position));
+    return indices;
+}
+
+// A list box at (10, 10), 80 wide, holding `count` items "item 0", "item 1", …
+Control* makeList(int count) {
+    Control* list = createControl(LUI_LIST_BOX, "list");
+    for (int i = 0; i < count; ++i)
+        appendListItem(list, ("item " + std::to_string(i)).c_str());
+    commands = 0;
+    listData(list)->command.setNative([](Control*) { return ++commands; });
+    return list;
+}
+
+// The middle of a row on screen, the list not scrolled: rows start 4 pixels
+// into the list.
+int rowY(int row) {
+    return 10 + 4 + row * listRowHeight() + listRowHeight() / 2;
+}
+
+void ctrlClick(int x, int y) {
+    for (int state : {kButtonDown, kButtonUp})
+        platform::DeliverInput(
+            {platform::InputKind::MouseButton, kLeftButton, state, x, y, platform::kCtrlModifier});
+}
+
+using ListBoxInput = ToolkitTest;
+
+TEST_F(ListBoxInput, AClickSelectsOneRowCtrlClicksAddAndRemoveRowsAndEachRunsTheCommand) {
+    Control* list = makeList(5);
+    click(30, rowY(1));
+    ctrlClick(30, rowY(3));
+    ctrlClick(30, rowY(0));
+    EXPECT_EQ(selection(list), (std::vector<int>{1, 3, 0}));
+    ctrlClick(30, rowY(1));
+    EXPECT_EQ(selection(list), (std::vector<int>{3, 0}));
+    click(30, rowY(4));
+    EXPECT_EQ(selection(list), (std::vector<int>{4}));
+    EXPECT_EQ(commands, 5);
+
+    // Below the last row and above the first nothing is chosen.
+    click(30, rowY(5));
+    click(30, 12);
+    EXPECT_EQ(selection(list), (std::vector<int>{4}));
+    EXPECT_EQ(commands, 5);
+    // The integer value chooses a row alone, and only a row that exists.
+    setInt(list, 2);
+    setInt(list, 5);
+    EXPECT_EQ(selection(list), (std::vector<int>{2}));
+}
+
+TEST_F(ListBoxInput, TheScrollBarMovesTheRowsUntilTheLastShowsAndANewCountStartsAtTheTop) {
+    Control* list = makeList(20);
+    Control* bar = findControl("list box scroll");
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->parent, list);
+    EXPECT_EQ((std::vector<int>{bar->x, bar->y, bar->width, bar->height}),
+              (std::vector<int>{70, 0, 10, list->height}));
+
+    // A press on the track below the thumb moves the bar by the thumb's 30
+    // percent, and the rows by 30 percent of what does not fit.
+    click(85, 60);
+    ASSERT_FLOAT_EQ(scrollBarPosition(bar), 30);
+    const int hidden = 20 * listRowHeight() + 8 - list->height;
+    const int scroll = hidden * 30 / 100;
+    EXPECT_EQ(listData(list)->scroll, scroll);
+    click(30, rowY(0));
+    EXPECT_EQ(selection(list), (std::vector<int>{scroll / listRowHeight()}));
+
+    dragAlong({{85, 40}, {85, 500}}); // the thumb to the bottom
+    ASSERT_FLOAT_EQ(scrollBarPosition(bar), 100);
+    click(30, 10 + list->height - 6);
+    EXPECT_EQ(selection(list), (std::vector<int>{19})) << "the last row at the bottom";
+
+    setListItemCount(list, 3);
+    EXPECT_EQ(listData(list)->scroll, 0);
+    EXPECT_FLOAT_EQ(scrollBarPosition(bar), 0);
+    EXPECT_EQ(selection(list), (std::vector<int>{})) << "the chosen row is gone";
+    // Resizing moves the bar along the right edge.
+    setSize(list, 120, 10);
+    EXPECT_EQ((std::vector<int>{bar->x, bar->height}), (std::vector<int>{110, list->height}));
+    EXPECT_GT(list->height, 10) << "no lower than a row and its margins";
+}
+
+// A destroyed or moved scroll bar leaves the list box working without it.
+TEST_F(ListBoxInput, TheListOutlivesItsScrollBar) {
+    Control* list = makeList(3);
+    destroyControl(findControl("list box scroll"));
+    setSize(list, 100, 100);
+    click(85, rowY(2));
+    EXPECT_EQ(selection(list), (std::vector<int>{2}));
+    EXPECT_TRUE(setListItemCount(list, 0));
+}
+
+class ListBoxDrawing : public ToolkitTest, protected FramePixels {
+  protected:
+    void SetUp() override {
+        ToolkitTest::SetUp();
+        loadDrawingResources();
+        platform::DeliverReshape(kSize, kSize);
+    }
+};
+
+TEST_F(ListBoxDrawing, SelectedRowsLieOnTheHighlightAndTheOthersOnWhite) {
+    Control* list = makeList(3);
+    setSize(list, 150, list->height);
+    selectListItem(list, 1);
+    glClearColor(0.25f, 0.25f, 0.25f, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    drawToolkit();
+    grab();
+    const auto colourAt = [this](int row) {
+        const Pixel p = pixel(140, rowY(row));
+        return std::vector<int>{p.r, p.g, p.b};
+    };
+    const Rgb highlight = getColour(LUI_COLOR_HIGHLIGHT);
+    EXPECT_EQ(colourAt(0), (std::vector<int>{255, 255, 255}));
+    EXPECT_EQ(colourAt(1), (std::vector<int>{static_cast<int>(highlight.r * 255 + 0.5f),
+                                             static_cast<int>(highlight.g * 255 + 0.5f),
+                                             static_cast<int>(highlight.b * 255 + 0.5f)}));
+    EXPECT_EQ(colourAt(2), colourAt(0));
+    // The texts in the window text colour, black, at the left of each row.
+    for (int row = 0; row < 3; ++row)
+        EXPECT_GT(darkPixels(12, rowY(row) - 6, 80, rowY(row) + 6), 10) << row;
+}
+
+} // namespace
