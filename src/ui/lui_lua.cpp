@@ -298,8 +298,12 @@ int PushTexts(lua_State* L, int (*count)(Control*), const char* (*text)(Control*
     return 1;
 }
 
-int LuiGetItems(lua_State* L) { return PushTexts(L, itemCount, itemText); }
-int LuiGetSelectedItems(lua_State* L) { return PushTexts(L, selectedItemCount, selectedItemText); }
+int LuiGetItems(lua_State* L) {
+    return PushTexts(L, itemCount, itemText);
+}
+int LuiGetSelectedItems(lua_State* L) {
+    return PushTexts(L, selectedItemCount, selectedItemText);
+}
 
 int LuiGetFilePath(lua_State* L) {
     Control* control = lua_gettop(L) == 1 ? ControlAt(L, 1) : nullptr;
