@@ -1,11 +1,10 @@
 // The combo box under the pointer: opening, choosing, closing, and the
 // drop-down's scroll bar, which keeps the list open while it is used.
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "frame_fixture.h"
+#include "control_frame.h"
 #include "toolkit_fixture.h"
 #include "ui/combo_box.h"
 #include "ui/control_types.h"
@@ -13,7 +12,6 @@
 #include "ui/draw.h"
 #include "ui/fonts.h"
 #include "ui/scroll_bar.h"
-#include "ui/toolkit.h"
 
 using namespace ui;
 
@@ -107,20 +105,7 @@ TEST_F(ComboBoxInput, TheScrollBarShowsForMoreItemsThanRowsAndScrollsWithoutClos
     EXPECT_EQ(listSelectedIndex(combo, 0), 1);
 }
 
-class ComboBoxDrawing : public ToolkitTest, protected FramePixels {
-  protected:
-    void SetUp() override {
-        ToolkitTest::SetUp();
-        loadDrawingResources();
-        platform::DeliverReshape(kSize, kSize);
-    }
-    void render() {
-        glClearColor(0.25f, 0.25f, 0.25f, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
-        drawToolkit();
-        grab();
-    }
-};
+using ComboBoxDrawing = ControlFrameTest;
 
 TEST_F(ComboBoxDrawing, TheBoxShowsTheChosenItemAndTheOpenListLiesBelowIt) {
     Control* combo = makeCombo(3);

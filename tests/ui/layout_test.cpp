@@ -1,17 +1,15 @@
 // The group and the frame layout: how they frame their children on screen,
 // and the frame's toggle box collapsing it.
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "frame_fixture.h"
+#include "control_frame.h"
 #include "toolkit_fixture.h"
 #include "ui/control_types.h"
 #include "ui/draw.h"
 #include "ui/fonts.h"
 #include "ui/frame_layout.h"
-#include "ui/toolkit.h"
 
 using namespace ui;
 
@@ -23,22 +21,10 @@ bool looksLike(Pixel p, Rgb c) {
            std::abs(p.b - byte(c.b)) <= 2;
 }
 
+// What ControlFrameTest clears the frame to.
 const Rgb kBackground{0.25f, 0.25f, 0.25f};
 
-class LayoutDrawing : public ToolkitTest, protected FramePixels {
-  protected:
-    void SetUp() override {
-        ToolkitTest::SetUp();
-        loadDrawingResources();
-        platform::DeliverReshape(kSize, kSize);
-    }
-    void render() {
-        glClearColor(kBackground.r, kBackground.g, kBackground.b, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
-        drawToolkit();
-        grab();
-    }
-};
+using LayoutDrawing = ControlFrameTest;
 
 TEST_F(LayoutDrawing, AGroupShowsARaisedBorderAnInsetFlatBorderAndItsCaptionTab) {
     Control* group = createControl(LUI_GROUP, "group");

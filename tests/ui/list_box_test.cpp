@@ -1,12 +1,11 @@
 // The list box under the pointer: clicks and Ctrl-clicks on rows, the
 // scroll bar moving the rows, and the selected rows on screen.
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "frame_fixture.h"
+#include "control_frame.h"
 #include "platform/glut_backend.h"
 #include "toolkit_fixture.h"
 #include "ui/control_types.h"
@@ -14,7 +13,6 @@
 #include "ui/draw.h"
 #include "ui/list_box.h"
 #include "ui/scroll_bar.h"
-#include "ui/toolkit.h"
 
 using namespace ui;
 
@@ -119,23 +117,13 @@ TEST_F(ListBoxInput, TheListOutlivesItsScrollBar) {
     EXPECT_TRUE(setListItemCount(list, 0));
 }
 
-class ListBoxDrawing : public ToolkitTest, protected FramePixels {
-  protected:
-    void SetUp() override {
-        ToolkitTest::SetUp();
-        loadDrawingResources();
-        platform::DeliverReshape(kSize, kSize);
-    }
-};
+using ListBoxDrawing = ControlFrameTest;
 
 TEST_F(ListBoxDrawing, SelectedRowsLieOnTheHighlightAndTheOthersOnWhite) {
     Control* list = makeList(3);
     setSize(list, 150, list->height);
     selectListItem(list, 1);
-    glClearColor(0.25f, 0.25f, 0.25f, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    drawToolkit();
-    grab();
+    render();
     const auto colourAt = [this](int row) {
         const Pixel p = pixel(140, rowY(row));
         return std::vector<int>{p.r, p.g, p.b};
