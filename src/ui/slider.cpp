@@ -4,6 +4,7 @@
 #include "ui/dispatch.h"
 #include "ui/draw.h"
 #include "ui/fonts.h"
+#include "ui/leaf_control.h"
 
 namespace ui {
 
@@ -177,6 +178,7 @@ template <typename Number> constexpr ControlClass sliderClass(int type, void (*c
         .create = create,
         .destroy = destroySlider<Number>,
         .onDrag = sliderDrag<Number>,
+        .onHover = leafHover,
         .onMouseButton = sliderMouseButton<Number>,
         .draw = drawSlider<Number>,
         .getInt = sliderGetInt,

@@ -61,7 +61,7 @@ TEST_P(LuiScriptTest, PrintsItsExpectedOutput) {
 INSTANTIATE_TEST_SUITE_P(
     Lui, LuiScriptTest,
     testing::Values(LuiScript{"constants"}, LuiScript{"tree"}, LuiScript{"geometry"},
-                    LuiScript{"values"}, LuiScript{"ranges"}, LuiScript{"items"},
+                    LuiScript{"values"}, LuiScript{"ranges"}, LuiScript{"items", 2},
                     LuiScript{"colours"}, LuiScript{"execute", 1, false}, LuiScript{"creators", 2},
                                          LuiScript{"dialogs", 1, true, DialogProgram::StandIn},
                                          LuiScript{"no_dialog", 1, true, DialogProgram::Missing}),

@@ -217,6 +217,21 @@ TEST_F(SliderInput, DragsThatBeganElsewhereAndOtherButtonsLeaveItAlone) {
     EXPECT_EQ(capturedControl(), nullptr);
 }
 
+// A group's parts can be destroyed or moved by scripts: the others go on.
+TEST_F(SliderInput, AGroupWhoseFieldIsGoneStillLetsItsSliderMove) {
+    Control* group = createControl(LUI_FLOAT_SLIDER_GRP, "group");
+    setPosition(group, 100, 300);
+    Control* groupSlider = group->children[2];
+    destroyControl(group->children[1]);
+    // The slider: 103 wide at (79, 2) in the group; 95 pixels of travel.
+    dragAlong({{100 + 90, 310}, {100 + 79 + 4 + 19, 310}});
+    EXPECT_FLOAT_EQ(getFloat(groupSlider), 0.2f);
+    attachChild(rootControl(), groupSlider);
+    setPosition(groupSlider, 0, 500);
+    dragAlong({{10, 510}, {4 + 38, 510}});
+    EXPECT_FLOAT_EQ(getFloat(groupSlider), 0.4f);
+}
+
 // ---- Drawing ---------------------------------------------------------------
 
 class SliderDrawing : public ControlFrameTest {};

@@ -25,6 +25,12 @@ show(luiGetMin(d), luiGetMax(d))
 -- A table naming the slider is the slider.
 show(luiGetFloat({name = f}) == luiGetFloat(f), luiGetInt({name = i}))
 
+-- The float shake keeps its range as given.
+local shake = luiCreate(LUI_FLOAT_SHAKE, "shake")
+show(luiGetMin(shake), luiGetMax(shake), luiGetStep(shake))
+luiSetMin(shake, -2) luiSetMax(shake, -3) luiSetStep(shake, -0.5)
+show(luiGetMin(shake), luiGetMax(shake), luiGetStep(shake))
+
 for _, name in ipairs({"Max", "Min", "Step"}) do
   local get, set = _G["luiGet" .. name], _G["luiSet" .. name]
   try("luiGet" .. name .. "()", get)

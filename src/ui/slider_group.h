@@ -1,0 +1,31 @@
+// Float and int slider groups: a label, a slider and a numeric field side by
+// side, the field and the slider kept showing the same value.
+#pragma once
+
+#include "ui/callback.h"
+#include "ui/control.h"
+
+namespace ui {
+
+constexpr int kColumnCount = 3;
+
+// The `data` of both slider group types.
+struct SliderGroupData {
+    Callback command; // the float group's, run after every change
+    int columns = kColumnCount;
+    float shares[kColumnCount] = {0.3f, 0.45f, 0.25f};
+};
+
+// Lays three controls out side by side in a parent `width` x `height`, each
+// taking its share of the width less 20 pixels and 5-pixel gaps; null entries
+// keep their place empty.
+void layOutColumns(Control* const (&columns)[kColumnCount], const float (&shares)[kColumnCount],
+                   int width, int height);
+
+// The first child of a control of the given type, or null.
+Control* childOfType(const Control* parent, int type);
+
+extern const ControlClass floatSliderGroupClass;
+extern const ControlClass intSliderGroupClass;
+
+} // namespace ui
