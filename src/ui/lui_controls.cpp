@@ -8,6 +8,7 @@
 #include "ui/item_list.h"
 #include "ui/scroll_bar.h"
 #include "ui/slider.h"
+#include "ui/slider_group.h"
 #include "ui/text_field.h"
 
 namespace ui {
@@ -17,16 +18,12 @@ void moveCurrentParentUp() {
     setCurrentParent(parent ? parent : rootControl());
 }
 
-Callback* commandOf(Control* control) {
-    if (ButtonData* button = buttonData(control)) return &button->command;
-    if (CheckBoxData* checkBox = checkBoxData(control)) return &checkBox->command;
-    if (FieldData* field = fieldData(control)) return &field->command;
-    if (ListData* list = listData(control)) return &list->command;
-    if (ScrollBarData* bar = scrollBarData(control)) return &bar->command;
-    return sliderCommand(control);
-}
-
 namespace {
+
+bool isSliderGroup(const Control* control) {
+    int type = controlType(control);
+    return type == LUI_FLOAT_SLIDER_GRP || type == LUI_INT_SLIDER_GRP;
+}
 
 // The slider whose range a control reports: a slider itself, a slider group's
 // slider child; null for other controls.
@@ -36,16 +33,26 @@ Control* rangeSlider(Control* control) {
     case LUI_INT_SLIDER:
         return control;
     case LUI_FLOAT_SLIDER_GRP:
+        return childOfType(control, LUI_FLOAT_SLIDER);
     case LUI_INT_SLIDER_GRP:
-        for (Control* child : control->children)
-            if (isSlider(child)) return child;
-        return nullptr;
+        return childOfType(control, LUI_INT_SLIDER);
     default:
         return nullptr;
     }
 }
 
 } // namespace
+
+Callback* commandOf(Control* control) {
+    if (ButtonData* button = buttonData(control)) return &button->command;
+    if (CheckBoxData* checkBox = checkBoxData(control)) return &checkBox->command;
+    if (FieldData* field = fieldData(control)) return &field->command;
+    if (ListData* list = listData(control)) return &list->command;
+    if (ScrollBarData* bar = scrollBarData(control)) return &bar->command;
+    if (isSliderGroup(control) && control->data)
+        return &static_cast<SliderGroupData*>(control->data)->command;
+    return sliderCommand(control);
+}
 
 double rangeBound(Control* control, RangeBound bound) {
     if (floatShakeData(control)) {
@@ -140,8 +147,7 @@ const char* selectedItemText(Control* control, int position) {
 
 void setGroupLabel(Control* group, const char* text) {
     setLabel(group, text);
-    for (Control* child : group->children)
-        if (controlType(child) == LUI_TEXT) return setLabel(child, text);
+    if (Control* caption = childOfType(group, LUI_TEXT)) setLabel(caption, text);
 }
 
 Callback* fileDialogCommand(Control*) {
