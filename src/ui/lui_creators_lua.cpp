@@ -4,6 +4,7 @@
 
 #include "script/script_host.h"
 #include "ui/control_types.h"
+#include "ui/icon_button.h"
 #include "ui/lui_controls.h"
 #include "ui/lui_lua_util.h"
 #include "ui/window.h"
@@ -192,6 +193,11 @@ void ReadArrowButton(lua_State* L, Control* control, string_view key) {
     if (lua_isnumber(L, -1)) setStyle(control, ScriptInt(lua_tonumber(L, -1)));
 }
 
+void ReadIconButton(lua_State* L, Control* control, string_view key) {
+    if (!IsKey(key, "ic", "icon")) return ReadCommandThen<ReadCommon>(L, control, key);
+    if (lua_isnumber(L, -1)) setIconButtonIcon(control, ScriptInt(lua_tonumber(L, -1)));
+}
+
 void ReadFloatSliderGroup(lua_State* L, Control* control, string_view key) {
     if (!IsKey(key, "l", "label"))
         return ReadCommandThen<ReadRangeThen<ReadCommon, false>>(L, control, key);
@@ -300,7 +306,7 @@ int LuiFloatSliderGrp(lua_State* L) {
     return Create(L, LUI_FLOAT_SLIDER_GRP, ReadFloatSliderGroup);
 }
 int LuiIconButton(lua_State* L) {
-    return Create(L, LUI_ICON_BUTTON, ReadCommandThen<ReadCommon>);
+    return Create(L, LUI_ICON_BUTTON, ReadIconButton);
 }
 int LuiImageView(lua_State* L) {
     return Create(L, kImageViewType, ReadImageView, "ImageView");

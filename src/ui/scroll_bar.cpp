@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/arrow_button.h"
 #include "ui/control_types.h"
 #include "ui/dispatch.h"
 #include "ui/draw.h"
@@ -82,17 +83,14 @@ AlongBox alongBox(const ScrollBarData* bar, const ScrollTrack& track, int from, 
     return {0, from, track.thickness, to - from};
 }
 
-// A raised square at [from, from + thickness) with a triangle pointing to the
-// bar's near end (or its far end).
-void drawArrowBox(const ScrollBarData* bar, const ScrollTrack& track, int from, bool towardsFar) {
+// A raised square at [from, from + thickness) with an arrow in it.
+void drawArrowBox(const ScrollBarData* bar, const ScrollTrack& track, int from,
+                  uint32_t direction) {
     const AlongBox box = alongBox(bar, track, from, from + track.thickness);
     panel(box.x, box.y, box.w, box.h, false, 1);
-    const int inset = 3, t = track.thickness;
-    const int tip = towardsFar ? t - inset : inset, base = towardsFar ? inset : t - inset;
-    if (bar->horizontal)
-        triangle(box.x + base, inset, box.x + base, t - inset, box.x + tip, t / 2, 0.7f);
-    else
-        triangle(inset, box.y + base, t - inset, box.y + base, t / 2, box.y + tip, 0.7f);
+    const int inset = 3;
+    drawArrowSymbol(direction, box.x + inset, box.y + inset, box.x + box.w - inset,
+                    box.y + box.h - inset, 0.7f);
 }
 
 void drawScrollBar(Control* control) {
@@ -100,8 +98,9 @@ void drawScrollBar(Control* control) {
     const ScrollTrack track = scrollTrackOf(control);
     setColour(LUI_COLOR_GREY);
     fillRect(0, 0, control->width, control->height);
-    drawArrowBox(bar, track, 0, false);
-    drawArrowBox(bar, track, track.length - track.thickness, true);
+    drawArrowBox(bar, track, 0, bar->horizontal ? LUI_LEFT : LUI_UP);
+    drawArrowBox(bar, track, track.length - track.thickness,
+                 bar->horizontal ? LUI_RIGHT : LUI_DOWN);
     const ThumbSpan span = thumbSpan(track, bar->position, bar->thumbSize);
     const int from = static_cast<int>(span.start), to = static_cast<int>(span.end);
     const AlongBox thumb = alongBox(bar, track, from, std::max(to, from + 1));

@@ -10,3 +10,6 @@ struct InkBox {
 
 // The dark pixels (red, green and blue below `limit`) inside [x0, x1) x [y0, y1).
 InkBox inkBox(const FramePixels& frame, int x0, int y0, int x1, int y1, int limit = 128);
+// The pixels inside [x0, x1) x [y0, y1) that differ from `background` by more
+// than 3 in any channel.
+InkBox boxUnlike(const FramePixels& frame, Pixel background, int x0, int y0, int x1, int y1);
