@@ -23,13 +23,13 @@ bool InputQueue::Move(int x, int y) {
     return true;
 }
 
-bool InputQueue::Button(int button, bool down, int x, int y) {
+bool InputQueue::Button(int button, bool down, int x, int y, int modifiers) {
     if (!Fits(1)) return false;
     x_ = x;
     y_ = y;
     const int bit = button >= 0 && button <= 2 ? 1 << button : 0;
     heldButtons_ = down ? heldButtons_ | bit : heldButtons_ & ~bit;
-    pending_.push_back({InputKind::MouseButton, button, down ? 0 : 1, x, y});
+    pending_.push_back({InputKind::MouseButton, button, down ? 0 : 1, x, y, modifiers});
     return true;
 }
 

@@ -19,8 +19,9 @@ class InputQueue {
     // The pointer moves to (x, y): a drag while a button is held, else a
     // passive motion.
     bool Move(int x, int y);
-    // Button 0 (left), 1 (middle) or 2 (right) goes down or up at (x, y).
-    bool Button(int button, bool down, int x, int y);
+    // Button 0 (left), 1 (middle) or 2 (right) goes down or up at (x, y),
+    // with the modifier keys held (GLUT reports them for button events too).
+    bool Button(int button, bool down, int x, int y, int modifiers = 0);
     // One key press per byte of text, at the pointer. With Ctrl held, letters
     // and @ [ \ ] ^ _ arrive as the control characters GLUT reports (Ctrl+A
     // as 1, Ctrl+[ as 27); other characters arrive as written.

@@ -43,18 +43,18 @@ bool ReadPoint(lua_State* L, int* x, int* y) {
     return ReadCoordinate(L, 1, x) && ReadCoordinate(L, 2, y);
 }
 
-// Reads the optional modifier string at index 2, or raises naming `function`.
+// Reads the optional modifier string at `index`, or raises naming `function`.
 // On a raise nothing with a destructor is alive here.
-int ModifiersOrRaise(lua_State* L, const char* function, int* modifiers) {
+int ModifiersOrRaise(lua_State* L, int index, const char* function, int* modifiers) {
     *modifiers = 0;
-    if (!Present(L, 2)) return 0;
+    if (!Present(L, index)) return 0;
     char message[160];
-    if (lua_type(L, 2) != LUA_TSTRING) {
+    if (lua_type(L, index) != LUA_TSTRING) {
         snprintf(message, sizeof message, "%s: the modifiers must be a string", function);
         return RaiseMessage(L, message);
     }
     size_t length = 0;
-    const char* text = lua_tolstring(L, 2, &length);
+    const char* text = lua_tolstring(L, index, &length);
     std::string_view unknown;
     if (!ParseModifierNames(std::string_view(text, length), modifiers, &unknown)) {
         snprintf(message, sizeof message, "%s: unknown modifier \"%.*s\" (use shift, ctrl and alt)",
@@ -80,29 +80,30 @@ int Move(lua_State* L) {
 }
 
 int PressOrRelease(lua_State* L, bool down, const char* function, const char* usage) {
-    int x = 0, y = 0, button = 0;
-    if (!ArgumentCountAtMost(L, 3) || !ReadPoint(L, &x, &y) ||
+    int x = 0, y = 0, button = 0, modifiers = 0;
+    if (!ArgumentCountAtMost(L, 4) || !ReadPoint(L, &x, &y) ||
         (Present(L, 3) && !ReadInt(L, 3, 0, 2, &button)))
         return RaiseMessage(L, usage);
-    if (!RunnerInput().Button(button, down, x, y)) return RaiseQueueFull(L, function);
+    ModifiersOrRaise(L, 4, function, &modifiers);
+    if (!RunnerInput().Button(button, down, x, y, modifiers)) return RaiseQueueFull(L, function);
     return 0;
 }
 
 int Press(lua_State* L) {
     return PressOrRelease(L, true, "Runner.Press",
-                          "Runner.Press expects x, y and an optional button 0, 1 or 2");
+                          "Runner.Press expects x, y, an optional button 0, 1 or 2 and an optional modifier string");
 }
 
 int Release(lua_State* L) {
     return PressOrRelease(L, false, "Runner.Release",
-                          "Runner.Release expects x, y and an optional button 0, 1 or 2");
+                          "Runner.Release expects x, y, an optional button 0, 1 or 2 and an optional modifier string");
 }
 
 int Key(lua_State* L) {
     if (!ArgumentCountAtMost(L, 2) || lua_type(L, 1) != LUA_TSTRING)
         return RaiseMessage(L, "Runner.Key expects a text and an optional modifier string");
     int modifiers = 0;
-    ModifiersOrRaise(L, "Runner.Key", &modifiers);
+    ModifiersOrRaise(L, 2, "Runner.Key", &modifiers);
     size_t length = 0;
     const char* text = lua_tolstring(L, 1, &length);
     if (!RunnerInput().Keys(std::string_view(text, length), modifiers))
@@ -117,7 +118,7 @@ int SpecialKey(lua_State* L) {
         return RaiseMessage(
             L, "Runner.SpecialKey expects a GLUT special key code and an optional modifier string");
     int modifiers = 0;
-    ModifiersOrRaise(L, "Runner.SpecialKey", &modifiers);
+    ModifiersOrRaise(L, 2, "Runner.SpecialKey", &modifiers);
     if (!RunnerInput().SpecialKey(code, modifiers)) return RaiseQueueFull(L, "Runner.SpecialKey");
     return 0;
 }

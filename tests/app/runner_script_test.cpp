@@ -17,7 +17,8 @@ TEST(Runner, WrongArgumentsRaiseAnErrorNamingTheFunction) {
             function() Runner.Move(1) end,
             function() Runner.Move(0/0, 1) end,
             function() Runner.Press(1, 2, 3) end,
-            function() Runner.Release(1, 2, 0, 4) end,
+            function() Runner.Release(1, 2, 0, "shift", 5) end,
+            function() Runner.Press(1, 2, 0, "hyper") end,
             function() Runner.Key(5) end,
             function() Runner.Key("a", "ctrl+meta") end,
             function() Runner.SpecialKey(50) end,
@@ -30,8 +31,11 @@ TEST(Runner, WrongArgumentsRaiseAnErrorNamingTheFunction) {
     EXPECT_EQ(From(run.stdoutLog, "--"),
               "--\nRunner.Move expects the numbers x and y\n"
               "Runner.Move expects the numbers x and y\n"
-              "Runner.Press expects x, y and an optional button 0, 1 or 2\n"
-              "Runner.Release expects x, y and an optional button 0, 1 or 2\n"
+              "Runner.Press expects x, y, an optional button 0, 1 or 2 and an optional modifier "
+              "string\n"
+              "Runner.Release expects x, y, an optional button 0, 1 or 2 and an optional modifier "
+              "string\n"
+              "Runner.Press: unknown modifier \"hyper\" (use shift, ctrl and alt)\n"
               "Runner.Key expects a text and an optional modifier string\n"
               "Runner.Key: unknown modifier \"meta\" (use shift, ctrl and alt)\n"
               "Runner.SpecialKey expects a GLUT special key code and an optional modifier string\n"

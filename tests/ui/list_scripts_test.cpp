@@ -15,7 +15,7 @@ const std::filesystem::path kHere = std::filesystem::path(__FILE__).parent_path(
 
 TEST(ListScript, ClicksChooseRowsScrollBarsMoveThemAndCollapsedFramesPassNoClick) {
     ScriptRunOptions options;
-    options.frames = 10;
+    options.frames = 12;
     options.frameTime = 0.02;
     options.arguments = {"--strict"};
     options.files = {{"prelude.lua", ReadFile((kHere / "lui/prelude.lua").string())}};

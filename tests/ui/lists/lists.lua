@@ -33,6 +33,9 @@ gestures = {
     Runner.Press(215, 130) Runner.Move(215, 700) Runner.Release(215, 700)
     click(150, 176)
   end,
+  -- Ctrl-clicks add a row to the selection and take a chosen one out again.
+  function() Runner.Press(150, 162, 0, "ctrl") Runner.Release(150, 162, 0, "ctrl") end,
+  function() Runner.Press(150, 176, 0, "ctrl") Runner.Release(150, 176, 0, "ctrl") end,
   -- The combo box opens on a click and closes when an item is chosen: the
   -- same place then holds nothing to choose.
   function() click(350, 110) end,
