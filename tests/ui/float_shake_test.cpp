@@ -31,16 +31,18 @@ class FloatShake : public ToolkitTest {
 TEST_F(FloatShake, StartsAtAHalfInARangeFromZeroToOneWithAStepOfAHundredth) {
     EXPECT_STREQ(shake->name, "luiFloatShake1");
     EXPECT_STREQ(getString(shake), "0.500000");
-    EXPECT_EQ(std::make_tuple(shakeMinimum(shake), shakeMaximum(shake), shakeStep(shake)),
-              std::make_tuple(0.0, 1.0, 0.01));
-    setShakeMinimum(shake, -2);
-    setShakeMaximum(shake, 8);
-    setShakeStep(shake, std::nan(""));
-    EXPECT_EQ(std::make_tuple(shakeMinimum(shake), shakeMaximum(shake), shakeStep(shake)),
-              std::make_tuple(-2.0, 8.0, 0.01));
+    auto range = [](Control* c) {
+        return std::make_tuple(shakeBound(c, ShakeBound::Minimum),
+                               shakeBound(c, ShakeBound::Maximum), shakeBound(c, ShakeBound::Step));
+    };
+    EXPECT_EQ(range(shake), std::make_tuple(0.0, 1.0, 0.01));
+    setShakeBound(shake, ShakeBound::Minimum, -2);
+    setShakeBound(shake, ShakeBound::Maximum, 8);
+    setShakeBound(shake, ShakeBound::Step, std::nan(""));
+    EXPECT_EQ(range(shake), std::make_tuple(-2.0, 8.0, 0.01));
     Control* field = createControl(LUI_FLOATFIELD, nullptr);
-    setShakeMaximum(field, 8);
-    EXPECT_EQ(shakeMaximum(field), 0.0);
+    setShakeBound(field, ShakeBound::Maximum, 8);
+    EXPECT_EQ(range(field), std::make_tuple(0.0, 0.0, 0.0));
     EXPECT_EQ(floatShakeData(field), nullptr);
 }
 
