@@ -45,7 +45,7 @@ TEST_P(ControlScripts, PrintWhatTheirExpectedFileHolds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Controls, ControlScripts,
-                         testing::Values(ControlScript{"pointer", 15}, ControlScript{"field", 10}),
+                         testing::Values(ControlScript{"pointer", 15}, ControlScript{"field", 12}),
                          [](const testing::TestParamInfo<ControlScript>& info) {
                              return std::string(info.param.name);
                          });

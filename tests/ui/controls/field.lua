@@ -4,6 +4,7 @@ function edited(name) print("  command " .. name .. " '" .. luiGetString(name) .
 -- Six pixels a character, the text 4 pixels in from x 100.
 local field = luiTextField{x = 100, y = 100, w = 200, h = 24, v = "hello world", c = "edited"}
 local function text() return "'" .. luiGetString(field) .. "'" end
+local int = luiIntField{x = 100, y = 200, w = 200, h = 24}
 
 local LEFT, RIGHT, INSERT = 100, 102, 108
 local function press(code, modifiers, times)
@@ -47,5 +48,13 @@ runSteps({
     Runner.Key("v", "ctrl")
   end, text},
   {"enter", function() Runner.Key("\r") end, text},
+  {"a click to focus again, a press elsewhere", function()
+    click(150, 110)
+    click(600, 600)
+  end, text},
   {"keys after the focus is gone", function() Runner.Key("q") end, text},
+  {"too many digits for an integer field", function()
+    click(110, 210)
+    Runner.Key("99999999999")
+  end, function() return luiGetInt(int) end},
 })

@@ -1,5 +1,15 @@
 dofile("prelude.lua")
 
+-- Sizes stop at each type's smallest: a caption of five 6-pixel characters.
+local function size(name) return table.concat({luiGetSize(name)}, "x") end
+for _, kind in ipairs({"BUTTON", "ARROW_BUTTON", "CHECKBOX", "ICON_BUTTON"}) do
+  local small = luiCreate(_G["LUI_" .. kind], "small")
+  luiSetLabel(small, "Hello")
+  luiSetSize(small, 1, 1)
+  print("smallest " .. kind .. ": " .. size(small))
+  luiDestroy(small)
+end
+
 -- A button and a check box.
 function pressed(name) print("  command " .. name) end
 function toggled(name) print("  command " .. name .. ", checked " .. luiGetInt(name)) end
@@ -10,6 +20,7 @@ local function buttons() return "button " .. luiGetInt(button) .. ", box " .. lu
 -- A scroll bar, vertical, 20 wide and 200 long at (600, 100): arrows 20 long
 -- at both ends; the thumb, 33.6 pixels long, travels 112 of the 160 between them.
 local bar = luiCreate(LUI_SCROLL_BAR, "bar")
+print("a new scroll bar: " .. size(bar))
 luiSetPosition(bar, 600, 100)
 luiSetSize(bar, 20, 200)
 local function position() return luiGetFloat(bar) end
@@ -39,8 +50,9 @@ runSteps({
   {"the thumb dragged past the far end", function() drag(610, 130, 610, 700) end, position},
   {"the thumb dragged above the bar", function() drag(610, 250, 610, 20) end, position},
   {"the thumb dragged to half its travel", function() drag(610, 130, 610, 176) end, position},
-  {"set to 250, then to -5", function()
+  {"set to 250, to NaN, then to -5", function()
     luiSetFloat(bar, 250)
+    luiSetFloat(bar, 0 / 0)
     print("  " .. luiGetFloat(bar))
     luiSetInt(bar, -5)
   end, position},
