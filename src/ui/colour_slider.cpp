@@ -14,9 +14,6 @@ namespace ui {
 
 namespace {
 
-constexpr uint32_t kColourSliderStyle = 0x3000;
-constexpr uint32_t kLabelStyle = 4;
-
 ColourSliderData* colourData(const Control* control) {
     if (!control || !control->data || controlType(control) != LUI_COLOR_SLIDER) return nullptr;
     return static_cast<ColourSliderData*>(control->data);
@@ -51,15 +48,9 @@ int sliderMoved(Control* slider) {
     return 0;
 }
 
-Control* createPart(Control* parent, int type) {
-    Control* part = createControl(type, "");
-    attachChild(parent, part);
-    return part;
-}
-
 void createColourSlider(Control* control) {
     control->data = new ColourSliderData{};
-    setStyle(createPart(control, LUI_TEXT), kLabelStyle);
+    setStyle(createPart(control, LUI_TEXT), kColumnLabelStyle);
     Control* slider = createPart(control, LUI_FLOAT_SLIDER);
     createPart(control, kColourSliderPartType);
     sliderCommand(slider)->setNative(sliderMoved);
@@ -67,11 +58,7 @@ void createColourSlider(Control* control) {
     setSliderMinimum(slider, 0);
     setSliderMaximum(slider, 100);
     showValue(control);
-
-    setPosition(control, 10, 10);
-    control->shown = 1;
-    setStyle(control, kColourSliderStyle);
-    setSize(control, 250, 25);
+    placeColumns(control);
 }
 
 void destroyColourSlider(Control* control) {

@@ -10,13 +10,10 @@ namespace ui {
 
 namespace {
 
-constexpr uint32_t kGroupStyle = 0x3000;
-constexpr uint32_t kLabelStyle = 4;
-
 SliderGroupData* groupData(const Control* control) {
+    if (!control || !control->data) return nullptr;
     int type = controlType(control);
-    if (!control || !control->data || (type != LUI_FLOAT_SLIDER_GRP && type != LUI_INT_SLIDER_GRP))
-        return nullptr;
+    if (type != LUI_FLOAT_SLIDER_GRP && type != LUI_INT_SLIDER_GRP) return nullptr;
     return static_cast<SliderGroupData*>(control->data);
 }
 
@@ -59,16 +56,10 @@ int keepInStep(Control* changed) {
     return floats ? data->command.invoke(changed) : 0;
 }
 
-Control* createPart(Control* group, int type) {
-    Control* part = createControl(type, "");
-    attachChild(group, part);
-    return part;
-}
-
 template <bool Floats> void createGroup(Control* control) {
     control->data = new SliderGroupData{};
     Control* label = createPart(control, LUI_TEXT);
-    setStyle(label, kLabelStyle);
+    setStyle(label, kColumnLabelStyle);
     Control* field = createPart(control, Floats ? LUI_FLOATFIELD : LUI_INTFIELD);
     Control* slider = createPart(control, Floats ? LUI_FLOAT_SLIDER : LUI_INT_SLIDER);
     fieldData(field)->command.setNative(keepInStep);
@@ -80,11 +71,7 @@ template <bool Floats> void createGroup(Control* control) {
         setFloat(field, 0);
     else
         setInt(field, 0);
-
-    setPosition(control, 10, 10);
-    control->shown = 1;
-    setStyle(control, kGroupStyle);
-    setSize(control, 250, 25);
+    placeColumns(control);
 }
 
 void destroyGroup(Control* control) {
@@ -131,6 +118,19 @@ void layOutColumns(Control* const (&columns)[kColumnCount], const float (&shares
         }
         left += shares[column] * usable + 5;
     }
+}
+
+Control* createPart(Control* parent, int type) {
+    Control* part = createControl(type, "");
+    attachChild(parent, part);
+    return part;
+}
+
+void placeColumns(Control* control) {
+    setPosition(control, 10, 10);
+    control->shown = 1;
+    setStyle(control, 0x3000);
+    setSize(control, 250, 25);
 }
 
 Control* childOfType(const Control* parent, int type) {

@@ -8,6 +8,8 @@
 namespace ui {
 
 constexpr int kColumnCount = 3;
+// The style of the static text that labels them.
+constexpr uint32_t kColumnLabelStyle = 4;
 
 // The `data` of both slider group types.
 struct SliderGroupData {
@@ -21,6 +23,12 @@ struct SliderGroupData {
 // keep their place empty.
 void layOutColumns(Control* const (&columns)[kColumnCount], const float (&shares)[kColumnCount],
                    int width, int height);
+
+// A new child of `parent`, created with an empty name.
+Control* createPart(Control* parent, int type);
+// How slider groups and colour sliders start once their parts exist: shown
+// at (10, 10) with style 0x3000, laid out 250x25.
+void placeColumns(Control* control);
 
 // The first child of a control of the given type, or null.
 Control* childOfType(const Control* parent, int type);

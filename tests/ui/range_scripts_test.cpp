@@ -1,7 +1,6 @@
 // Sliders and slider groups driven from scripts through the lui library and
-// the Runner's pointer and key events, one frame per gesture; each script's
-// output, from the lui prelude's "<lui>" line to its own "<end>", is the
-// file of the same name ending in ".expected".
+// Runner's pointer and key events, one gesture a frame. Each script prints,
+// after the lui prelude's "<lui>" line, what its ".expected" file holds.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,39 +10,27 @@
 
 namespace {
 
-namespace fs = std::filesystem;
+const std::filesystem::path kTestDir = std::filesystem::path(__FILE__).parent_path();
 
-const fs::path kTestDir = fs::path(__FILE__).parent_path();
+class RangeScript : public testing::TestWithParam<std::pair<const char*, int>> {};
 
-struct RangeScript {
-    const char* name;
-    int frames;
-};
-
-class RangeScriptTest : public testing::TestWithParam<RangeScript> {};
-
-TEST_P(RangeScriptTest, PrintsItsExpectedOutput) {
-    const RangeScript& script = GetParam();
+TEST_P(RangeScript, PrintsItsExpectedOutput) {
+    const auto [name, frames] = GetParam();
     ScriptRunOptions options;
-    options.frames = script.frames;
-    options.frameTime = 0.02;
+    options.frames = frames;
     options.arguments = {"--strict"};
     options.files = {{"prelude.lua", ReadFile((kTestDir / "lui/prelude.lua").string())}};
-    const fs::path base = kTestDir / "ranges" / script.name;
-    ScriptRunResult run = RunScript(ReadFile(base.string() + ".lua"), options);
+    const std::string base = (kTestDir / "ranges" / name).string();
+    ScriptRunResult run = RunScript(ReadFile(base + ".lua"), options);
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
-    const std::string expected = ReadFile(base.string() + ".expected");
+    const std::string expected = ReadFile(base + ".expected"), log = run.stdoutLog;
     ASSERT_FALSE(expected.empty());
-    const size_t from = run.stdoutLog.find("<lui>\n");
-    ASSERT_NE(from, std::string::npos) << run.stdoutLog;
-    EXPECT_EQ(run.stdoutLog.substr(from + 6, expected.size()), expected) << run.stdoutLog;
+    EXPECT_EQ(log.substr(std::min(log.find("<lui>\n") + 6, log.size()), expected.size()), expected)
+        << log;
 }
 
-INSTANTIATE_TEST_SUITE_P(Ranges, RangeScriptTest,
-                         testing::Values(RangeScript{"sliders", 4},
-                                         RangeScript{"slider_groups", 5}),
-                         [](const testing::TestParamInfo<RangeScript>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Ranges, RangeScript,
+                         testing::Values(std::pair{"sliders", 4}, std::pair{"slider_groups", 5}),
+                         [](const auto& info) { return std::string(info.param.first); });
 
 } // namespace

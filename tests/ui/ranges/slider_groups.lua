@@ -6,33 +6,24 @@ w = luiWindow{x = 100, y = 100, w = 400, h = 200}
 g = luiFloatSliderGrp{c = "groupChanged", l = "Size"}
 parts = luiListChildren(g)
 label, field, slider = parts[2], parts[3], parts[4]
-function part(name)
-  return name == label and "label" or name == field and "field" or name == slider and "slider"
-end
-function groupChanged(name) show("command", part(name), luiGetFloat(name)) end
+names = {[label] = "label", [field] = "field", [slider] = "slider"}
+function groupChanged(name) show("command", names[name], luiGetFloat(name)) end
+function report() show(luiGetMin(g), luiGetMax(g), luiGetString(field), luiGetFloat(slider)) end
 
 -- The label, the slider and the field side by side (250 wide: shares of 230).
 show(luiGetLabel(g), luiGetLabel(label))
 for _, name in ipairs({label, slider, field}) do
-  show(part(name), {luiGetPosition(name)}, {luiGetSize(name)})
+  show(names[name], {luiGetPosition(name)}, {luiGetSize(name)})
 end
-show(luiGetMin(g), luiGetMax(g), luiGetString(field), luiGetFloat(slider))
 
--- The int group keeps integers in step and runs no command.
+-- The int group, 40 pixels lower, keeps integers in step.
 ig = luiCreate(LUI_INT_SLIDER_GRP, "ig")
 luiSetPosition(ig, 10, 50)
-intParts = luiListChildren(ig)
-show(luiGetMin(ig), luiGetMax(ig), luiGetString(intParts[3]), luiGetInt(intParts[4]))
+intField, intSlider = luiListChildren(ig)[3], luiListChildren(ig)[4]
 
-function report()
-  show("float", luiGetMin(g), luiGetMax(g), luiGetString(field), luiGetFloat(slider))
-  show("int", luiGetMin(ig), luiGetMax(ig), luiGetString(intParts[3]), luiGetInt(intParts[4]))
-end
-function typeInto(x, y, text)
-  Runner.Press(x, y) Runner.Release(x, y) Runner.Key(text .. "\r")
-end
+function typeInto(x, y, text) Runner.Press(x, y) Runner.Release(x, y) Runner.Key(text .. "\r") end
 -- The float field at (297, 128), 57x21; the slider at (189, 128), 103 wide
--- (95 pixels of travel); the int field 40 pixels lower.
+-- with 95 pixels of travel.
 gestures = {
   -- 7 is past the slider's maximum of 1: the range widens and both show 7.
   function() typeInto(320, 138, "7") end,
@@ -46,5 +37,7 @@ step = 0
 AddIdleString([[
   step = step + 1
   report()
-  if gestures[step] then gestures[step]() else print("<end>") end
+  if gestures[step] then gestures[step]() return end
+  show(luiGetMin(ig), luiGetMax(ig), luiGetString(intField), luiGetInt(intSlider))
+  print("<end>")
 ]])

@@ -10,13 +10,6 @@ i = luiIntSlider{n = "i", x = 100, y = 200, w = 208, h = 25, min = -10, max = 10
 show(luiGetMin(f), luiGetMax(f), luiGetStep(f), luiGetFloat(f))
 show(luiGetMin(i), luiGetMax(i), luiGetStep(i), luiGetInt(i))
 
--- A minimum above the maximum drags the maximum and the value up to it; a
--- negative step reads back positive.
-r = luiFloatSlider{x = 100, y = 300, w = 208, h = 25}
-luiSetMin(r, 2)
-luiSetStep(r, -0.5)
-show(luiGetMin(r), luiGetMax(r), luiGetFloat(r), luiGetStep(r))
-
 -- Each frame reports what the last one's gesture did, then sends the next.
 gestures = {
   -- A press only takes the pointer; each drag sets the value (only x counts)
