@@ -12,7 +12,7 @@ packages=(
   xvfb xauth zenity
 )
 if [ "${1:-}" = "--tests" ]; then
-  packages+=(libgtest-dev libbenchmark-dev libstb-dev ffmpeg xdotool)
+  packages+=(libgtest-dev libbenchmark-dev libstb-dev libtinyobjloader-dev ffmpeg xdotool)
 fi
 
 missing=()

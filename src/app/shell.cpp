@@ -164,7 +164,7 @@ void DrawFrame() {
     drawToolkit();
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE_MINUS_SRC_ALPHA, GL_SRC_ALPHA);
-    RunIdleScripts(ScriptState());
+    RunIdleScripts();
     glDisable(GL_BLEND);
 }
 

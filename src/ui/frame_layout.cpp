@@ -67,7 +67,8 @@ void drawFrameLayout(Control* control) {
     const FrameLayoutData* frame = frameData(control);
     if (!frame) return;
     const int width = control->width, h = captionHeight();
-    const int drawnHeight = frame->expanded ? control->height : frameHeaderHeight();
+    // Collapsed, the frame is drawn as its header alone.
+    const int drawnHeight = frame->expanded ? control->height : h + 4;
     if (control->style & kStyleRaisedBorder) panel(0, 0, width, drawnHeight, false, 1);
     panel(1, 1, width - 2, h + 2, true, 0);
     setColour(LUI_COLOR_TITLE_TEXT);
@@ -80,15 +81,6 @@ void drawFrameLayout(Control* control) {
 }
 
 } // namespace
-
-bool frameExpanded(const Control* control) {
-    const FrameLayoutData* frame = frameData(control);
-    return frame && frame->expanded;
-}
-
-int frameHeaderHeight() {
-    return captionHeight() + 4;
-}
 
 const ControlClass frameLayoutClass{
     .typeId = LUI_FRAME_LAYOUT,

@@ -11,12 +11,6 @@ struct FrameLayoutData {
     int expanded = 1;
 };
 
-// Whether a frame layout shows its body; false for other controls.
-bool frameExpanded(const Control* control);
-// The header's height: the caption font's height + 4. A collapsed frame is
-// drawn this high.
-int frameHeaderHeight();
-
 extern const ControlClass frameLayoutClass;
 
 } // namespace ui

@@ -1,44 +1,29 @@
 #include "ui/lui_controls.h"
 
-#include <type_traits>
-
+#include "ui/button.h"
+#include "ui/check_box.h"
 #include "ui/control_types.h"
+#include "ui/float_shake.h"
+#include "ui/icon_button.h"
+#include "ui/item_list.h"
+#include "ui/scroll_bar.h"
 #include "ui/slider.h"
+#include "ui/slider_group.h"
+#include "ui/text_field.h"
 
 namespace ui {
-
-// Command-carrying types keep their Callback first, so data points at it.
-static_assert(std::is_standard_layout_v<Callback>);
 
 void moveCurrentParentUp() {
     Control* parent = currentParent()->parent;
     setCurrentParent(parent ? parent : rootControl());
 }
 
-Callback* commandOf(Control* control) {
-    switch (controlType(control)) {
-    case LUI_ARROW_BUTTON:
-    case LUI_BUTTON:
-    case LUI_CHECKBOX:
-    case LUI_COMBO_BOX:
-    case LUI_FLOATFIELD:
-    case LUI_FLOAT_SLIDER:
-    case LUI_FLOAT_SLIDER_GRP:
-    case LUI_ICON_BUTTON:
-    case LUI_INTFIELD:
-    case LUI_INT_SLIDER:
-    case LUI_INT_SLIDER_GRP:
-    case LUI_LIST_BOX:
-    case LUI_TEXTFIELD:
-    case LUI_SCROLL_BAR:
-    case LUI_FLOAT_SHAKE:
-        return static_cast<Callback*>(control->data);
-    default:
-        return nullptr;
-    }
-}
-
 namespace {
+
+bool isSliderGroup(const Control* control) {
+    int type = controlType(control);
+    return type == LUI_FLOAT_SLIDER_GRP || type == LUI_INT_SLIDER_GRP;
+}
 
 // The slider whose range a control reports: a slider itself, a slider group's
 // slider child; null for other controls.
@@ -48,10 +33,9 @@ Control* rangeSlider(Control* control) {
     case LUI_INT_SLIDER:
         return control;
     case LUI_FLOAT_SLIDER_GRP:
+        return childOfType(control, LUI_FLOAT_SLIDER);
     case LUI_INT_SLIDER_GRP:
-        for (Control* child : control->children)
-            if (isSlider(child)) return child;
-        return nullptr;
+        return childOfType(control, LUI_INT_SLIDER);
     default:
         return nullptr;
     }
@@ -59,51 +43,111 @@ Control* rangeSlider(Control* control) {
 
 } // namespace
 
+Callback* commandOf(Control* control) {
+    if (ButtonData* button = buttonData(control)) return &button->command;
+    if (CheckBoxData* checkBox = checkBoxData(control)) return &checkBox->command;
+    if (FieldData* field = fieldData(control)) return &field->command;
+    if (ListData* list = listData(control)) return &list->command;
+    if (ScrollBarData* bar = scrollBarData(control)) return &bar->command;
+    if (isSliderGroup(control) && control->data)
+        return &static_cast<SliderGroupData*>(control->data)->command;
+    return sliderCommand(control);
+}
+
 double rangeBound(Control* control, RangeBound bound) {
+    if (floatShakeData(control)) {
+        switch (bound) {
+        case RangeBound::Minimum:
+            return shakeMinimum(control);
+        case RangeBound::Maximum:
+            return shakeMaximum(control);
+        case RangeBound::Step:
+            return shakeStep(control);
+        case RangeBound::Default:
+            break;
+        }
+    }
     if (const Control* slider = rangeSlider(control)) {
         switch (bound) {
-        case RangeBound::Minimum: return sliderMinimum(slider);
-        case RangeBound::Maximum: return sliderMaximum(slider);
-        case RangeBound::Step: return sliderStep(slider);
-        case RangeBound::Default: return sliderDefault(slider);
+        case RangeBound::Minimum:
+            return sliderMinimum(slider);
+        case RangeBound::Maximum:
+            return sliderMaximum(slider);
+        case RangeBound::Step:
+            return sliderStep(slider);
+        case RangeBound::Default:
+            return sliderDefault(slider);
         }
     }
     return bound == RangeBound::Maximum ? kNoRangeMaximum : kNoRangeMinimum;
 }
 
 void setRangeBound(Control* control, RangeBound bound, double value) {
+    if (floatShakeData(control)) {
+        switch (bound) {
+        case RangeBound::Minimum:
+            return setShakeMinimum(control, value);
+        case RangeBound::Maximum:
+            return setShakeMaximum(control, value);
+        case RangeBound::Step:
+            return setShakeStep(control, value);
+        case RangeBound::Default:
+            return;
+        }
+    }
     if (Control* slider = rangeSlider(control)) {
         switch (bound) {
-        case RangeBound::Minimum: return setSliderMinimum(slider, value);
-        case RangeBound::Maximum: return setSliderMaximum(slider, value);
-        case RangeBound::Step: return setSliderStep(slider, value);
-        case RangeBound::Default: return setSliderDefault(slider, value);
+        case RangeBound::Minimum:
+            return setSliderMinimum(slider, value);
+        case RangeBound::Maximum:
+            return setSliderMaximum(slider, value);
+        case RangeBound::Step:
+            return setSliderStep(slider, value);
+        case RangeBound::Default:
+            return setSliderDefault(slider, value);
         }
     }
 }
 
-bool holdsItems(const Control*) {
-    return false;
+namespace {
+
+// A file dialog shows its folder in its list box, the first of its children
+// that holds items.
+Control* itemSource(Control* control) {
+    if (controlType(control) != LUI_FILE_DIALOG) return control;
+    for (Control* child : control->children)
+        if (hasItemList(child)) return child;
+    return control;
 }
-void clearItems(Control*) {}
-void appendItem(Control*, const char*) {}
-int itemCount(Control*) {
-    return 0;
+
+} // namespace
+
+bool holdsItems(const Control* control) {
+    return hasItemList(control);
 }
-const char* itemText(Control*, int) {
-    return nullptr;
+void clearItems(Control* control) {
+    setListItemCount(control, 0);
 }
-int selectedItemCount(Control*) {
-    return 0;
+void appendItem(Control* control, const char* text) {
+    appendListItem(control, text);
 }
-const char* selectedItemText(Control*, int) {
-    return nullptr;
+int itemCount(Control* control) {
+    return listItemCount(itemSource(control));
+}
+const char* itemText(Control* control, int index) {
+    return listItemText(itemSource(control), index);
+}
+int selectedItemCount(Control* control) {
+    return listSelectionCount(itemSource(control));
+}
+const char* selectedItemText(Control* control, int position) {
+    Control* source = itemSource(control);
+    return listItemText(source, listSelectedIndex(source, position));
 }
 
 void setGroupLabel(Control* group, const char* text) {
     setLabel(group, text);
-    for (Control* child : group->children)
-        if (controlType(child) == LUI_TEXT) return setLabel(child, text);
+    if (Control* caption = childOfType(group, LUI_TEXT)) setLabel(caption, text);
 }
 
 Callback* fileDialogCommand(Control*) {

@@ -23,8 +23,7 @@ void moveCurrentParentUp();
 
 // ---- Commands -----------------------------------------------------------------
 
-// The command of a command-carrying control, which every such type keeps as
-// the first member of its data; null for other controls.
+// The command of a command-carrying control; null for other controls.
 Callback* commandOf(Control* control);
 
 // ---- Ranges -------------------------------------------------------------------

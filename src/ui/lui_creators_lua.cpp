@@ -4,6 +4,8 @@
 
 #include "script/script_host.h"
 #include "ui/control_types.h"
+#include "ui/group.h"
+#include "ui/icon_button.h"
 #include "ui/lui_controls.h"
 #include "ui/lui_lua_util.h"
 #include "ui/window.h"
@@ -12,10 +14,6 @@ namespace {
 
 using namespace ui;
 using std::string_view;
-
-constexpr uint32_t kSizeableStyle = 0x40;
-constexpr uint32_t kFlatBorderStyle = 0x1000;
-constexpr uint32_t kRaisedBorderStyle = 0x2000;
 
 // ---- Property values ------------------------------------------------------------
 // A reader sees the entry's key and, on top of the stack, its value.
@@ -153,7 +151,7 @@ void ReadFileDialog(lua_State* L, Control* control, string_view key) {
     } else if (IsKey(key, "path")) {
         if (const char* path = TextValue(L)) setFileDialogPath(control, path);
     } else if (IsKey(key, "sz", "sizeable")) {
-        if (ReadFlag(L, &flag)) SetStyleBit(control, kSizeableStyle, flag);
+        if (ReadFlag(L, &flag)) SetStyleBit(control, kStyleSizeable, flag);
     } else {
         ReadCommon(L, control, key);
     }
@@ -192,6 +190,11 @@ void ReadArrowButton(lua_State* L, Control* control, string_view key) {
     if (lua_isnumber(L, -1)) setStyle(control, ScriptInt(lua_tonumber(L, -1)));
 }
 
+void ReadIconButton(lua_State* L, Control* control, string_view key) {
+    if (!IsKey(key, "ic", "icon")) return ReadCommandThen<ReadCommon>(L, control, key);
+    if (lua_isnumber(L, -1)) setIconButtonIcon(control, ScriptInt(lua_tonumber(L, -1)));
+}
+
 void ReadFloatSliderGroup(lua_State* L, Control* control, string_view key) {
     if (!IsKey(key, "l", "label"))
         return ReadCommandThen<ReadRangeThen<ReadCommon, false>>(L, control, key);
@@ -220,9 +223,9 @@ void ReadVideoView(lua_State* L, Control* control, string_view key) {
 void ReadLayout(lua_State* L, Control* control, string_view key) {
     bool flag = false;
     if (IsKey(key, "bd", "border")) {
-        if (ReadFlag(L, &flag)) SetStyleBit(control, kFlatBorderStyle, flag);
+        if (ReadFlag(L, &flag)) SetStyleBit(control, kStyleFlatBorder, flag);
     } else if (IsKey(key, "rbd", "raisedborder")) {
-        if (ReadFlag(L, &flag)) SetStyleBit(control, kRaisedBorderStyle, flag);
+        if (ReadFlag(L, &flag)) SetStyleBit(control, kStyleRaisedBorder, flag);
     } else {
         ReadCommon(L, control, key);
     }
@@ -300,7 +303,7 @@ int LuiFloatSliderGrp(lua_State* L) {
     return Create(L, LUI_FLOAT_SLIDER_GRP, ReadFloatSliderGroup);
 }
 int LuiIconButton(lua_State* L) {
-    return Create(L, LUI_ICON_BUTTON, ReadCommandThen<ReadCommon>);
+    return Create(L, LUI_ICON_BUTTON, ReadIconButton);
 }
 int LuiImageView(lua_State* L) {
     return Create(L, kImageViewType, ReadImageView, "ImageView");

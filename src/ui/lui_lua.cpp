@@ -4,6 +4,7 @@
 
 #include "script/script_calls.h"
 #include "script/script_host.h"
+#include "ui/control_types.h"
 #include "ui/draw.h"
 #include "ui/lui_constants.h"
 #include "ui/lui_controls.h"
@@ -285,26 +286,24 @@ int LuiSetItems(lua_State* L) {
     return 0;
 }
 
-int LuiGetItems(lua_State* L) {
+// The texts of the named control as a table numbered from 1; empty when the
+// argument names no control.
+int PushTexts(lua_State* L, int (*count)(Control*), const char* (*text)(Control*, int)) {
     Control* control = lua_gettop(L) == 1 ? ControlAt(L, 1) : nullptr;
     lua_newtable(L);
-    int count = control ? itemCount(control) : 0;
-    for (int index = 0; index < count; ++index) {
-        lua_pushstring(L, itemText(control, index));
+    int total = control ? count(control) : 0;
+    for (int index = 0; index < total; ++index) {
+        lua_pushstring(L, text(control, index));
         lua_rawseti(L, -2, index + 1);
     }
     return 1;
 }
 
+int LuiGetItems(lua_State* L) {
+    return PushTexts(L, itemCount, itemText);
+}
 int LuiGetSelectedItems(lua_State* L) {
-    Control* control = lua_gettop(L) == 1 ? ControlAt(L, 1) : nullptr;
-    lua_newtable(L);
-    int count = control ? selectedItemCount(control) : 0;
-    for (int position = 0; position < count; ++position) {
-        lua_pushstring(L, selectedItemText(control, position));
-        lua_rawseti(L, -2, position + 1);
-    }
-    return 1;
+    return PushTexts(L, selectedItemCount, selectedItemText);
 }
 
 int LuiGetFilePath(lua_State* L) {

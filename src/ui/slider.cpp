@@ -4,6 +4,7 @@
 #include "ui/dispatch.h"
 #include "ui/draw.h"
 #include "ui/fonts.h"
+#include "ui/leaf_control.h"
 
 namespace ui {
 
@@ -26,10 +27,13 @@ template <typename Apply> auto withRange(const Control* control, Apply apply) {
     return apply(none);
 }
 
-// Script numbers for the int slider: toward zero, held inside int.
+// Script numbers for a slider, held inside its number type; the int slider
+// drops the fraction.
 template <typename Number> Number toNumber(double number) {
     if constexpr (std::is_floating_point_v<Number>) {
-        return static_cast<Number>(number);
+        constexpr double largest = std::numeric_limits<Number>::max();
+        return static_cast<Number>(std::isfinite(number) ? std::clamp(number, -largest, largest)
+                                                         : number);
     } else {
         if (std::isnan(number)) return 0;
         number = std::clamp(std::trunc(number), double(std::numeric_limits<int>::min()),
@@ -50,24 +54,27 @@ void setEither(Control* control, void (SliderRange<float>::*floatSetter)(float),
     setRange<int>(control, intSetter, number);
 }
 
+// Left end of the handle of a horizontal slider (top end of a vertical one)
+// `length` pixels long.
+int sliderHandleStart(const Control* control, int length) {
+    double position = withRange(control, [](const auto& range) { return range.position(); });
+    return static_cast<int>((length - 2 * kGrooveMargin) * position) - 1;
+}
+
 int grooveLength(const Control* control, bool horizontal) {
     return horizontal ? control->width : control->height;
 }
 
 // ---- Operations ----------------------------------------------------------------
 
-void createFloatSlider(Control* control) {
-    auto* slider = new FloatSliderData{};
-    slider->range = {.minimum = 0, .maximum = 1, .step = 0.01f, .value = 0.5f};
-    control->data = slider;
-    setPosition(control, 10, 10);
-    setSize(control, 80, 25);
-    setStyle(control, kLabelRight);
-}
-
-void createIntSlider(Control* control) {
-    auto* slider = new IntSliderData{};
-    slider->range = {.minimum = 0, .maximum = 100, .step = 1, .value = 50};
+// The float slider from 0 to 1 by 0.01 at 0.5; the int slider from 0 to
+// 100 by 1 at 50.
+template <typename Number> void createSlider(Control* control) {
+    auto* slider = new SliderData<Number>{};
+    if constexpr (std::is_floating_point_v<Number>)
+        slider->range = {.minimum = 0, .maximum = 1, .step = 0.01f, .value = 0.5f};
+    else
+        slider->range = {.minimum = 0, .maximum = 100, .step = 1, .value = 50};
     control->data = slider;
     setPosition(control, 10, 10);
     setSize(control, 80, 25);
@@ -91,7 +98,7 @@ int sliderMouseButton(Control* control, int button, int state, int x, int y) {
     setCapture(control);
     if (!slider->horizontal) {
         int handle = sliderHandleStart(control, control->height);
-        bool onHandle = y >= handle && y < handle + static_cast<int>(kSliderHandleLength);
+        bool onHandle = y >= handle && y < handle + kSliderHandleLength;
         if (!onHandle) {
             slider->range.setFromPointer(y, control->height);
             slider->command.invoke(control);
@@ -171,12 +178,13 @@ void sliderSetFloat(Control* control, float value) {
     setSliderValue(control, value);
 }
 
-template <typename Number> constexpr ControlClass sliderClass(int type, void (*create)(Control*)) {
+template <typename Number> constexpr ControlClass sliderClass(int type) {
     return {
         .typeId = type,
-        .create = create,
+        .create = createSlider<Number>,
         .destroy = destroySlider<Number>,
         .onDrag = sliderDrag<Number>,
+        .onHover = leafHover,
         .onMouseButton = sliderMouseButton<Number>,
         .draw = drawSlider<Number>,
         .getInt = sliderGetInt,
@@ -188,8 +196,8 @@ template <typename Number> constexpr ControlClass sliderClass(int type, void (*c
 
 } // namespace
 
-const ControlClass floatSliderClass = sliderClass<float>(LUI_FLOAT_SLIDER, createFloatSlider);
-const ControlClass intSliderClass = sliderClass<int>(LUI_INT_SLIDER, createIntSlider);
+const ControlClass floatSliderClass = sliderClass<float>(LUI_FLOAT_SLIDER);
+const ControlClass intSliderClass = sliderClass<int>(LUI_INT_SLIDER);
 
 bool isSlider(const Control* control) {
     return sliderData<float>(control) || sliderData<int>(control);
@@ -234,20 +242,9 @@ void setSliderValue(Control* control, double value) {
     setEither(control, &SliderRange<float>::setValue, &SliderRange<int>::setValue, value);
 }
 
-bool sliderHorizontal(const Control* control) {
-    if (auto* slider = sliderData<float>(control)) return slider->horizontal;
-    if (auto* slider = sliderData<int>(control)) return slider->horizontal;
-    return false;
-}
-
 void setSliderHorizontal(Control* control, bool horizontal) {
     if (auto* slider = sliderData<float>(control)) slider->horizontal = horizontal;
     if (auto* slider = sliderData<int>(control)) slider->horizontal = horizontal;
-}
-
-int sliderHandleStart(const Control* control, int length) {
-    double position = withRange(control, [](const auto& range) { return range.position(); });
-    return static_cast<int>((length - 2 * kGrooveMargin) * position) - 1;
 }
 
 } // namespace ui

@@ -83,14 +83,12 @@ template <typename Number> struct SliderData {
     SliderRange<Number> range;
     bool horizontal = true;
 };
-using FloatSliderData = SliderData<float>;
-using IntSliderData = SliderData<int>;
 
 // Where the label goes, outside the groove.
 constexpr uint32_t kLabelLeft = 4;
 constexpr uint32_t kLabelRight = 8;
 constexpr uint32_t kLabelTop = 16;
-constexpr uint32_t kSliderHandleLength = 10;
+constexpr int kSliderHandleLength = 10;
 
 bool isSlider(const Control* control);
 // The slider's command; null for other controls.
@@ -110,12 +108,8 @@ void setSliderStep(Control* slider, double step);
 void setSliderDefault(Control* slider, double defaultValue);
 void setSliderValue(Control* slider, double value);
 
-bool sliderHorizontal(const Control* slider);
+// Sliders start horizontal; a vertical one grows downwards.
 void setSliderHorizontal(Control* slider, bool horizontal);
-
-// Left end of the handle of a horizontal slider (top end of a vertical one)
-// `length` pixels long.
-int sliderHandleStart(const Control* slider, int length);
 
 extern const ControlClass floatSliderClass;
 extern const ControlClass intSliderClass;

@@ -26,6 +26,9 @@ local wrong = luiButton{l = {}, x = "far", w = true, en = "yes"}
 show(wrong, luiGetLabel(wrong), luiGetPosition(wrong))
 show(luiGetSize(wrong))
 
+-- Value keys go through the value setters.
+show(luiGetInt(luiCheckBox{v = 1}), luiGetInt(luiCheckBox{value = 0}), luiGetString(luiTextField{v = 5}))
+
 -- A name property is taken as written, even when another control has it.
 show(luiButton{name = "twin"}, luiButton{name = "twin"}, luiButton{name = "luiButton"})
 

@@ -1,16 +1,16 @@
 -- Shared by the lui test scripts: values printed so that strings, line
 -- breaks, tables and missing results all show.
-function text(value)
+function asText(value)
   if type(value) == "string" then return '"' .. (string.gsub(value, "\n", "\\n")) .. '"' end
   if type(value) ~= "table" then return tostring(value) end
   local items = {}
-  for i, item in ipairs(value) do items[i] = text(item) end
+  for i, item in ipairs(value) do items[i] = asText(item) end
   return "{" .. table.concat(items, ",") .. "}"
 end
 
 function texts(...)
   local parts = {}
-  for i = 1, select("#", ...) do parts[i] = text(select(i, ...)) end
+  for i = 1, select("#", ...) do parts[i] = asText(select(i, ...)) end
   return table.concat(parts, " ")
 end
 

@@ -25,6 +25,22 @@ show(luiGetMin(d), luiGetMax(d))
 -- A table naming the slider is the slider.
 show(luiGetFloat({name = f}) == luiGetFloat(f), luiGetInt({name = i}))
 
+-- Slider groups: their slider's range; the label is also the caption's.
+local group = luiFloatSliderGrp{l = "Speed", min = -2, max = 4, st = 0.5, c = "changed"}
+local parts = luiListChildren(group)
+show(luiGetMin(group), luiGetMax(group), luiGetStep(group), luiGetLabel(group), luiGetLabel(parts[2]))
+luiSetMax(group, 8)
+show(luiGetMax(group), luiGetMax(parts[4]))
+local intGroup = luiCreate(LUI_INT_SLIDER_GRP, "counts")
+luiSetStep(intGroup, 2.7)
+show(luiGetMin(intGroup), luiGetMax(intGroup), luiGetStep(intGroup))
+
+-- The float shake keeps its range as given.
+local shake = luiCreate(LUI_FLOAT_SHAKE, "shake")
+show(luiGetMin(shake), luiGetMax(shake), luiGetStep(shake))
+luiSetMin(shake, -2) luiSetMax(shake, -3) luiSetStep(shake, -0.5)
+show(luiGetMin(shake), luiGetMax(shake), luiGetStep(shake))
+
 for _, name in ipairs({"Max", "Min", "Step"}) do
   local get, set = _G["luiGet" .. name], _G["luiSet" .. name]
   try("luiGet" .. name .. "()", get)
