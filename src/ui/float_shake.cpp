@@ -48,16 +48,16 @@ int shakeDrag(Control* control, int x, int y, int dx, int dy) {
     return 1;
 }
 
-double* boundOf(FloatShakeData& shake, ShakeBound bound) {
-    switch (bound) {
-    case ShakeBound::Minimum:
-        return &shake.minimum;
-    case ShakeBound::Maximum:
-        return &shake.maximum;
-    case ShakeBound::Step:
-        break;
-    }
-    return &shake.step;
+using Bound = double FloatShakeData::*;
+
+double boundOf(const Control* control, Bound bound) {
+    const FloatShakeData* shake = floatShakeData(control);
+    return shake ? shake->*bound : 0.0;
+}
+
+void setBound(Control* control, Bound bound, double value) {
+    FloatShakeData* shake = floatShakeData(control);
+    if (shake && !std::isnan(value)) shake->*bound = value;
 }
 
 } // namespace
@@ -74,14 +74,23 @@ FloatShakeData* floatShakeData(const Control* control) {
     return static_cast<FloatShakeData*>(control->data);
 }
 
-double shakeBound(const Control* control, ShakeBound bound) {
-    FloatShakeData* shake = floatShakeData(control);
-    return shake ? *boundOf(*shake, bound) : 0.0;
+double shakeMinimum(const Control* control) {
+    return boundOf(control, &FloatShakeData::minimum);
 }
-
-void setShakeBound(Control* control, ShakeBound bound, double value) {
-    FloatShakeData* shake = floatShakeData(control);
-    if (shake && !std::isnan(value)) *boundOf(*shake, bound) = value;
+double shakeMaximum(const Control* control) {
+    return boundOf(control, &FloatShakeData::maximum);
+}
+double shakeStep(const Control* control) {
+    return boundOf(control, &FloatShakeData::step);
+}
+void setShakeMinimum(Control* control, double value) {
+    setBound(control, &FloatShakeData::minimum, value);
+}
+void setShakeMaximum(Control* control, double value) {
+    setBound(control, &FloatShakeData::maximum, value);
+}
+void setShakeStep(Control* control, double value) {
+    setBound(control, &FloatShakeData::step, value);
 }
 
 } // namespace ui

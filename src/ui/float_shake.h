@@ -19,11 +19,14 @@ struct FloatShakeData {
 // The record of a float shake; null for other controls.
 FloatShakeData* floatShakeData(const Control* control);
 
-// Its range, for scripts: each number stored as given (NaN is ignored); 0
-// when the control is not a float shake.
-enum class ShakeBound { Minimum, Maximum, Step };
-double shakeBound(const Control* control, ShakeBound bound);
-void setShakeBound(Control* control, ShakeBound bound, double value);
+// Its range, for scripts: stored as given (NaN is ignored), 0 when the
+// control is not a float shake.
+double shakeMinimum(const Control* control);
+double shakeMaximum(const Control* control);
+double shakeStep(const Control* control);
+void setShakeMinimum(Control* control, double value);
+void setShakeMaximum(Control* control, double value);
+void setShakeStep(Control* control, double value);
 
 extern const ControlClass floatShakeClass;
 

@@ -16,21 +16,19 @@ namespace {
 using FloatShake = ToolkitTest;
 
 auto range(const Control* control) {
-    return std::make_tuple(shakeBound(control, ShakeBound::Minimum),
-                           shakeBound(control, ShakeBound::Maximum),
-                           shakeBound(control, ShakeBound::Step));
+    return std::make_tuple(shakeMinimum(control), shakeMaximum(control), shakeStep(control));
 }
 
 TEST_F(FloatShake, ItsRangeStartsFromZeroToOneByAHundredthAndTakesAnyNumberButNaN) {
     Control* shake = createControl(LUI_FLOAT_SHAKE, nullptr);
     EXPECT_EQ(range(shake), std::make_tuple(0.0, 1.0, 0.01));
-    setShakeBound(shake, ShakeBound::Minimum, -2);
-    setShakeBound(shake, ShakeBound::Maximum, 8);
-    setShakeBound(shake, ShakeBound::Step, std::nan(""));
+    setShakeMinimum(shake, -2);
+    setShakeMaximum(shake, 8);
+    setShakeStep(shake, std::nan(""));
     EXPECT_EQ(range(shake), std::make_tuple(-2.0, 8.0, 0.01));
 
     Control* field = createControl(LUI_FLOATFIELD, nullptr);
-    setShakeBound(field, ShakeBound::Maximum, 8);
+    setShakeMaximum(field, 8);
     EXPECT_EQ(range(field), std::make_tuple(0.0, 0.0, 0.0));
 }
 
