@@ -46,17 +46,23 @@ local function centreOnScreen(name)
   return x + math.floor(width / 2), y + math.floor(height / 2)
 end
 
-targets = {}
-for _, name in ipairs(luiList()) do
-  if not before[name] and luiGetParent(name) ~= "main" and luiGetParent(name) ~= "none" then
-    table.insert(targets, name)
+-- Controls inside windows, in the order they appear; controls that commands
+-- create later (a dialog a button opens) join the queue as they appear.
+seen, targets = before, {}
+function exercise_collect()
+  for _, name in ipairs(luiList()) do
+    local parent = luiGetParent(name)
+    if not seen[name] and parent ~= "main" and parent ~= "none" then table.insert(targets, name) end
+    seen[name] = true
   end
 end
+exercise_collect()
 
 -- Each frame delivers the gesture sent in the one before; the last one also
 -- releases whatever a field captured, which runs that field's command.
 step = 0
 AddIdleString([[
+  exercise_collect()
   step = step + 1
   local name = targets[step]
   -- A command may have destroyed later targets: those are skipped.
