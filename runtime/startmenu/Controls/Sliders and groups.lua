@@ -42,6 +42,7 @@ luiSetSize(sliders_shake, 100, 25)
 sliders_readout = luiText{x = 10, y = 210, w = 270}
 luiSetParent("..")
 
+if sliders_idle then DisableIdleScript(sliders_idle) end  -- run again, the example starts afresh
 sliders_idle = AddIdleString([[
   luiSetLabel(sliders_readout, string.format("scroll bar at %d, shake at %.2f",
               luiGetInt(sliders_bar), luiGetFloat(sliders_shake)))

@@ -9,6 +9,8 @@
 -- Try: change the ball's radius, its starting speed or the length of the trail.
 
 ball = {x = -8, y = 12, dx = 4, dy = 0, radius = 0.6, gravity = 9.8, trail = {}}
+-- Run again, the example starts afresh: closing its window stops its drawing.
+if ball_window then luiDestroy(ball_window) end
 ball_idle = AddIdleString([[
   local dt = math.min(FrameTime(), 0.1)  -- a long pause must not fling the ball away
   ball.dy = ball.dy - ball.gravity * dt
@@ -37,7 +39,8 @@ function ball_set_gravity(slider)
 end
 function ball_closed() DisableIdleScript(ball_idle) end
 
-luiWindow{label = "Bouncing ball", x = 260, y = 312, w = 250, h = 100, ondestroy = "ball_closed"}
+ball_window = luiWindow{label = "Bouncing ball", x = 260, y = 312, w = 250, h = 100,
+                        ondestroy = "ball_closed"}
 luiCheckBox{label = "Bouncing", value = 1, x = 8, y = 6, w = 200, command = "ball_switch"}
 ball_caption = luiText{x = 8, y = 44, w = 100}
 ball_set_gravity(luiFloatSlider{min = 0, max = 30, value = ball.gravity, x = 110, y = 44, w = 130,

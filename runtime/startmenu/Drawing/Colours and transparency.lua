@@ -9,6 +9,8 @@
 -- Try: move the slider, or give the discs other colours.
 
 colours_transparency = 0.4
+-- Run again, the example starts afresh: closing its window stops its drawing.
+if colours_window then luiDestroy(colours_window) end
 colours_idle = AddIdleString([[
   SetTransparent(0)
   for i = 0, 3 do
@@ -31,8 +33,9 @@ function colours_set(slider)
 end
 function colours_closed() DisableIdleScript(colours_idle) end
 
-luiWindow{label = "Colours and transparency", x = 520, y = 312, w = 300, h = 80,
-          ondestroy = "colours_closed"}
+colours_window = luiWindow{label = "Colours and transparency",
+                           x = 520, y = 312, w = 300, h = 80,
+                           ondestroy = "colours_closed"}
 colours_caption = luiText{x = 6, y = 10, w = 120}
 colours_set(luiFloatSlider{min = 0, max = 1, value = colours_transparency, x = 130, y = 10,
                            w = 156, command = "colours_set"})

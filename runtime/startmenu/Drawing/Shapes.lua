@@ -11,6 +11,8 @@
 -- move the slider to change the width of the outlines.
 
 shapes_width = 2
+-- Run again, the example starts afresh: closing its window stops its drawing.
+if shapes_window then luiDestroy(shapes_window) end
 shapes_idle = AddIdleString([[
   SetTransparent(0)
   SetForeground(1, 1, 1)                 -- points, 1 to 6 pixels across
@@ -40,7 +42,8 @@ end
 function shapes_set_width(slider) shapes_width = luiGetInt(slider) end
 function shapes_closed() DisableIdleScript(shapes_idle) end
 
-luiWindow{label = "Shapes", x = 10, y = 312, w = 240, h = 100, ondestroy = "shapes_closed"}
+shapes_window = luiWindow{label = "Shapes", x = 10, y = 312, w = 240, h = 100,
+                          ondestroy = "shapes_closed"}
 luiCheckBox{label = "Draw the shapes", value = 1, x = 8, y = 6, w = 220, command = "shapes_switch"}
 luiText{label = "Outline width", x = 8, y = 40, w = 100}
 luiIntSlider{min = 1, max = 8, value = shapes_width, x = 108, y = 40, w = 120,

@@ -47,7 +47,8 @@ luiIntSlider{min = 0, max = 1000, value = 300, x = 60, y = 46, w = 170, command 
 luiSetParent("..")
 
 fountain_time = 0
-AddIdleString([[
+if fountain_idle then DisableIdleScript(fountain_idle) end  -- run again, the example starts afresh
+fountain_idle = AddIdleString([[
   fountain_time = fountain_time + FrameTime()
   EmitterSetPosition("fountain_emitter", 2 * math.sin(fountain_time), 0, -4 + 2 * math.cos(fountain_time))
 ]])

@@ -16,7 +16,8 @@ print("The emitter's attributes: " .. table.concat(Attr.List("simple_emitter"), 
 print("It makes " .. Attr.Get("simple_emitter.Rate") .. " particles a second.")
 
 simple_time = 0
-AddIdleString([[
+if simple_idle then DisableIdleScript(simple_idle) end  -- run again, the example starts afresh
+simple_idle = AddIdleString([[
   simple_time = simple_time + FrameTime()
   EmitterSetPosition("simple_emitter", -8, 3 + 2 * math.sin(simple_time), 0)
 ]])

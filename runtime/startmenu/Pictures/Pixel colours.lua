@@ -7,6 +7,9 @@
 --
 -- Try: pick from "media/balloon.bmp", or print the whole table of a pixel.
 
+-- Run again, the example starts afresh: closing its window stops its drawing.
+if pixel_window then luiDestroy(pixel_window) end
+
 pixel_picture = ImageLoad("media/balloon.png")
 local width, height = ImageGetSize(pixel_picture)
 

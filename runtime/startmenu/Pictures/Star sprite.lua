@@ -21,6 +21,8 @@ function star_draw(x, y) ImageDraw(star_picture, x, y - star_height) end
 
 star_places = {{-8, 8}, {-5, 7}, {-1, 9}, {3, 7}, {7, 8}}
 star_time = 0
+-- Run again, the example starts afresh: closing its window stops its drawing.
+if star_window then luiDestroy(star_window) end
 star_idle = AddIdleString([[
   star_time = star_time + FrameTime()
   for i = 1, table.getn(star_places) do
@@ -37,6 +39,7 @@ function star_switch(box)
   if luiGetInt(box) == 1 then EnableIdleScript(star_idle) else DisableIdleScript(star_idle) end
 end
 function star_closed() DisableIdleScript(star_idle) end
-luiWindow{label = "Star sprite", x = 760, y = 160, w = 254, h = 80, ondestroy = "star_closed"}
+star_window = luiWindow{label = "Star sprite", x = 760, y = 160, w = 254, h = 80,
+                        ondestroy = "star_closed"}
 luiCheckBox{label = "Show the stars", value = 1, x = 8, y = 10, w = 200, command = "star_switch"}
 luiSetParent("..")

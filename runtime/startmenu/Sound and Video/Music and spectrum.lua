@@ -27,7 +27,8 @@ music_play()
 
 -- Bar b covers the bands from edge b-1 to edge b: wider and wider bands
 -- higher up, as our ears hear pitch.
-AddIdleString([[
+if music_idle then DisableIdleScript(music_idle) end  -- run again, the example starts afresh
+music_idle = AddIdleString([[
   local spectrum = Mp3.Spectrum()
   if table.getn(spectrum) == 0 then return end
   local width = 19 / music_bars
