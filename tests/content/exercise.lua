@@ -6,7 +6,9 @@
 
 -- A file the example names but cannot be read is a fault of the example even
 -- where the library itself stays silent about it.
-local function complain(what, path) print("[ERROR] " .. example .. ": " .. what .. " " .. tostring(path)) end
+local function complain(what, path)
+  print("[ERROR] " .. example .. ": " .. what .. " " .. tostring(path))
+end
 local function checked(library, name, failed)
   local original = library[name]
   library[name] = function(...)

@@ -63,14 +63,17 @@ class StartMenuScript : public testing::TestWithParam<std::string> {};
 TEST_P(StartMenuScript, RunsAndEveryControlFiresWithoutError) {
     const std::string workDir = MakeWorkDir();
     for (const fs::directory_entry& entry : fs::directory_iterator(kRuntime))
-        if (entry.is_directory()) fs::create_directory_symlink(entry.path(), workDir / entry.path().filename());
-    WriteFile(workDir + "/run.lua", "example = [[" + GetParam() + "]]\ndofile([[" CONTENT_EXERCISE "]])\n");
+        if (entry.is_directory())
+            fs::create_directory_symlink(entry.path(), workDir / entry.path().filename());
+    WriteFile(workDir + "/run.lua",
+              "example = [[" + GetParam() + "]]\ndofile([[" CONTENT_EXERCISE "]])\n");
 
     // A sound device that plays nothing, so that the sound examples run their
     // whole course on a machine without a sound card.
-    const int status = RunCommand("ALSOFT_DRIVERS=null ALSOFT_LOGLEVEL=0 '" SCRIPTDESK_RUN_PATH
-                                  "' --frames 300 --dt 0.02 --strict run.lua >console.txt 2>errors.txt",
-                                  workDir);
+    const int status =
+        RunCommand("ALSOFT_DRIVERS=null ALSOFT_LOGLEVEL=0 '" SCRIPTDESK_RUN_PATH
+                   "' --frames 300 --dt 0.02 --strict run.lua >console.txt 2>errors.txt",
+                   workDir);
     const std::string errors = ReadFile(workDir + "/errors.txt");
     const std::string log = ReadFile(workDir + "/stdout.log");
     EXPECT_EQ(status, 0) << errors;
@@ -79,6 +82,7 @@ TEST_P(StartMenuScript, RunsAndEveryControlFiresWithoutError) {
     EXPECT_EQ(LinesWith(log, "Unable to load", false), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, StartMenuScript, testing::ValuesIn(StartMenuScripts()), TestName);
+INSTANTIATE_TEST_SUITE_P(Examples, StartMenuScript, testing::ValuesIn(StartMenuScripts()),
+                         TestName);
 
 } // namespace

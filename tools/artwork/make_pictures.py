@@ -90,7 +90,8 @@ def bmp_bytes(rows):
     """24-bit BMP, bottom row first, rows padded to four bytes."""
     width, height = len(rows[0]), len(rows)
     padding = b"\0" * ((4 - width * 3 % 4) % 4)
-    body = b"".join(bytes(c for r, g, b in row for c in (b, g, r)) + padding for row in reversed(rows))
+    body = b"".join(bytes(c for r, g, b in row for c in (b, g, r)) + padding
+                    for row in reversed(rows))
     header = struct.pack("<2sIHHI", b"BM", 54 + len(body), 0, 0, 54)
     info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(body), 2835, 2835, 0, 0)
     return header + info + body

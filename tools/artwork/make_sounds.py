@@ -29,8 +29,9 @@ def bell(t, frequency):
     if t < 0:
         return 0.0
     partials = ((1.0, 1.0, 3.0), (2.0, 0.4, 5.0), (2.76, 0.25, 7.0), (5.4, 0.1, 11.0))
-    return min(1.0, t / 0.004) * sum(level * math.exp(-decay * t) * math.sin(2 * math.pi * frequency * ratio * t)
-                                     for ratio, level, decay in partials)
+    return min(1.0, t / 0.004) * sum(
+        level * math.exp(-decay * t) * math.sin(2 * math.pi * frequency * ratio * t)
+        for ratio, level, decay in partials)
 
 
 def kick(t):
@@ -93,7 +94,8 @@ def melody_sample(t, noise):
     bar = int(beat // 4) % len(BASS)
     into_bar = t - bar * 4 * BEAT
     bass = note_frequency(BASS[bar])
-    value += 0.45 * math.sin(2 * math.pi * bass * into_bar) * (0.6 + 0.4 * math.exp(-(into_bar % BEAT) * 6))
+    pluck = 0.6 + 0.4 * math.exp(-(into_bar % BEAT) * 6)
+    value += 0.45 * math.sin(2 * math.pi * bass * into_bar) * pluck
     return value + 0.35 * drum_bar(t % (4 * BEAT), noise)
 
 
@@ -129,8 +131,9 @@ def main():
     with tempfile.TemporaryDirectory() as work:
         melody = os.path.join(work, "melody.wav")
         write_wav(melody, render(len(BASS) * 4 * BEAT + 1, melody_sample, 3, fade_out=1.5))
-        subprocess.run(["ffmpeg", "-v", "error", "-y", "-i", melody, "-c:a", "libvorbis", "-q:a", "1",
-                        "-fflags", "+bitexact", os.path.join(folder, "melody.ogg")], check=True)
+        subprocess.run(["ffmpeg", "-v", "error", "-y", "-i", melody, "-c:a", "libvorbis",
+                        "-q:a", "1", "-fflags", "+bitexact", os.path.join(folder, "melody.ogg")],
+                       check=True)
 
 
 if __name__ == "__main__":

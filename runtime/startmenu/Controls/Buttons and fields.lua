@@ -13,11 +13,21 @@ function buttons_say(text)
 end
 function buttons_hello() buttons_say("Hello! You pressed the button.") end
 function buttons_checked(box)
-  if luiGetInt(box) == 1 then buttons_say("The box is checked.") else buttons_say("The box is clear.") end
+  if luiGetInt(box) == 1 then
+    buttons_say("The box is checked.")
+  else
+    buttons_say("The box is clear.")
+  end
 end
 function buttons_text(field) buttons_say("You typed: " .. luiGetString(field)) end
-function buttons_number(field) buttons_say("Twice " .. luiGetInt(field) .. " is " .. 2 * luiGetInt(field)) end
-function buttons_float(field) buttons_say(string.format("Half of %g is %g", luiGetFloat(field), luiGetFloat(field) / 2)) end
+function buttons_number(field)
+  local number = luiGetInt(field)
+  buttons_say("Twice " .. number .. " is " .. 2 * number)
+end
+function buttons_float(field)
+  local number = luiGetFloat(field)
+  buttons_say(string.format("Half of %g is %g", number, number / 2))
+end
 function buttons_step(arrow) -- the arrows count the number field up and down
   luiSetInt(buttons_count, luiGetInt(buttons_count) + buttons_steps[arrow])
   buttons_number(buttons_count)

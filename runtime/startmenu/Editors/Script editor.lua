@@ -13,4 +13,5 @@
 local file = io.open("startmenu/Drawing/Bouncing ball.lua")
 local code = file:read("*a")
 file:close()
-luiScriptEditor{label = "Script editor: Bouncing ball", value = code, x = 424, y = 40, w = 590, h = 660}
+luiScriptEditor{label = "Script editor: Bouncing ball", value = code,
+                x = 424, y = 40, w = 590, h = 660}

@@ -50,5 +50,6 @@ fountain_time = 0
 if fountain_idle then DisableIdleScript(fountain_idle) end  -- run again, the example starts afresh
 fountain_idle = AddIdleString([[
   fountain_time = fountain_time + FrameTime()
-  EmitterSetPosition("fountain_emitter", 2 * math.sin(fountain_time), 0, -4 + 2 * math.cos(fountain_time))
+  local angle = fountain_time
+  EmitterSetPosition("fountain_emitter", 2 * math.sin(angle), 0, -4 + 2 * math.cos(angle))
 ]])

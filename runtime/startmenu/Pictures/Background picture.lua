@@ -5,7 +5,7 @@
 -- balloon becomes blocky, the 1024 x 768 bliss.bmp fits exactly.
 --
 -- Try: add a button for "media/balloon.gif", or set the background from the
--- script editor with SetBackgroundImage("media/balloon.tga").
+-- script editor with SetBackgroundImage("media/balloon.bmp").
 
 function background_choose(button)
   local path = background_paths[button]

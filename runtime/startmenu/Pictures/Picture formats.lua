@@ -6,8 +6,8 @@
 -- width and height, ImageGetBitDepth its bytes per pixel (3 for red, green and
 -- blue; 4 when there is an alpha channel too).
 --
--- Try: show "media/star.png", a picture with an alpha channel, or load a file
--- that is not there and look for the message in the script editor's output.
+-- Try: load a file that is not there and look for the messages in the upper
+-- pane of the script editor (Editors > Script editor).
 
 luiWindow{label = "Picture formats", x = 10, y = 10, w = 430, h = 296}
 

@@ -9,7 +9,13 @@
 -- Try: fewer, wider bars (music_bars), or colour them by their height.
 
 music_bars = 48
-function music_play() music_status(Mp3.Play("media/melody.ogg") and "Playing." or "Could not play.") end
+function music_play()
+  if Mp3.Play("media/melody.ogg") then
+    music_status("Playing.")
+  else
+    music_status("Could not play.")
+  end
+end
 function music_pause(box) Mp3.Pause(luiGetInt(box)) end
 function music_stop() Mp3.Stop() music_status("Stopped.") end
 function music_volume(slider) Mp3.Volume(luiGetFloat(slider)) end

@@ -28,7 +28,8 @@ function sound_mix()  -- the sliders' command: apply all three to the drums
   Sound.SetVolume(sound_loop, luiGetFloat(sound_volume))
   Sound.SetFrequency(sound_loop, 22050 * luiGetFloat(sound_speed))
   luiSetLabel(sound_status, string.format("Drums: pan %.2f, volume %.2f, %d Hz",
-              Sound.GetPan(sound_loop), Sound.GetVolume(sound_loop), Sound.GetFrequency(sound_loop)))
+              Sound.GetPan(sound_loop), Sound.GetVolume(sound_loop),
+              Sound.GetFrequency(sound_loop)))
 end
 
 luiWindow{label = "Sound and panning", x = 10, y = 10, w = 300, h = 250}

@@ -18,7 +18,8 @@ luiWindow{label = "Video", x = 610, y = 10, w = 340, h = 330}
 luiAviView{avi = video, x = 10, y = 8, w = 320, h = 240}
 local buttons = {{"Play", "video_play"}, {"Pause", "video_pause"}, {"Stop", "video_stop"}}
 for i = 1, 3 do
-  luiButton{label = buttons[i][1], x = 10 + (i - 1) * 110, y = 258, w = 100, command = buttons[i][2]}
+  luiButton{label = buttons[i][1], x = 10 + (i - 1) * 110, y = 258, w = 100,
+            command = buttons[i][2]}
 end
 luiSetParent("..")
 print(string.format("Video %d is %d x %d pixels", video, Avi.Width(video), Avi.Height(video)))
