@@ -17,12 +17,11 @@ local torus = emitter + 1
 print("Node " .. torus .. " is a mesh: " .. tostring(Node.Type(torus) == CMesh))
 print("The emitter takes the torus: " .. tostring(Node.ConnectInput(emitter, "Mesh", torus)))
 
+-- An attribute can also be named by a table: {node id or name, attribute}.
 EmitterSetPosition(emitter, 0, 7, -6)
-Attr.Set("network_emitter.Rate", 400)
-Attr.Set("network_emitter.SpeedMin", 0.5)
-Attr.Set("network_emitter.SpeedMax", 1.5)
-Attr.Set("network_emitter.ColourMin", 1, 0.4, 0.1)
-Attr.Set("network_emitter.ColourMax", 1, 0.9, 0.3)
+local settings = {Rate = 400, SpeedMin = 0.5, SpeedMax = 1.5,
+                  ColourMin = {1, 0.4, 0.1}, ColourMax = {1, 0.9, 0.3}}
+for attribute, value in pairs(settings) do Attr.Set({emitter, attribute}, value) end
 local gravity = Node.Create(CGravityField, "network_gravity")
 Attr.Set("network_gravity.Gravity", 0, -3, 0)
 local renderer = Node.Create(CStreakRenderer, "network_renderer")
