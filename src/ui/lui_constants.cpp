@@ -4,7 +4,6 @@
 #include <string>
 #include <utility>
 
-#include "ui/arrow_button.h"
 #include "ui/control_types.h"
 #include "ui/icons.h"
 
@@ -70,16 +69,20 @@ constexpr std::array<const char*, kPublishedTypeCount> kTypeConstantNames = {
     "LUI_COLUMN_LAYOUT",
 };
 
-// Arrow button symbols; a slider's label above or below takes the up and
-// down bits.
-constexpr std::pair<const char*, uint32_t> kDirections[] = {
-    {"LUI_LEFT", LUI_LEFT},   {"LUI_RIGHT", LUI_RIGHT},           {"LUI_UP", LUI_UP},
-    {"LUI_DOWN", LUI_DOWN},   {"LUI_FAST_RIGHT", LUI_FAST_RIGHT}, {"LUI_FAST_LEFT", LUI_FAST_LEFT},
-    {"LUI_STOP", LUI_STOP},   {"LUI_PAUSE", LUI_PAUSE},           {"LUI_TOP", LUI_UP},
-    {"LUI_BOTTOM", LUI_DOWN},
+constexpr std::pair<const char*, int> kDirections[] = {
+    {"LUI_LEFT", LUI_LEFT},
+    {"LUI_RIGHT", LUI_RIGHT},
+    {"LUI_UP", LUI_UP},
+    {"LUI_DOWN", LUI_DOWN},
+    {"LUI_FAST_RIGHT", LUI_FAST_RIGHT},
+    {"LUI_FAST_LEFT", LUI_FAST_LEFT},
+    {"LUI_STOP", LUI_STOP},
+    {"LUI_PAUSE", LUI_PAUSE},
+    {"LUI_TOP", LUI_TOP},
+    {"LUI_BOTTOM", LUI_BOTTOM},
 };
 
-void assign(std::string& script, const char* name, long value) {
+void assign(std::string& script, const char* name, int value) {
     script += name;
     script += '=';
     script += std::to_string(value);
