@@ -41,6 +41,13 @@ Control* rangeSlider(Control* control) {
     }
 }
 
+// The float shake has no default.
+ShakeBound shakeBoundOf(RangeBound bound) {
+    return bound == RangeBound::Minimum   ? ShakeBound::Minimum
+           : bound == RangeBound::Maximum ? ShakeBound::Maximum
+                                          : ShakeBound::Step;
+}
+
 } // namespace
 
 Callback* commandOf(Control* control) {
@@ -55,18 +62,8 @@ Callback* commandOf(Control* control) {
 }
 
 double rangeBound(Control* control, RangeBound bound) {
-    if (floatShakeData(control)) {
-        switch (bound) {
-        case RangeBound::Minimum:
-            return shakeMinimum(control);
-        case RangeBound::Maximum:
-            return shakeMaximum(control);
-        case RangeBound::Step:
-            return shakeStep(control);
-        case RangeBound::Default:
-            break;
-        }
-    }
+    if (floatShakeData(control) && bound != RangeBound::Default)
+        return shakeBound(control, shakeBoundOf(bound));
     if (const Control* slider = rangeSlider(control)) {
         switch (bound) {
         case RangeBound::Minimum:
@@ -84,16 +81,8 @@ double rangeBound(Control* control, RangeBound bound) {
 
 void setRangeBound(Control* control, RangeBound bound, double value) {
     if (floatShakeData(control)) {
-        switch (bound) {
-        case RangeBound::Minimum:
-            return setShakeMinimum(control, value);
-        case RangeBound::Maximum:
-            return setShakeMaximum(control, value);
-        case RangeBound::Step:
-            return setShakeStep(control, value);
-        case RangeBound::Default:
-            return;
-        }
+        if (bound != RangeBound::Default) setShakeBound(control, shakeBoundOf(bound), value);
+        return;
     }
     if (Control* slider = rangeSlider(control)) {
         switch (bound) {
