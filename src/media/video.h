@@ -67,5 +67,5 @@ void BindVideoTexture(uint32_t id);
 void DrawVideo(float x, float y, float w, float h, uint32_t id);
 // Closes the video with this id (prints the close trace); unknown ids only print.
 void CloseVideo(uint32_t id);
-// At exit: prints "Avi Cleanup". Open videos are left as they are.
+// At exit: prints "Avi Cleanup" and releases the videos still open.
 void VideoCleanup();
