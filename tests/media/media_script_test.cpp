@@ -2,6 +2,7 @@
 // them on the null output, no device at all, and what reaches the speakers,
 // caught by OpenAL Soft's wave-file output.
 #include <gtest/gtest.h>
+#include <sndfile.h>
 
 #include <algorithm>
 #include <cmath>
@@ -133,4 +134,29 @@ os.execute("sleep 0.8")
     EXPECT_NEAR(right.hz, 2000, 40); // twice the sample's own rate
     EXPECT_NEAR(right.peak, 0.5f * 127 / 255, 0.02f);
     EXPECT_LT(Measure(out, 0).peak, 0.01f); // nothing on the left
+}
+
+TEST(MediaScript, ASoundPlacedInTheWorldIsHeardFromThatPointThoughItHadFourChannels) {
+    std::vector<float> tone = Tone(1.0, 1000, 44100, 1.0);
+    std::vector<float> quad(tone.size() * 4, 0.0f);
+    for (size_t i = 0; i < tone.size(); ++i)
+        quad[i * 4] = tone[i]; // front left only
+    ScriptRunOptions options;
+    options.withRuntime = false;
+    options.environment = {"ALSOFT_CONF=alsoft.conf"};
+    options.files = {{"alsoft.conf", "[general]\ndrivers=wave\n[wave]\nfile=out.wav\n"},
+                     {"quad.wav", SoundFileBytes(quad, 44100, 4, SF_FORMAT_WAV | SF_FORMAT_PCM_16)}};
+    ScriptRunResult run = RunScript(R"(
+local channel = Sound.Play(Sound.Load("quad.wav"))
+Sound.SetPosition(channel, 1, 0, 0)
+os.execute("sleep 0.8")
+)",
+                                    options);
+    ASSERT_EQ(run.exitStatus, 0) << run.errors;
+    DecodedSound out = ReadSound(run.workDir + "/out.wav");
+    ASSERT_EQ(out.channels, 2) << run.errors;
+    ToneMeasure right = Measure(out, 1);
+    EXPECT_NEAR(right.hz, 1000, 20);
+    EXPECT_GT(right.peak, 0.2f);
+    EXPECT_LT(Measure(out, 0).peak, right.peak / 3); // on the right, where it was placed
 }
