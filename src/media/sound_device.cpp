@@ -3,11 +3,13 @@
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <array>
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <deque>
 #include <mutex>
 #include <numbers>
@@ -318,6 +320,35 @@ void UpdateSpectrum(Device& d) {
 
 ALenum FormatFor(int channels) { return channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16; }
 
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// Without a device the audio libraries would tell of it on standard error in
+// their own words, ahead of our message. OpenAL Soft reads its log level once,
+// when first used: it is set to silence there unless the user chose one, and
+// the environment is given back afterwards. ALSA, which OpenAL Soft's back end
+// loads, keeps the silent error handler for good.
+class QuietAudioLibraries {
+  public:
+    QuietAudioLibraries() : setLogLevel_(!getenv("ALSOFT_LOGLEVEL")) {
+        if (setLogLevel_) setenv("ALSOFT_LOGLEVEL", "0", 0);
+        if (void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_NOLOAD)) {
+            using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+            using SetHandler = int (*)(Handler);
+            if (auto set = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler")))
+                set(IgnoreAlsaError);
+            dlclose(alsa);
+        }
+    }
+    ~QuietAudioLibraries() {
+        if (setLogLevel_) unsetenv("ALSOFT_LOGLEVEL");
+    }
+    QuietAudioLibraries(const QuietAudioLibraries&) = delete;
+    QuietAudioLibraries& operator=(const QuietAudioLibraries&) = delete;
+
+  private:
+    bool setLogLevel_;
+};
+
 void FeedLoop(std::stop_token stop) {
     while (!stop.stop_requested()) {
         {
@@ -339,7 +370,10 @@ bool Init(int outputRate, int channelCount) {
         Lock lock(d.mutex);
         if (d.context) return Fail(d, kErrAlreadyInitialised);
         channelCount = std::clamp(channelCount, 1, kChannelCount);
-        d.device = alcOpenDevice(nullptr);
+        {
+            QuietAudioLibraries quiet;
+            d.device = alcOpenDevice(nullptr);
+        }
         if (!d.device) return Fail(d, kErrInit);
         ALCint attributes[] = {ALC_FREQUENCY, outputRate, ALC_MONO_SOURCES, channelCount,
                                ALC_STEREO_SOURCES, channelCount, 0};
