@@ -676,7 +676,9 @@ int StreamPlay(Stream* stream) {
     Lock lock(d.mutex);
     if (!Ready(d) || !Known(d, d.streams, stream)) return kNoChannel;
     DetachStream(d, *stream);
-    if (!stream->file.Rewind() && stream->framesDecoded > 0) {
+    // Played before: back to the start. A fresh stream is not sought, which
+    // would change an MPEG decoder's first samples.
+    if (stream->framesDecoded > 0 && !stream->file.Rewind()) {
         Fail(d, kErrPlay);
         return kNoChannel;
     }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <filesystem>
 
 #include "media/sound_device.h"
@@ -17,16 +16,26 @@ enum class Side { Left, Right, Centre, None };
 // Where a channel of the file is heard, from the file's own channel map.
 Side SideOf(int position) {
     switch (position) {
-    case SF_CHANNEL_MAP_LEFT: case SF_CHANNEL_MAP_FRONT_LEFT: case SF_CHANNEL_MAP_REAR_LEFT:
-    case SF_CHANNEL_MAP_FRONT_LEFT_OF_CENTER: case SF_CHANNEL_MAP_SIDE_LEFT:
-    case SF_CHANNEL_MAP_TOP_FRONT_LEFT: case SF_CHANNEL_MAP_TOP_REAR_LEFT:
+    case SF_CHANNEL_MAP_LEFT:
+    case SF_CHANNEL_MAP_FRONT_LEFT:
+    case SF_CHANNEL_MAP_REAR_LEFT:
+    case SF_CHANNEL_MAP_FRONT_LEFT_OF_CENTER:
+    case SF_CHANNEL_MAP_SIDE_LEFT:
+    case SF_CHANNEL_MAP_TOP_FRONT_LEFT:
+    case SF_CHANNEL_MAP_TOP_REAR_LEFT:
         return Side::Left;
-    case SF_CHANNEL_MAP_RIGHT: case SF_CHANNEL_MAP_FRONT_RIGHT: case SF_CHANNEL_MAP_REAR_RIGHT:
-    case SF_CHANNEL_MAP_FRONT_RIGHT_OF_CENTER: case SF_CHANNEL_MAP_SIDE_RIGHT:
-    case SF_CHANNEL_MAP_TOP_FRONT_RIGHT: case SF_CHANNEL_MAP_TOP_REAR_RIGHT:
+    case SF_CHANNEL_MAP_RIGHT:
+    case SF_CHANNEL_MAP_FRONT_RIGHT:
+    case SF_CHANNEL_MAP_REAR_RIGHT:
+    case SF_CHANNEL_MAP_FRONT_RIGHT_OF_CENTER:
+    case SF_CHANNEL_MAP_SIDE_RIGHT:
+    case SF_CHANNEL_MAP_TOP_FRONT_RIGHT:
+    case SF_CHANNEL_MAP_TOP_REAR_RIGHT:
         return Side::Right;
     // Low frequencies are left out, as are the directional parts of B-format.
-    case SF_CHANNEL_MAP_LFE: case SF_CHANNEL_MAP_AMBISONIC_B_X: case SF_CHANNEL_MAP_AMBISONIC_B_Y:
+    case SF_CHANNEL_MAP_LFE:
+    case SF_CHANNEL_MAP_AMBISONIC_B_X:
+    case SF_CHANNEL_MAP_AMBISONIC_B_Y:
     case SF_CHANNEL_MAP_AMBISONIC_B_Z:
         return Side::None;
     default:
@@ -34,26 +43,44 @@ Side SideOf(int position) {
     }
 }
 
-// Without a map, the usual order of WAV files: front pair, centre,
-// low frequencies, back pair, side pair (quad is both pairs alone).
-Side DefaultSideOf(int channel, int channels) {
-    static const char* const layouts[] = {"LRC", "LRLR", "LRCLR", "LRCNLR", "LRCNCLR", "LRCNLRLR"};
-    const char* layout = layouts[std::min(channels, 8) - 3];
-    if (channel >= static_cast<int>(strlen(layout))) return Side::Centre;
-    switch (layout[channel]) {
-    case 'L': return Side::Left;
-    case 'R': return Side::Right;
-    case 'N': return Side::None;
-    default: return Side::Centre;
+// Without a map, the order of WAV files: front pair, centre, low frequencies,
+// back pair, side pair; quad is the front and back pairs alone.
+int DefaultPosition(int channel, int channels) {
+    constexpr int L = SF_CHANNEL_MAP_LEFT, R = SF_CHANNEL_MAP_RIGHT, C = SF_CHANNEL_MAP_CENTER,
+                  LFE = SF_CHANNEL_MAP_LFE, BL = SF_CHANNEL_MAP_REAR_LEFT,
+                  BR = SF_CHANNEL_MAP_REAR_RIGHT, BC = SF_CHANNEL_MAP_REAR_CENTER,
+                  SL = SF_CHANNEL_MAP_SIDE_LEFT, SR = SF_CHANNEL_MAP_SIDE_RIGHT;
+    static constexpr int kLayouts[][8] = {
+        {L, R, C},
+        {L, R, BL, BR},
+        {L, R, C, BL, BR},
+        {L, R, C, LFE, BL, BR},
+        {L, R, C, LFE, BC, SL, SR},
+        {L, R, C, LFE, BL, BR, SL, SR},
+    };
+    return channel < 8 ? kLayouts[std::min(channels, 8) - 3][channel] : SF_CHANNEL_MAP_INVALID;
+}
+
+bool HasChannelMask(int format) {
+    switch (format & SF_FORMAT_TYPEMASK) {
+    case SF_FORMAT_WAV:
+    case SF_FORMAT_WAVEX:
+    case SF_FORMAT_RF64:
+    case SF_FORMAT_W64:
+        return true;
+    default:
+        return false;
     }
 }
 
 // Scales the shares so that no sum of full-scale channels can clip.
 void Normalise(std::vector<float>& shares) {
     float sum = 0.0f;
-    for (float share : shares) sum += share;
+    for (float share : shares)
+        sum += share;
     if (sum > 1.0f)
-        for (float& share : shares) share /= sum;
+        for (float& share : shares)
+            share /= sum;
 }
 
 short ToShort(float value) {
@@ -82,10 +109,13 @@ int SoundFile::Open(const char* path) {
     stereo_ = channels > 2;
     if (!stereo_) return kErrNone;
 
-    // Some readers report a map they never filled in: one naming positions
-    // that do not exist is not used.
+    // Only the WAV family's maps are asked for: libsndfile builds them with an
+    // entry per channel from the channel mask, where its maps from layout tags
+    // (AIFF, CAF) may be shorter than the channel count it copies. An entry
+    // the mask left unnamed makes the whole map unused.
     std::vector<int> map(channels);
-    bool mapped = sf_command(file_, SFC_GET_CHANNEL_MAP_INFO, map.data(),
+    bool mapped = HasChannelMask(info_.format) &&
+                  sf_command(file_, SFC_GET_CHANNEL_MAP_INFO, map.data(),
                              static_cast<int>(map.size() * sizeof(int))) == SF_TRUE &&
                   std::ranges::all_of(map, [](int position) {
                       return position > SF_CHANNEL_MAP_INVALID && position < SF_CHANNEL_MAP_MAX;
@@ -93,11 +123,18 @@ int SoundFile::Open(const char* path) {
     left_.assign(channels, 0.0f);
     right_.assign(channels, 0.0f);
     for (int channel = 0; channel < channels; ++channel) {
-        switch (mapped ? SideOf(map[channel]) : DefaultSideOf(channel, channels)) {
-        case Side::Left: left_[channel] = 1.0f; break;
-        case Side::Right: right_[channel] = 1.0f; break;
-        case Side::Centre: left_[channel] = right_[channel] = std::sqrt(0.5f); break;
-        case Side::None: break;
+        switch (SideOf(mapped ? map[channel] : DefaultPosition(channel, channels))) {
+        case Side::Left:
+            left_[channel] = 1.0f;
+            break;
+        case Side::Right:
+            right_[channel] = 1.0f;
+            break;
+        case Side::Centre:
+            left_[channel] = right_[channel] = std::sqrt(0.5f);
+            break;
+        case Side::None:
+            break;
         }
     }
     Normalise(left_);
@@ -106,7 +143,18 @@ int SoundFile::Open(const char* path) {
 }
 
 sf_count_t SoundFile::Read(short* out, sf_count_t frames) {
-    if (!file_) return 0;
+    if (!file_ || frames <= 0) return 0;
+    sf_count_t done = 0;
+    if (peeked_) {
+        std::copy_n(peek_, Channels(), out);
+        peeked_ = false;
+        done = 1;
+    }
+    return done + Decode(out + done * Channels(), frames - done);
+}
+
+sf_count_t SoundFile::Decode(short* out, sf_count_t frames) {
+    if (frames <= 0) return 0;
     return stereo_ ? MixDown(out, frames) : sf_readf_short(file_, out, frames);
 }
 
@@ -133,11 +181,16 @@ sf_count_t SoundFile::MixDown(short* out, sf_count_t frames) {
     return done;
 }
 
-bool SoundFile::Rewind() { return file_ && sf_seek(file_, 0, SEEK_SET) == 0; }
+bool SoundFile::Rewind() {
+    peeked_ = false;
+    return file_ && sf_seek(file_, 0, SEEK_SET) == 0;
+}
 
+// The frame is kept rather than sought back over: some decoders (MPEG) give
+// slightly different samples after a seek.
 bool SoundFile::HasFrames() {
-    short frame[2];
-    return Read(frame, 1) == 1 && Rewind();
+    if (file_ && !peeked_) peeked_ = Decode(peek_, 1) == 1;
+    return peeked_;
 }
 
 int DecodeSoundFile(const char* path, DecodedSound* sound) {

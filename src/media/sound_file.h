@@ -31,17 +31,20 @@ class SoundFile {
     sf_count_t Read(short* out, sf_count_t frames);
     // Back to the first frame.
     bool Rewind();
-    // Whether at least one frame decodes; the file is rewound after the look.
+    // Whether at least one frame decodes; Read still gives that frame first.
     bool HasFrames();
 
   private:
+    sf_count_t Decode(short* out, sf_count_t frames);
     sf_count_t MixDown(short* out, sf_count_t frames);
 
     SNDFILE* file_ = nullptr;
     SF_INFO info_{};
-    bool stereo_ = false;    // mixed down from more than two channels
+    bool stereo_ = false;             // mixed down from more than two channels
     std::vector<float> left_, right_; // each source channel's share of the two sides
     std::vector<short> source_;
+    short peek_[2] = {};
+    bool peeked_ = false; // peek_ holds the next frame
 };
 
 struct DecodedSound {

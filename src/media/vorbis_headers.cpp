@@ -11,12 +11,14 @@ namespace {
 
 // The Ogg and Vorbis libraries come with libsndfile, which alone is linked by
 // name: their functions are found among the libraries already loaded.
+// clang-format off
 #define VORBIS_FUNCTIONS(F)                                                                      \
     F(ogg_sync_init) F(ogg_sync_clear) F(ogg_sync_buffer) F(ogg_sync_wrote) F(ogg_sync_pageout) \
     F(ogg_stream_init) F(ogg_stream_clear) F(ogg_stream_pagein) F(ogg_stream_packetout)         \
     F(ogg_stream_packetpeek) F(ogg_page_bos) F(ogg_page_serialno) F(vorbis_info_init)            \
     F(vorbis_info_clear) F(vorbis_comment_init) F(vorbis_comment_clear)                          \
     F(vorbis_synthesis_headerin)
+// clang-format on
 
 struct VorbisFunctions {
 #define DECLARE_FUNCTION(name) decltype(&::name) name = nullptr;
@@ -29,8 +31,8 @@ const VorbisFunctions* Functions() {
     static const VorbisFunctions* const found = []() -> const VorbisFunctions* {
         static VorbisFunctions functions;
         bool complete = true;
-#define FIND_FUNCTION(name)                                                                  \
-    functions.name = reinterpret_cast<decltype(&::name)>(dlsym(RTLD_DEFAULT, #name)); \
+#define FIND_FUNCTION(name)                                                                        \
+    functions.name = reinterpret_cast<decltype(&::name)>(dlsym(RTLD_DEFAULT, #name));              \
     complete = complete && functions.name;
         VORBIS_FUNCTIONS(FIND_FUNCTION)
 #undef FIND_FUNCTION
@@ -129,8 +131,8 @@ long DataStart(FILE* file) {
     unsigned char tag[10];
     while (fseek(file, start, SEEK_SET) == 0 && fread(tag, 1, sizeof tag, file) == sizeof tag &&
            memcmp(tag, "ID3", 3) == 0 && tag[3] >= 2 && tag[3] <= 4) {
-        long size = (tag[6] & 0x7f) << 21 | (tag[7] & 0x7f) << 14 | (tag[8] & 0x7f) << 7 |
-                    (tag[9] & 0x7f);
+        long size =
+            (tag[6] & 0x7f) << 21 | (tag[7] & 0x7f) << 14 | (tag[8] & 0x7f) << 7 | (tag[9] & 0x7f);
         if (start + size + 10 >= length) break;
         start += size + 10;
     }

@@ -28,8 +28,8 @@ std::vector<float> ToneInChannel(int channel, int channels) {
     return frames;
 }
 
-// An AIFF file with a channel layout chunk whose layout libsndfile knows by
-// tag but has no positions for (quadraphonic, as other tools write it).
+// An AIFF file with a channel layout chunk as other tools write it (quad, by
+// tag), for which libsndfile keeps a map shorter than the channel count.
 std::string WithQuadLayoutChunk(std::string aiff) {
     const std::string chunk("CHAN\0\0\0\x0c\0\x84\0\x04\0\0\0\0\0\0\0\0", 20);
     aiff.insert(12, chunk);
@@ -46,7 +46,9 @@ float Peak(const SoundDevice::DecodedSound& sound, int channel) {
     return peak;
 }
 
-size_t HeapInUse() { return mallinfo2().uordblks; }
+size_t HeapInUse() {
+    return mallinfo2().uordblks;
+}
 
 } // namespace
 
@@ -60,7 +62,8 @@ TEST(SoundFile, FilesOfMoreThanTwoChannelsAreMixedDownToStereo) {
         {"six-channel WAV, front left", SoundFileBytes(ToneInChannel(0, 6), kRate, 6, kWav), 'L'},
         {"four-channel WAV, back right", SoundFileBytes(ToneInChannel(3, 4), kRate, 4, kWav), 'R'},
         {"three-channel WAV, centre", SoundFileBytes(ToneInChannel(2, 3), kRate, 3, kWav), 'C'},
-        {"four-channel AIFF, front left", SoundFileBytes(ToneInChannel(0, 4), kRate, 4, kAiff), 'L'},
+        {"four-channel AIFF, front left", SoundFileBytes(ToneInChannel(0, 4), kRate, 4, kAiff),
+         'L'},
         {"four-channel AIFF with a layout tag, back right",
          WithQuadLayoutChunk(SoundFileBytes(ToneInChannel(3, 4), kRate, 4, kAiff)), 'R'},
         {"four-channel WAV mapped as front, centre and LFE: third channel",
@@ -119,7 +122,38 @@ TEST(SoundFile, OggVorbisCutInItsHeadersIsRefusedAndLeavesNothingBehind) {
     for (size_t size : {ogg.size(), ogg.size() * 3 / 4}) {
         WriteFile(path, ogg.substr(0, size));
         SoundDevice::DecodedSound sound;
-        ASSERT_EQ(SoundDevice::DecodeSoundFile(path.c_str(), &sound), SoundDevice::kErrNone) << size;
+        ASSERT_EQ(SoundDevice::DecodeSoundFile(path.c_str(), &sound), SoundDevice::kErrNone)
+            << size;
         EXPECT_GT(sound.pcm.size(), size == ogg.size() ? 4 * kRate - 1 : kRate) << size;
+    }
+}
+
+TEST(SoundFile, AFileLookedIntoForAFrameStillReadsFromItsFirst) {
+    const std::vector<std::pair<std::string, int>> formats = {
+        {"WAV", SF_FORMAT_WAV | SF_FORMAT_PCM_16},
+        {"FLAC", SF_FORMAT_FLAC | SF_FORMAT_PCM_16},
+        {"Ogg Vorbis", SF_FORMAT_OGG | SF_FORMAT_VORBIS},
+        {"MP3", SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III},
+    };
+    std::string path = MakeWorkDir() + "/looked";
+    for (const auto& [name, format] : formats) {
+        SCOPED_TRACE(name);
+        WriteFile(path, SoundFileBytes(Tone(0.5, 440, kRate), kRate, 1, format));
+        auto readAll = [&path](bool lookFirst) {
+            SoundDevice::SoundFile file;
+            std::vector<short> frames(kRate);
+            if (file.Open(path.c_str()) != SoundDevice::kErrNone ||
+                (lookFirst && !file.HasFrames()))
+                return std::vector<short>();
+            frames.resize(file.Read(frames.data(), kRate));
+            return frames;
+        };
+        std::vector<short> plain = readAll(false);
+        EXPECT_GT(plain.size(), kRate / 4u);
+        std::vector<short> looked = readAll(true);
+        size_t at = std::mismatch(plain.begin(), plain.end(), looked.begin(), looked.end()).first -
+                    plain.begin();
+        EXPECT_EQ(looked.size(), plain.size()) << at;
+        EXPECT_EQ(looked, plain);
     }
 }
