@@ -35,6 +35,20 @@ ToneMeasure Measure(const DecodedSound& sound, int channel) {
     return measure;
 }
 
+// What reached the speakers while the script ran and 0.8 s more, caught by
+// OpenAL Soft's wave-file output; without the start-up chime, which would mix in.
+DecodedSound Heard(const std::string& script,
+                   std::vector<std::pair<std::string, std::string>> files) {
+    ScriptRunOptions options;
+    options.withRuntime = false;
+    options.environment = {"ALSOFT_CONF=alsoft.conf"};
+    options.files = std::move(files);
+    options.files.push_back({"alsoft.conf", "[general]\ndrivers=wave\n[wave]\nfile=out.wav\n"});
+    ScriptRunResult run = RunScript(script + "os.execute(\"sleep 0.8\")\n", options);
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    return ReadSound(run.workDir + "/out.wav");
+}
+
 } // namespace
 
 TEST(MediaScript, VideoDrawnByAnIdleScriptSampleAndMusicWithAMovingSpectrum) {
@@ -93,8 +107,9 @@ TEST(MediaScript, WithoutADeviceEveryFunctionGivesItsDefaultAndOnlyOurMessageIsO
     ScriptRunOptions options;
     // ALSA with a device that does not exist: the libraries have their say on it.
     options.environment = {"ALSOFT_CONF=alsoft.conf"};
-    options.files = {{"alsoft.conf", "[general]\ndrivers=alsa\n[alsa]\ndevice=scriptdesk_missing\n"},
-                     {"tone.wav", WavBytes(Tone(1.0, 440, 22050), 22050)}};
+    options.files = {
+        {"alsoft.conf", "[general]\ndrivers=alsa\n[alsa]\ndevice=scriptdesk_missing\n"},
+        {"tone.wav", WavBytes(Tone(1.0, 440, 22050), 22050)}};
     unsetenv("ALSOFT_LOGLEVEL");
     ScriptRunResult run = RunScript(R"(
 print(Sound.Load("tone.wav"), Sound.Play(1), Sound.PlayLooping(1))
@@ -124,20 +139,12 @@ print(os.getenv("ALSOFT_LOGLEVEL"))
 }
 
 TEST(MediaScript, APannedToneComesOutAtItsPitchAndLevel) {
-    ScriptRunOptions options;
-    options.withRuntime = false; // the start-up chime would mix into the tone
-    options.environment = {"ALSOFT_CONF=alsoft.conf"};
-    options.files = {{"alsoft.conf", "[general]\ndrivers=wave\n[wave]\nfile=out.wav\n"},
-                     {"tone.wav", WavBytes(Tone(1.0, 1000, 44100, 0.5), 44100)}};
-    ScriptRunResult run = RunScript(R"(
+    DecodedSound out = Heard(R"(
 local channel = Sound.Play(Sound.Load("tone.wav"))
 Sound.SetPan(channel, 1); Sound.SetVolume(channel, 0.5); Sound.SetFrequency(channel, 88200)
-os.execute("sleep 0.8")
 )",
-                                    options);
-    ASSERT_EQ(run.exitStatus, 0) << run.errors;
-    DecodedSound out = ReadSound(run.workDir + "/out.wav");
-    ASSERT_EQ(out.channels, 2) << run.errors;
+                             {{"tone.wav", WavBytes(Tone(1.0, 1000, 44100, 0.5), 44100)}});
+    ASSERT_EQ(out.channels, 2);
     ToneMeasure right = Measure(out, 1);
     EXPECT_NEAR(right.hz, 2000, 40); // twice the sample's own rate
     EXPECT_NEAR(right.peak, 0.5f * 127 / 255, 0.02f);
@@ -149,20 +156,13 @@ TEST(MediaScript, ASoundPlacedInTheWorldIsHeardFromThatPointThoughItHadFourChann
     std::vector<float> quad(tone.size() * 4, 0.0f);
     for (size_t i = 0; i < tone.size(); ++i)
         quad[i * 4] = tone[i]; // front left only
-    ScriptRunOptions options;
-    options.withRuntime = false;
-    options.environment = {"ALSOFT_CONF=alsoft.conf"};
-    options.files = {{"alsoft.conf", "[general]\ndrivers=wave\n[wave]\nfile=out.wav\n"},
-                     {"quad.wav", SoundFileBytes(quad, 44100, 4, SF_FORMAT_WAV | SF_FORMAT_PCM_16)}};
-    ScriptRunResult run = RunScript(R"(
+    const std::string quadWav = SoundFileBytes(quad, 44100, 4, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+    DecodedSound out = Heard(R"(
 local channel = Sound.Play(Sound.Load("quad.wav"))
 Sound.SetPosition(channel, 1, 0, 0)
-os.execute("sleep 0.8")
 )",
-                                    options);
-    ASSERT_EQ(run.exitStatus, 0) << run.errors;
-    DecodedSound out = ReadSound(run.workDir + "/out.wav");
-    ASSERT_EQ(out.channels, 2) << run.errors;
+                             {{"quad.wav", quadWav}});
+    ASSERT_EQ(out.channels, 2);
     ToneMeasure right = Measure(out, 1);
     EXPECT_NEAR(right.hz, 1000, 20);
     EXPECT_GT(right.peak, 0.2f);

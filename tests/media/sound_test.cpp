@@ -114,10 +114,12 @@ TEST_F(SoundLibrary, FilesOfManyChannelsPlayAndMusicWithNothingToPlayFailsLikeAS
     std::string dir = Eval("dir");
     const std::vector<float> second(22050 * 6, 0.25f);
     WriteFile(dir + "six.wav", SoundFileBytes(second, 22050, 6, SF_FORMAT_WAV | SF_FORMAT_PCM_16));
-    WriteFile(dir + "quad.aiff", SoundFileBytes(second, 22050, 4, SF_FORMAT_AIFF | SF_FORMAT_PCM_16));
+    WriteFile(dir + "quad.aiff",
+              SoundFileBytes(second, 22050, 4, SF_FORMAT_AIFF | SF_FORMAT_PCM_16));
     Run("ch = Sound.Play(Sound.Load(dir .. 'six.wav'))");
     ExpectKnownForFrames("ch", 4); // all of its second
-    EXPECT_EQ(Eval("tostring(Mp3.Play(dir .. 'quad.aiff')) .. tostring(Mp3.IsPlaying())"), "truetrue");
+    EXPECT_EQ(Eval("tostring(Mp3.Play(dir .. 'quad.aiff')) .. tostring(Mp3.IsPlaying())"),
+              "truetrue");
 
     WriteFile(dir + "silent.wav", WavBytes({}, 22050));
     std::string mp3 = NothingToPlayMp3(dir);

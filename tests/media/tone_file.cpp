@@ -40,7 +40,8 @@ std::string SoundFileBytes(const std::vector<float>& interleaved, int rate, int 
     if (!map.empty())
         sf_command(file, SFC_SET_CHANNEL_MAP_INFO, map.data(),
                    static_cast<int>(map.size() * sizeof(int)));
-    sf_writef_float(file, interleaved.data(), static_cast<sf_count_t>(interleaved.size() / channels));
+    sf_writef_float(file, interleaved.data(),
+                    static_cast<sf_count_t>(interleaved.size() / channels));
     sf_close(file);
     return ReadFile(path);
 }
