@@ -6,5 +6,4 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/tools/install-deps.sh" --tests
 bash "$root/tools/build.sh"
 cd "$root/build"
-export ALSOFT_LOGLEVEL=0
 xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1024x768x24 -noreset" ctest --output-on-failure -j"$(nproc)" "$@"
