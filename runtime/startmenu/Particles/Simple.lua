@@ -19,5 +19,5 @@ simple_time = 0
 if simple_idle then DisableIdleScript(simple_idle) end  -- run again, the example starts afresh
 simple_idle = AddIdleString([[
   simple_time = simple_time + FrameTime()
-  EmitterSetPosition("simple_emitter", -8, 3 + 2 * math.sin(simple_time), 0)
+  EmitterSetPosition("simple_emitter", -5, 4 + 2 * math.sin(simple_time), 0)
 ]])
