@@ -15,12 +15,13 @@ local lines = {
   "Particles: ready-made effects and a network built by hand.",
   "Meshes: 3D models read from OBJ files.",
   "Sound and Video: samples, music with its spectrum, a video.",
-  "Dialogs and Editors: message box, file dialog, script editor.",
+  "Dialogs: a message box that asks, a file dialog that chooses.",
+  "Editors: the script editor and the text editor.",
   "",
   "Drag the empty desktop to turn the 3D view. Escape quits.",
 }
 
-luiWindow{label = "Welcome to scriptdesk", x = 262, y = 200, w = 500, h = 260}
+luiWindow{label = "Welcome to scriptdesk", x = 262, y = 190, w = 500, h = 282}
 luiText{label = "Choose an example from the Start menu:", x = 10, y = 8, w = 470}
 for i = 1, table.getn(lines) do
   luiText{label = lines[i], x = 20, y = 14 + i * 22, w = 460}
