@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "scene/node_manager.h"
+#include "scene/scene_lua.h"
 #include "scene_test_state.h"
 
 TEST(NodeManager, EveryConstructedNodeConsumesAnId) {
@@ -14,10 +15,10 @@ TEST(NodeManager, EveryConstructedNodeConsumesAnId) {
 }
 
 TEST(NodeTypeRegistry, KeepsTheFirstRecordOfANameAndRunsNoSecondLine) {
-    lua_State* state = SceneTestState();
-    RegisterNodeType(120, "CRegisteredTwice", nullptr, state);
+    SceneTestState();
+    RegisterScriptNodeType(120, "CRegisteredTwice", nullptr);
     RunChunk("CRegisteredTwice = CRegisteredTwice + 1000");
-    RegisterNodeType(121, "CRegisteredTwice", MakeNode<CNode>, state);
+    RegisterScriptNodeType(121, "CRegisteredTwice", MakeNode<CNode>);
     EXPECT_EQ(Evaluate("CRegisteredTwice"), "1120");
     EXPECT_EQ(TypeIdByName("CRegisteredTwice"), 120);
     EXPECT_EQ(SceneNodeManager()->CreateNode(120), 0u);

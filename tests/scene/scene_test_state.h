@@ -23,10 +23,11 @@ std::string Evaluate(const std::string& expressions);
 class TestTicker : public CNode, public IUpdate, public IRender {
 public:
     explicit TestTicker(UpdateMode mode);
+    ~TestTicker() override;
     bool QueryInterface(int32_t interfaceId, void** out) override;
     void Update(float seconds) override;
     void Render() override;
-    // Disables every ticker ever made and unregisters them; clears the log.
+    // Disables every live ticker and deletes it; clears the log.
     static void ResetAll();
     inline static std::vector<std::string> log;
 

@@ -6,7 +6,6 @@
 #include <map>
 
 #include "scene/node_manager.h"
-#include "scene/scene_graph.h"
 #include "scene_test_state.h"
 
 namespace {
@@ -22,8 +21,8 @@ protected:
     void TearDown() override { TestTicker::ResetAll(); }
 
     // What the tickers logged in one update pass, or in one render pass.
-    static Lines UpdatePass(float seconds) { return Logged([&] { UpdateAll(SceneTestState(), seconds); }); }
-    static Lines RenderPass() { return Logged([] { RenderAll(SceneTestState()); }); }
+    static Lines UpdatePass(float seconds) { return Logged([&] { UpdateAll(seconds); }); }
+    static Lines RenderPass() { return Logged([] { RenderAll(); }); }
     template <class Pass> static Lines Logged(Pass pass) {
         TestTicker::log.clear();
         pass();
@@ -129,7 +128,7 @@ Render.SetOveride(long, "take")
     EXPECT_EQ(Evaluate("odd == hostile"), "true");
     RunChunk("odd = nil");
     UpdatePass(0);
-    RenderAll(SceneTestState());
+    RenderAll();
     EXPECT_EQ(Evaluate("odd == nil and got[1] == hostile and got[2] == long and not injected"),
               "true");
 }

@@ -1,14 +1,14 @@
-// Start-up registration of the scene graph: libraries, node types, global
-// functions and the node manager, in that order.
-#include "scene/scene_graph.h"
+// Start-up registration of the scene graph into the interpreter: libraries,
+// node types and global functions, in that order.
+#include "scene/scene_lua.h"
 
 #include "scene/attr_lua.h"
 #include "scene/attribute_node.h"
 #include "scene/group.h"
 #include "scene/group_lua.h"
 #include "scene/node_lua.h"
-#include "scene/node_manager.h"
 #include "scene/scheduler_lua.h"
+#include "script/script_calls.h"
 #include "script/script_host.h"
 
 namespace {
@@ -43,6 +43,12 @@ const StartupNodeType startupNodeTypes[] = {
 
 } // namespace
 
+void RegisterScriptNodeType(int32_t typeId, const char* typeName, NodeFactory factory) {
+    if (!RegisterNodeType(typeId, typeName, factory)) return;
+    std::string line = std::string(typeName) + "=" + std::to_string(typeId) + ";";
+    RunScriptText(line.c_str());
+}
+
 void RegisterSceneLibraries() {
     lua_State* state = ScriptState();
     RegisterAttrLibrary(state);
@@ -53,7 +59,7 @@ void RegisterSceneLibraries() {
     // The Psys library is registered here, after Node, once the particle system exists.
 
     for (const StartupNodeType& type : startupNodeTypes)
-        RegisterNodeType(type.typeId, type.typeName, type.factory, state);
+        RegisterScriptNodeType(type.typeId, type.typeName, type.factory);
 
     // MakeMesh, CreateGravity, CreateSimple, CreateMeshParticles and
     // CreateMeshEmitter are registered here, before the emitter functions, once
@@ -61,4 +67,3 @@ void RegisterSceneLibraries() {
     RegisterEmitterFunctions();
 }
 
-void StartSceneGraph() { SetSceneNodeManager(new CSceneNodeManager); }
