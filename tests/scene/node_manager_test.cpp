@@ -8,10 +8,10 @@
 TEST(NodeManager, EveryConstructedNodeConsumesAnId) {
     SceneTestState();
     CNode unregistered;
-    CNode* registered = CreateNamedNode(2, "after-unregistered");
-    EXPECT_EQ(registered->Id(), unregistered.Id() + 1);
+    uint32_t registered = CreateNamedNode(2, "after-unregistered")->Id();
+    EXPECT_EQ(registered, unregistered.Id() + 1);
     EXPECT_TRUE(DeleteNodeByName("after-unregistered"));
-    EXPECT_FALSE(DeleteNodeById(registered->Id()));
+    EXPECT_FALSE(DeleteNodeById(registered));
 }
 
 TEST(NodeTypeRegistry, KeepsTheFirstRecordOfANameAndRunsNoSecondLine) {
