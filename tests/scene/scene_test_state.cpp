@@ -42,12 +42,20 @@ std::string Evaluate(const std::string& expressions) {
     return printed.substr(0, printed.size() - 1);
 }
 
+std::vector<uint32_t>& DestroyedTestNodes() {
+    static std::vector<uint32_t> ids;
+    return ids;
+}
+
 TestTicker::TestTicker(UpdateMode mode) : IUpdate(mode) {
     all.push_back(this);
     IUpdate::Enable();
 }
 
-TestTicker::~TestTicker() { std::erase(all, this); }
+TestTicker::~TestTicker() {
+    std::erase(all, this);
+    DestroyedTestNodes().push_back(Id());
+}
 
 bool TestTicker::QueryInterface(int32_t interfaceId, void** out) {
     if (interfaceId == InterfaceUpdate) *out = static_cast<IUpdate*>(this);
@@ -87,6 +95,8 @@ TestEmitter::TestEmitter() {
     DeclareInput("Mesh", InterfaceMesh, &mesh);
     DeclareInput("Curve", InterfaceCurve, &curve);
 }
+
+TestEmitter::~TestEmitter() { DestroyedTestNodes().push_back(Id()); }
 
 bool TestEmitter::QueryInterface(int32_t interfaceId, void** out) {
     if (interfaceId == InterfaceAttributes) *out = &attributes;
