@@ -237,7 +237,8 @@ void SetElementFromValue(lua_State* state, Attribute& attribute, size_t i, int s
 // Refuses, leaving the array as it is, a size beyond what a script may ask for.
 bool CheckSize(const char* name, const Attribute& attribute, uint64_t count) {
     if (attribute.FitsSize(count)) return true;
-    printf("[ERROR] Attribute %s cannot hold %" PRIu64 " elements: a %s that large would pass %" PRIu64 " MiB\n",
+    printf("[ERROR] Attribute %s cannot hold %" PRIu64
+           " elements: a %s that large would pass %" PRIu64 " MiB\n",
            name, count, AttributeTypeName(attribute.type()), kScriptArrayByteLimit >> 20);
     return false;
 }

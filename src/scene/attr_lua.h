@@ -14,4 +14,5 @@ void RegisterAttrLibrary(lua_State* state);
 // name, when given, the attribute's name, valid while the attribute exists.
 // Prints why nothing was found; raises a script error for an unreadable path,
 // so callers must hold nothing that needs destroying.
-Attribute* FindAttribute(lua_State* state, int* index, int* component = nullptr, const char** name = nullptr);
+Attribute* FindAttribute(lua_State* state, int* index, int* component = nullptr,
+                         const char** name = nullptr);

@@ -66,4 +66,3 @@ void RegisterSceneLibraries() {
     // the meshes and presets exist.
     RegisterEmitterFunctions();
 }
-

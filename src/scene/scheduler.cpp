@@ -98,7 +98,8 @@ public:
                 uint64_t changesBefore = changes_;
                 walker.rank = next->first;
                 VisitOne(walker, next->second, visit);
-                next = changes_ == changesBefore ? std::next(next) : items_.upper_bound(walker.rank);
+                next =
+                    changes_ == changesBefore ? std::next(next) : items_.upper_bound(walker.rank);
             }
         }
         walkers_ = walker.outer;
@@ -195,8 +196,8 @@ std::string CallTarget(const std::string& functionName) {
 bool SecondsStayAnArgument(const std::string& functionName) {
     if (NeedsQuoting(functionName)) return true;
     return std::all_of(functionName.begin(), functionName.end(), [](unsigned char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
-               c == '.' || c == ':';
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+               c == '_' || c == '.' || c == ':';
     });
 }
 
@@ -234,7 +235,8 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
 int overrideCallsRunning = 0;
 std::vector<std::unique_ptr<const UpdateOverride>> overridesToFree;
 
-void ReplaceOverride(std::unique_ptr<const UpdateOverride>& held, std::unique_ptr<const UpdateOverride> next) {
+void ReplaceOverride(std::unique_ptr<const UpdateOverride>& held,
+                     std::unique_ptr<const UpdateOverride> next) {
     if (held && overrideCallsRunning > 0) overridesToFree.push_back(std::move(held));
     held = std::move(next);
 }

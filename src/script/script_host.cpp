@@ -174,7 +174,9 @@ bool ScriptChunk::CompileFile(const char* path) {
     return KeepLoaded(scriptState, luaL_loadfile(scriptState, path), &reference_, &error_);
 }
 
-int ScriptChunk::Run(const double* numbers, int count) const { return Run(numbers, count, nullptr); }
+int ScriptChunk::Run(const double* numbers, int count) const {
+    return Run(numbers, count, nullptr);
+}
 
 int ScriptChunk::Run(const double* numbers, int count, const ErrorEdit& edit) const {
     if (!Compiled()) {

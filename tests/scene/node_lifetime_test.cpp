@@ -11,13 +11,16 @@
 namespace {
 
 class NodeLifetime : public testing::Test {
-protected:
+  protected:
     void SetUp() override { SceneTestState(); }
     void TearDown() override { TestTicker::ResetAll(); }
 
-    static CNode* Make(const char* typeName, const char* name) { return CreateNamedNode(TypeIdByName(typeName), name); }
+    static CNode* Make(const char* typeName, const char* name) {
+        return CreateNamedNode(TypeIdByName(typeName), name);
+    }
     static int TimesFreed(uint32_t id) {
-        return static_cast<int>(std::count(DestroyedTestNodes().begin(), DestroyedTestNodes().end(), id));
+        return static_cast<int>(
+            std::count(DestroyedTestNodes().begin(), DestroyedTestNodes().end(), id));
     }
     // Deletes the node and tells whether that freed it.
     static bool DeleteFrees(uint32_t id) {
@@ -65,7 +68,7 @@ TEST_F(NodeLifetime, ConnectedProducersAreFreedWhenReconnectedOrWithTheirConsume
     ASSERT_TRUE(consumer->Connect(0, *second));
     EXPECT_EQ(TimesFreed(firstId), 1);
     EXPECT_FALSE(DeleteFrees(secondId));
-    ASSERT_TRUE(consumer->Connect(0, *consumer));         // its own input keeps nothing alive
+    ASSERT_TRUE(consumer->Connect(0, *consumer)); // its own input keeps nothing alive
     EXPECT_EQ(TimesFreed(secondId), 1);
     EXPECT_TRUE(DeleteFrees(consumer->Id()));
 }
@@ -77,7 +80,8 @@ TEST_F(NodeLifetime, ScheduledNodesRunOnAfterDeletionAndAreFreedOnceDisabled) {
     TestTicker::log.clear();
     UpdateAll(0.0f);
     RenderAll();
-    EXPECT_EQ(TestTicker::log, (std::vector<std::string>{"scheduled update 0", "scheduled render"}));
+    EXPECT_EQ(TestTicker::log,
+              (std::vector<std::string>{"scheduled update 0", "scheduled render"}));
 
     ticker->IUpdate::Disable();
     EXPECT_EQ(TimesFreed(id), 0); // the render list still holds it
@@ -90,8 +94,9 @@ TEST_F(NodeLifetime, ScheduledNodesRunOnAfterDeletionAndAreFreedOnceDisabled) {
 TEST_F(NodeLifetime, ANodeThatDeletesItselfInItsOverrideIsFreedAfterItsTurn) {
     uint32_t after = Make("CTestTicker", "after")->Id();
     uint32_t id = Make("CTestTicker", "doomed")->Id();
-    RunChunk("function vanish(name) Update.Disable(name) Render.Disable(name) Node.Delete(name) end "
-             "Update.SetOveride('doomed', 'vanish')");
+    RunChunk(
+        "function vanish(name) Update.Disable(name) Render.Disable(name) Node.Delete(name) end "
+        "Update.SetOveride('doomed', 'vanish')");
     TestTicker::log.clear();
     UpdateAll(0.0f);
     EXPECT_EQ(TimesFreed(id), 1);

@@ -176,6 +176,7 @@ TEST_F(Scheduler, OverrideErrorsReadAsTheirCallLineWould) {
     const std::string rows[][3] = {
         {"missing", "ps1", "missing(\"ps1\",0.016667);"},
         {"blame", "ps1", "blame(\"ps1\",0.016667);"},
+        {"drop", "ps1", "drop(\"ps1\",0.016667);"},
         {"fx:missing", "ps1", "fx:missing(\"ps1\",0.016667);"},
         {"odd\"missing", "p\"s", "_G[\"odd\\\"missing\"](\"p\\\"s\",0.016667);"},
         {"1x", "ps1", "1x(\"ps1\",0.016667);"},
@@ -185,6 +186,7 @@ TEST_F(Scheduler, OverrideErrorsReadAsTheirCallLineWould) {
         {"blame", longNode.substr(0, 25), "blame(\"" + longNode.substr(0, 25) + "\",0.016667);"},
     };
     RunChunk("fx = {} function blame(name) error('blamed ' .. name, 2) end "
+             "function drop(name) Update.SetOveride(name, '') error('dropped ' .. name, 2) end "
              "function _ALERT(message) alerts = (alerts or '') .. message .. '|' end");
     auto alerts = [](auto run) {
         RunChunk("alerts = ''");
@@ -192,14 +194,17 @@ TEST_F(Scheduler, OverrideErrorsReadAsTheirCallLineWould) {
         return Evaluate("alerts");
     };
     for (const auto& [function, node, line] : rows) {
-        IUpdate* update = CreateNamedNode(TypeIdByName("CTestTicker"), node.c_str())->Query<IUpdate>(InterfaceUpdate);
-        update->SetOverride(node.c_str(), function.c_str());
+        IUpdate* update = CreateNamedNode(TypeIdByName("CTestTicker"), node.c_str())
+                              ->Query<IUpdate>(InterfaceUpdate);
         std::string expected = alerts([&] { RunScriptText(line.c_str()); });
+        update->SetOverride(node.c_str(), function.c_str());
         EXPECT_NE(expected, "|") << line;
         EXPECT_EQ(alerts([] { UpdateAll(1.0f / 60); }), expected) << line;
         TestTicker::ResetAll();
     }
-    CreateNamedNode(TypeIdByName("CTestTicker"), "ps1")->Query<IRender>(InterfaceRender)->SetOverride("ps1", "missing");
+    CreateNamedNode(TypeIdByName("CTestTicker"), "ps1")
+        ->Query<IRender>(InterfaceRender)
+        ->SetOverride("ps1", "missing");
     EXPECT_EQ(alerts([] { RenderAll(); }), alerts([] { RunScriptText("missing(\"ps1\");"); }));
     RunChunk("_ALERT = nil");
 }
@@ -207,12 +212,15 @@ TEST_F(Scheduler, OverrideErrorsReadAsTheirCallLineWould) {
 // The seconds arrive as reading the call's "%f" text back gives them, ties
 // rounded to even; the text of an infinite time names no number.
 TEST_F(Scheduler, OverridesReceiveTheSecondsAsTheirCallLineWritesThem) {
-    RunChunk("function keep(name, s) kept = s end Node.Create(CTestTicker, 'kept') Update.SetOveride('kept', 'keep')");
-    std::vector<float> seconds{1.0f / 60, 1.0f / 128, 3.0f / 128, 5e-7f, -0.25f, 123456.789f, 1e30f, 0.0f, -1e-9f};
+    RunChunk("function keep(name, s) kept = s end Node.Create(CTestTicker, 'kept') "
+             "Update.SetOveride('kept', 'keep')");
+    std::vector<float> seconds{1.0f / 60,   1.0f / 128, 3.0f / 128, 5e-7f, -0.25f,
+                               123456.789f, 1e30f,      0.0f,       -1e-9f};
     uint32_t state = 12345;
     for (int i = 0; i < 500; ++i) {
         state = state * 1664525u + 1013904223u;
-        seconds.push_back(std::ldexp(static_cast<float>(state >> 8), -static_cast<int>(state % 40) - 4));
+        seconds.push_back(
+            std::ldexp(static_cast<float>(state >> 8), -static_cast<int>(state % 40) - 4));
     }
     for (float value : seconds) {
         UpdateAll(value);
