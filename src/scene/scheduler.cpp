@@ -87,17 +87,21 @@ public:
         }
         const uint64_t unchanged = changes_;
         for (size_t i = 0; i < copy_.size() && changes_ == unchanged; ++i) {
+            walker.current = copy_[i];
             walker.rank = copyRanks_[i];
-            VisitOne(walker, copy_[i], visit);
+            visit(copy_[i]);
         }
         // Once it changes, the copy is stale and the walk goes on in the list,
         // trusting only the rank of the object it ran last.
         if (changes_ != unchanged) {
+            LetGo(walker);
             auto next = items_.upper_bound(walker.rank);
             while (next != items_.end()) {
                 uint64_t changesBefore = changes_;
+                walker.current = next->second;
                 walker.rank = next->first;
-                VisitOne(walker, next->second, visit);
+                visit(next->second);
+                LetGo(walker);
                 next =
                     changes_ == changesBefore ? std::next(next) : items_.upper_bound(walker.rank);
             }
@@ -124,10 +128,8 @@ private:
             if (walker->current == item) walker->rank = rank;
     }
 
-    template <class Visit>
-    static void VisitOne(Walker& walker, Item* item, Visit& visit) {
-        walker.current = item;
-        visit(item);
+    // The nodes of objects that left while they ran, now that they have run.
+    static void LetGo(Walker& walker) {
         walker.current = nullptr;
         if (walker.releaseAfterVisit.empty()) return;
         std::vector<CNode*> held;

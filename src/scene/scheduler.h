@@ -77,13 +77,14 @@ public:
     void Dispatch(float seconds);
 
 private:
-    // Kept small: the passes visit every enabled object each frame.
+    // Kept small, the flags packed together: the passes visit every enabled
+    // object each frame.
     std::unique_ptr<const UpdateOverride> override_;
     uint8_t priority_ = 127;
     uint8_t phase_ = 0;
-    UpdateMode mode_;
     bool enabled_ = false; // exactly while in the update list
-    uint64_t rank_ = 0;    // its place in the list while listed
+    UpdateMode mode_;
+    uint64_t rank_ = 0; // its place in the list while listed
     friend class PassList<IUpdate>;
 };
 

@@ -136,6 +136,18 @@ Render.SetOveride(long, "take")
               "true");
 }
 
+// B takes itself and A (already run) out and puts E in after itself: the pass
+// goes on from B's place, so E, C and D all run once.
+TEST_F(Scheduler, APassGoesOnFromThePlaceOfAnUpdateThatLeftIt) {
+    RunChunk("for name, priority in pairs({A = 200, B = 150, E = 120, C = 100, D = 50}) do "
+             "Node.Create(CTestTicker, name) Update.Disable(name) Update.SetPriority(name, priority) end "
+             "for _, name in ipairs({'A', 'B', 'C', 'D'}) do Update.Enable(name) end "
+             "function shuffle(name) Update.Disable('A') Update.Disable(name) Update.Enable('E') end "
+             "Update.SetOveride('B', 'shuffle')");
+    EXPECT_EQ(UpdatePass(0), (Lines{"A update 0", "E update 0", "C update 0", "D update 0"}));
+    EXPECT_EQ(UpdatePass(0), (Lines{"E update 0", "C update 0", "D update 0"}));
+}
+
 TEST_F(Scheduler, RendersRunInEnableOrderAndDirectCallsRunTheNodesOwnCode) {
     RunChunk("Node.Create(CTestTicker, 'ticker') Node.Create(CTestTicker, '7')");
     EXPECT_EQ(RenderPass(), (Lines{"ticker render", "7 render"}));
