@@ -9,10 +9,10 @@ packages=(
   libopenal-dev libsndfile1-dev libkissfft-dev
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
   libfreetype-dev fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth zenity
 )
 if [ "${1:-}" = "--tests" ]; then
-  packages+=(libgtest-dev libbenchmark-dev libstb-dev ffmpeg xdotool)
+  packages+=(libgtest-dev libbenchmark-dev libstb-dev libtinyobjloader-dev ffmpeg xdotool)
 fi
 
 missing=()

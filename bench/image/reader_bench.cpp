@@ -17,12 +17,14 @@ const Bytes& BmpFile() {
 }
 
 const Bytes& TgaRawFile() {
-    static const Bytes file = Tga(2, kSide, kSide, 24, Pattern(kSide, kSide, 3));
+    static const Bytes file =
+        Tga({.type = 2, .width = kSide, .height = kSide}, Pattern(kSide, kSide, 3));
     return file;
 }
 
 const Bytes& TgaRleFile() {
-    static const Bytes file = Tga(10, kSide, kSide, 24, TgaRle(Pattern(kSide, kSide, 3), 3));
+    static const Bytes file =
+        Tga({.type = 10, .width = kSide, .height = kSide}, TgaRle(Pattern(kSide, kSide, 3), 3));
     return file;
 }
 

@@ -1,10 +1,8 @@
 // scriptdesk: the full-screen scripted desktop. Arguments go to GLUT.
-#include <GL/glut.h>
-
 #include "app/shell.h"
+#include "platform/glut_backend.h"
 
 int main(int argc, char** argv) {
     StartSystem(&argc, argv);
-    glutMainLoop();
-    return 0;
+    platform::RunMainLoop();
 }

@@ -1,6 +1,6 @@
 #include "app/runner.h"
 
-#include <GL/freeglut.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -8,18 +8,21 @@
 #include <cstring>
 #include <thread>
 
+#include "app/runner_input.h"
 #include "app/screenshot.h"
+#include "app/script_libraries.h"
 #include "app/shell.h"
 #include "app/timer.h"
+#include "platform/glut_backend.h"
 #include "script/script_calls.h"
 #include "script/script_host.h"
-#include "ui/toolkit.h"
 
 namespace {
 
 void PrintUsage() {
     fprintf(stderr,
-            "usage: scriptdesk-run [--frames N] [--dt SECONDS] [--screenshot FILE.png] SCRIPT.lua\n");
+            "usage: scriptdesk-run [--frames N] [--dt SECONDS] [--screenshot FILE.png] [--strict] "
+            "SCRIPT.lua\n");
 }
 
 bool ParseNumber(const char* text, double* value) {
@@ -30,14 +33,30 @@ bool ParseNumber(const char* text, double* value) {
 
 // Let the window system map the surface and report its size once.
 void WaitForSurface() {
-    int width = glutGet(GLUT_WINDOW_WIDTH);
-    int height = glutGet(GLUT_WINDOW_HEIGHT);
+    int width = platform::SurfaceWidth();
+    int height = platform::SurfaceHeight();
     for (int i = 0; i < 200; ++i) {
-        glutMainLoopEvent();
+        platform::ProcessWindowEvents();
         if (ShellWindowWidth() == width && ShellWindowHeight() == height) return;
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    toolkitReshape(width, height);
+    platform::DeliverReshape(width, height);
+}
+
+// Runs at exit after the shell's handler, however the run ends (its frames
+// done, os.exit or Escape), so a strict run that reported errors fails.
+void EndStrictRun() {
+    const unsigned long errors = ReportedScriptErrors();
+    if (errors == 0) return;
+    fprintf(stderr, "scriptdesk-run: %lu script error(s) reported\n", errors);
+    fflush(nullptr);
+    _exit(1);
+}
+
+void SaveScreenshot(const std::string& path) {
+    int width = ShellWindowWidth();
+    int height = ShellWindowHeight();
+    WriteScreenshotPng(path, width, height, ReadBackBuffer(width, height));
 }
 
 } // namespace
@@ -56,6 +75,8 @@ std::optional<RunnerOptions> ParseRunnerArguments(int argc, char** argv) {
                    number > 0) {
             options.frameTime = static_cast<float>(number);
             ++i;
+        } else if (!strcmp(arg, "--strict")) {
+            options.strict = true;
         } else if (!strcmp(arg, "--screenshot") && hasValue) {
             options.screenshotPath = argv[++i];
         } else if (arg[0] != '-' && options.scriptPath.empty()) {
@@ -74,23 +95,25 @@ std::optional<RunnerOptions> ParseRunnerArguments(int argc, char** argv) {
 
 void RunAutomation(const RunnerOptions& options, int* argc, char** argv,
                    ExtraRegistration extra) {
+    // Registered before the shell's handler, so it runs after it.
+    if (options.strict) atexit(EndStrictRun);
     StartSystem(argc, argv);
     WaitForSurface();
+    RegisterAutomationLibraries();
     if (extra) extra(ScriptState());
     FrameTimer().SetFixedFrameTime(options.frameTime);
     RunScriptFile(options.scriptPath.c_str());
 
-    // Each frame is one idle pass and one display pass, as in the main loop;
-    // the last frame is read back before its buffers are swapped.
+    // Each frame delivers the queued input, then runs one idle pass and one
+    // display pass, as the main loop does; the last frame is read back before
+    // its buffers are swapped.
     for (int frame = 0; frame < options.frames; ++frame) {
-        toolkitIdle();
-        DrawFrame();
-        if (frame + 1 == options.frames && !options.screenshotPath.empty()) {
-            int width = ShellWindowWidth();
-            int height = ShellWindowHeight();
-            WriteScreenshotPng(options.screenshotPath, width, height, ReadBackBuffer(width, height));
-        }
-        glutSwapBuffers();
+        RunnerInput().Deliver();
+        platform::RunIdlePass();
+        if (frame + 1 == options.frames && !options.screenshotPath.empty())
+            platform::RunDisplayPass([&] { SaveScreenshot(options.screenshotPath); });
+        else
+            platform::RunDisplayPass();
     }
     exit(0);
 }

@@ -11,15 +11,19 @@ struct RunnerOptions {
     float frameTime = 0.0f; // 0: measure real time
     std::string screenshotPath;
     std::string scriptPath;
+    // End with status 1 when any script error was reported during the run.
+    bool strict = false;
 };
 
-// Parses [--frames N] [--dt SECONDS] [--screenshot FILE.png] SCRIPT.lua;
-// prints the usage on standard error and gives nothing when they are wrong.
+// Parses [--frames N] [--dt SECONDS] [--screenshot FILE.png] [--strict]
+// SCRIPT.lua; prints the usage on standard error and gives nothing when they
+// are wrong.
 std::optional<RunnerOptions> ParseRunnerArguments(int argc, char** argv);
 
 // Registers extra script functions after start-up (test entry points).
 using ExtraRegistration = void (*)(lua_State* state);
 
-// Never returns: ends the process with status 0 through the at-exit handler.
+// Never returns: ends the process through the at-exit handler, with status 0
+// (or 1 in a strict run that reported script errors).
 [[noreturn]] void RunAutomation(const RunnerOptions& options, int* argc, char** argv,
                                 ExtraRegistration extra = nullptr);

@@ -1,5 +1,6 @@
 #include "app/script_libraries.h"
 
+#include "app/runner_lua.h"
 #include "app/shell_lua.h"
 #include "image/drawing_lua.h"
 #include "image/image_lua.h"
@@ -8,6 +9,7 @@
 #include "media/video_lua.h"
 #include "scene/scene_lua.h"
 #include "script/script_host.h"
+#include "ui/lui_lua.h"
 
 void RegisterScriptLibraries() {
     RegisterGlobalFunction("SetBackgroundImage", SetBackgroundImage);
@@ -16,6 +18,9 @@ void RegisterScriptLibraries() {
     RegisterMp3Library();
     RegisterSoundLibrary();
     RegisterImageLibrary();
+    RegisterLuiLibrary();
     RegisterDrawingLibrary();
     RegisterSceneLibraries();
 }
+
+void RegisterAutomationLibraries() { RegisterRunnerLibrary(); }

@@ -5,3 +5,6 @@
 // shell's functions, Avi, Mp3 and Sound, pictures, 2D drawing and idle
 // scripts, then the scene graph with its node types.
 void RegisterScriptLibraries();
+
+// The automation runner's own library, Runner: scriptdesk-run only.
+void RegisterAutomationLibraries();

@@ -1,7 +1,6 @@
 #include "app/shell.h"
 
 #include <GL/glu.h>
-#include <GL/glut.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +14,7 @@
 #include "image/texture_cache.h"
 #include "media/sound.h"
 #include "platform/gl_context.h"
+#include "platform/glut_backend.h"
 #include "scene/node_manager.h"
 #include "scene/scheduler.h"
 #include "script/script_calls.h"
@@ -52,17 +52,6 @@ void RunStartupHook() {
         hookLibrary.Free();
         hookLoaded = false;
     }
-}
-
-// Game mode takes the screen in its current mode. Where it cannot be entered
-// (a virtual X server, for one) a full-screen window of the screen's size does.
-void OpenSurface() {
-    glutEnterGameMode();
-    if (glutGameModeGet(GLUT_GAME_MODE_ACTIVE)) return;
-    glutInitWindowPosition(0, 0);
-    glutInitWindowSize(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
-    glutCreateWindow("scriptdesk");
-    glutFullScreen();
 }
 
 void DrawBackground() {
@@ -123,25 +112,29 @@ void DrawFrameRate() {
     snprintf(text, sizeof text, "%f", 1.0f / FrameTimer().FrameTime());
     glPushMatrix();
     glRasterPos2f(-9, 15);
-    for (const char* c = text; *c; ++c) glutBitmapCharacter(GLUT_BITMAP_HELVETICA_10, *c);
+    for (const char* c = text; *c; ++c)
+        platform::DrawBitmapCharacter(platform::BitmapFont::Helvetica10, *c);
     glPopMatrix();
 }
+
+// The frame passes and the input the toolkit leaves; the shell sets no
+// passive-motion or special-key handler.
+const platform::EventHandlers kShellEvents{
+    .display = DrawFrame,
+    .reshape = ReshapeView,
+    .idle = IdleFrame,
+    .mouse = MouseButton,
+    .motion = MouseMotion,
+    .keyboard = KeyPressed,
+};
 
 } // namespace
 
 void StartSystem(int* argc, char** argv) {
     RunStartupHook();
 
-    glutInit(argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    OpenSurface();
-    glutDisplayFunc(DisplayFrame);
-
-    setReshapeHook(ReshapeView);
-    setIdleHook(IdleFrame);
-    setKeyboardHook(KeyPressed);
-    setMouseHook(MouseButton);
-    setDragHook(MouseMotion);
+    platform::OpenSurface(argc, argv);
+    platform::RouteEvents(toolkitEvents(), kShellEvents);
 
     CreateScriptState();
     RegisterScriptLibraries();
@@ -172,13 +165,8 @@ void DrawFrame() {
     drawToolkit();
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE_MINUS_SRC_ALPHA, GL_SRC_ALPHA);
-    RunIdleScripts(ScriptState());
+    RunIdleScripts();
     glDisable(GL_BLEND);
-}
-
-void DisplayFrame() {
-    DrawFrame();
-    glutSwapBuffers();
 }
 
 void IdleFrame() {
@@ -186,7 +174,7 @@ void IdleFrame() {
     timer.Tick();
     UpdateMedia(timer.FrameTime());
     UpdateAll(timer.FrameTime());
-    glutPostRedisplay();
+    platform::PostRedisplay();
 }
 
 void ReshapeView(int width, int height) {

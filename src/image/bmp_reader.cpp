@@ -10,12 +10,23 @@ namespace {
 constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kInfoHeaderSize = 40;
 
-// True when entry i holds the value i in at least one of its colour bytes, for every i.
+// True when entry i is the grey of value i in all three colour bytes, for every i: then
+// the indices are the intensities.
 bool IsGreyPalette(const uint8_t (&palette)[256][4]) {
     for (int i = 0; i < 256; ++i) {
-        if (palette[i][0] != i && palette[i][1] != i && palette[i][2] != i) return false;
+        if (palette[i][0] != i || palette[i][1] != i || palette[i][2] != i) return false;
     }
     return true;
+}
+
+// Most 32-bit files leave the fourth byte reserved, as 0: when every one is 0, the pixels
+// are opaque rather than fully transparent.
+void MakeOpaqueWhenAlphaUnused(std::vector<uint8_t>& pixels) {
+    for (size_t i = 3; i < pixels.size(); i += 4) {
+        if (pixels[i] != 0) return;
+    }
+    for (size_t i = 3; i < pixels.size(); i += 4)
+        pixels[i] = 255;
 }
 
 // Converts one file row (blue, green, red order for the direct formats) into a record row.
@@ -105,10 +116,6 @@ bool DecodeBmpPicture(std::span<const uint8_t> file, const char* name, ImageReco
         ConvertRow(file.data() + position + row * row_stride,
                    out.pixels.data() + out_row * out_row_bytes, width, bits, palette, grey);
     }
+    if (bits == 32) MakeOpaqueWhenAlphaUnused(out.pixels);
     return true;
-}
-
-bool ReadBmpPicture(const char* path, std::vector<uint8_t>& pixels, uint32_t& width,
-                    uint32_t& height, uint32_t& depth) {
-    return ReadPictureFile(path, DecodeBmpPicture, pixels, width, height, depth);
 }

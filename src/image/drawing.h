@@ -7,9 +7,9 @@
 
 #include <cstdint>
 
-#include "script/lua_api.h"
-
-void RunIdleScripts(lua_State* state);
+// Runs the enabled idle scripts in the order they were added; an entry that fails is
+// reported (to the script's _ALERT, else standard error) and runs again next frame.
+void RunIdleScripts();
 
 namespace Drawing2D {
 

@@ -477,8 +477,3 @@ bool DecodeGifPicture(std::span<const uint8_t> file, const char*, ImageRecord& o
     auto decoder = std::make_unique<GifDecoder>(file);
     return decoder->Decode(out);
 }
-
-bool ReadGifPicture(const char* path, std::vector<uint8_t>& pixels, uint32_t& width,
-                    uint32_t& height, uint32_t& depth) {
-    return ReadPictureFile(path, DecodeGifPicture, pixels, width, height, depth);
-}

@@ -5,19 +5,24 @@
 #include <cstdio>
 #include <cstring>
 
+#include "image/picture_file.h"
 #include "image/picture_readers.h"
 
 namespace {
 
 struct ReaderEntry {
     const char* extension;
-    ImageReader reader;
+    ImageReader decode;
+    const char* unreadable; // printed when the file cannot be read; null for silence
 };
 
 // Searched in this order.
 constexpr ReaderEntry kReaders[] = {
-    {"tga", ReadTgaPicture}, {"bmp", ReadBmpPicture}, {"pcx", ReadPcxPicture},
-    {"gif", ReadGifPicture}, {"png", ReadPngPicture},
+    {"tga", DecodeTgaPicture, nullptr},
+    {"bmp", DecodeBmpPicture, nullptr},
+    {"pcx", DecodePcxPicture, nullptr},
+    {"gif", DecodeGifPicture, nullptr},
+    {"png", DecodePngPicture, "[ERROR] File could not be opened for reading {$s}\n"},
 };
 
 // Three lower-case letters after a dot in the fourth- or fifth-last place, or false.
@@ -39,19 +44,35 @@ bool ExtensionOf(const char* path, char extension[4]) {
     return true;
 }
 
+// The first table row for the path's extension, or null.
+const ReaderEntry* ReaderFor(const char* path) {
+    char extension[4];
+    if (!ExtensionOf(path, extension)) return nullptr;
+    for (const ReaderEntry& entry : kReaders) {
+        if (std::strcmp(entry.extension, extension) == 0) return &entry;
+    }
+    return nullptr;
+}
+
+// Reads the file and decodes it, with the reader's message when the file cannot be read.
+bool ReadAndDecode(const ReaderEntry& reader, const char* path, ImageRecord& record) {
+    std::vector<uint8_t> file;
+    if (ReadWholeFile(path, file)) return reader.decode(file, path, record);
+    if (reader.unreadable) std::fputs(reader.unreadable, stdout);
+    return false;
+}
+
 } // namespace
 
-bool LoadImageFile(const char* path, std::vector<uint8_t>& pixels, uint32_t& width,
-                   uint32_t& height, uint32_t& depth) {
-    char extension[4];
-    if (ExtensionOf(path, extension)) {
-        for (const ReaderEntry& entry : kReaders) {
-            if (std::strcmp(entry.extension, extension) != 0) continue;
-            if (entry.reader(path, pixels, width, height, depth)) return true;
-            std::printf("[ERROR] Unable to load %s\n", path);
-            return false;
-        }
+bool LoadImageFile(const char* path, ImageRecord& record) {
+    const ReaderEntry* reader = ReaderFor(path);
+    if (!reader) {
+        std::printf("[ERROR] Unsupported file format %s\n", path);
+    } else if (ReadAndDecode(*reader, path, record)) {
+        return true;
+    } else {
+        std::printf("[ERROR] Unable to load %s\n", path);
     }
-    std::printf("[ERROR] Unsupported file format %s\n", path);
+    record = ImageRecord{};
     return false;
 }

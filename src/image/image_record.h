@@ -1,4 +1,4 @@
-// A decoded picture as every part of the system holds it, and the shape of a file reader.
+// A decoded picture as every part of the system holds it.
 #pragma once
 
 #include <cstdint>
@@ -13,8 +13,3 @@ struct ImageRecord {
     uint32_t depth = 0; // bytes per pixel: 1 intensity or alpha, 3 RGB, 4 RGBA
     std::vector<uint8_t> pixels;
 };
-
-// Reads the picture file at path. On success fills all four outputs and returns true; on
-// failure prints its own message (if any) and leaves the outputs unspecified.
-using ImageReader = bool (*)(const char* path, std::vector<uint8_t>& pixels, uint32_t& width,
-                             uint32_t& height, uint32_t& depth);

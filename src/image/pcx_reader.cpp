@@ -56,6 +56,12 @@ bool DecodePcxPicture(std::span<const uint8_t> file, const char* name, ImageReco
         std::printf("[ERROR] Only version 5 of the pcx file format is supported....\n");
         return false;
     }
+    // Packed samples of 1, 2 or 4 bits would be taken for bytes.
+    if (file[3] != 8) {
+        std::printf("[ERROR] The file %s has %d-bit samples; only 8-bit samples are supported\n",
+                    name, file[3]);
+        return false;
+    }
     const int64_t width = int64_t{ReadLe16(&file[8])} - ReadLe16(&file[4]) + 1;
     const int64_t height = int64_t{ReadLe16(&file[10])} - ReadLe16(&file[6]) + 1;
     const uint32_t planes = file[65];
@@ -111,9 +117,4 @@ bool DecodePcxPicture(std::span<const uint8_t> file, const char* name, ImageReco
         std::memcpy(&out.pixels[i * 3], palette + indices[i] * 3, 3);
     }
     return true;
-}
-
-bool ReadPcxPicture(const char* path, std::vector<uint8_t>& pixels, uint32_t& width,
-                    uint32_t& height, uint32_t& depth) {
-    return ReadPictureFile(path, DecodePcxPicture, pixels, width, height, depth);
 }

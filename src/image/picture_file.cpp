@@ -38,22 +38,6 @@ bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes) {
     return !std::ferror(file.get());
 }
 
-bool ReadPictureFile(const char* path, PictureDecoder decode, std::vector<uint8_t>& pixels,
-                     uint32_t& width, uint32_t& height, uint32_t& depth, const char* open_failure) {
-    std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(path, bytes)) {
-        if (open_failure) std::fputs(open_failure, stdout);
-        return false;
-    }
-    ImageRecord image;
-    if (!decode(bytes, path, image)) return false;
-    pixels = std::move(image.pixels);
-    width = image.width;
-    height = image.height;
-    depth = image.depth;
-    return true;
-}
-
 void CopyBgrAsRgb(const uint8_t* in, uint8_t* out, size_t pixel_count, uint32_t depth) {
     // Separate loops let the compiler see the fixed stride.
     if (depth == 3) {

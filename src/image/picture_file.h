@@ -27,13 +27,6 @@ constexpr uint64_t kMaxPictureFileBytes = uint64_t{1} << 30;
 // False when the file cannot be opened or read, or is larger than the limit.
 bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes);
 
-// Reads path and runs decode over its bytes; fills the reader outputs on success. A file
-// that cannot be read prints open_failure (with no arguments) when it is given.
-using PictureDecoder = bool (*)(std::span<const uint8_t> file, const char* name, ImageRecord& out);
-bool ReadPictureFile(const char* path, PictureDecoder decode, std::vector<uint8_t>& pixels,
-                     uint32_t& width, uint32_t& height, uint32_t& depth,
-                     const char* open_failure = nullptr);
-
 // Little-endian fields of a header.
 inline uint16_t ReadLe16(const uint8_t* bytes) {
     return static_cast<uint16_t>(bytes[0] | (bytes[1] << 8));

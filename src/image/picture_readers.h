@@ -1,25 +1,17 @@
-// The file readers behind LoadImageFile, one per format. Each reads the whole file and
-// hands its bytes to the in-memory decoder, which tests and fuzzers call directly.
+// The in-memory decoders behind LoadImageFile, one per format. Tests and fuzzers call
+// them directly.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <span>
 
 #include "image/image_record.h"
 
-bool ReadBmpPicture(const char* path, std::vector<uint8_t>& pixels, uint32_t& width,
-                    uint32_t& height, uint32_t& depth);
-bool ReadPcxPicture(const char* path, std::vector<uint8_t>& pixels, uint32_t& width,
-                    uint32_t& height, uint32_t& depth);
-bool ReadTgaPicture(const char* path, std::vector<uint8_t>& pixels, uint32_t& width,
-                    uint32_t& height, uint32_t& depth);
-bool ReadGifPicture(const char* path, std::vector<uint8_t>& pixels, uint32_t& width,
-                    uint32_t& height, uint32_t& depth);
-bool ReadPngPicture(const char* path, std::vector<uint8_t>& pixels, uint32_t& width,
-                    uint32_t& height, uint32_t& depth);
+// Decodes a whole picture file held in memory; name is only used in messages. On success
+// fills the record and returns true; on failure prints its own message (if any) and leaves
+// the record unspecified.
+using ImageReader = bool (*)(std::span<const uint8_t> file, const char* name, ImageRecord& out);
 
-// name is only used in messages.
 bool DecodeBmpPicture(std::span<const uint8_t> file, const char* name, ImageRecord& out);
 bool DecodePcxPicture(std::span<const uint8_t> file, const char* name, ImageRecord& out);
 bool DecodeTgaPicture(std::span<const uint8_t> file, const char* name, ImageRecord& out);

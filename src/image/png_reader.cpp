@@ -114,9 +114,3 @@ bool DecodePngPicture(std::span<const uint8_t> file, const char* name, ImageReco
     }
     return true;
 }
-
-bool ReadPngPicture(const char* path, std::vector<uint8_t>& pixels, uint32_t& width,
-                    uint32_t& height, uint32_t& depth) {
-    return ReadPictureFile(path, DecodePngPicture, pixels, width, height, depth,
-                           "[ERROR] File could not be opened for reading {$s}\n");
-}

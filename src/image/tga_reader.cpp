@@ -1,4 +1,7 @@
-// Targa pictures: colour-mapped and true-colour, raw or run-length encoded.
+// Targa pictures: colour-mapped and true-colour, raw or run-length encoded. Row 0 of the
+// record is the picture's top row and pixel 0 its left one, whichever corner the file
+// starts from.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -10,6 +13,9 @@ namespace {
 constexpr size_t kHeaderSize = 18;
 // A run packet of 128 pixels takes two bytes or more.
 constexpr uint64_t kMaxRunExpansion = 128;
+// Image descriptor bits: the file's pixels run from right to left, its rows from the top.
+constexpr uint8_t kRightToLeft = 0x10;
+constexpr uint8_t kTopFirst = 0x20;
 
 enum TgaType : uint8_t {
     kNoImage = 0,
@@ -80,14 +86,17 @@ struct PixelSource {
     }
 };
 
-// Raw pixels: file row r becomes record row height - 1 - r.
-bool DecodeRaw(std::span<const uint8_t> data, const PixelSource& source, ImageRecord& out) {
+// Raw pixels: file row r becomes record row r when the file starts at the top, else row
+// height - 1 - r.
+bool DecodeRaw(std::span<const uint8_t> data, const PixelSource& source, bool top_first,
+               ImageRecord& out) {
     const size_t in_row_bytes = size_t{out.width} * source.FileBytes();
     if (in_row_bytes * out.height > data.size()) return false;
     const size_t out_row_bytes = size_t{out.width} * out.depth;
     for (size_t r = 0; r < out.height; ++r) {
         const uint8_t* in = data.data() + r * in_row_bytes;
-        uint8_t* row = out.pixels.data() + (out.height - 1 - r) * out_row_bytes;
+        const size_t out_row = top_first ? r : out.height - 1 - r;
+        uint8_t* row = out.pixels.data() + out_row * out_row_bytes;
         if (!source.palette && source.depth == 1) {
             std::memcpy(row, in, out_row_bytes);
             continue;
@@ -103,9 +112,10 @@ bool DecodeRaw(std::span<const uint8_t> data, const PixelSource& source, ImageRe
     return true;
 }
 
-// Run-length packets in file order, then the rows reversed. Packets that run past the
-// last pixel are cut there.
-bool DecodeRle(std::span<const uint8_t> data, const PixelSource& source, ImageRecord& out) {
+// Run-length packets in file order, then the rows reversed when the file starts at the
+// bottom. Packets that run past the last pixel are cut there.
+bool DecodeRle(std::span<const uint8_t> data, const PixelSource& source, bool top_first,
+               ImageRecord& out) {
     const uint32_t in_bytes = source.FileBytes();
     const size_t total = size_t{out.width} * out.height;
     uint8_t* pixel = out.pixels.data();
@@ -132,8 +142,19 @@ bool DecodeRle(std::span<const uint8_t> data, const PixelSource& source, ImageRe
         position += needed;
         written += count;
     }
-    ReverseRows(out);
+    if (!top_first) ReverseRows(out);
     return true;
+}
+
+// Reverses the order of the pixels within each row.
+void MirrorRows(ImageRecord& image) {
+    const size_t depth = image.depth;
+    for (uint32_t y = 0; y < image.height; ++y) {
+        uint8_t* left = image.pixels.data() + size_t{y} * image.width * depth;
+        uint8_t* right = left + (size_t{image.width} - 1) * depth;
+        for (; left < right; left += depth, right -= depth)
+            std::swap_ranges(left, left + depth, right);
+    }
 }
 
 } // namespace
@@ -146,11 +167,13 @@ bool DecodeTgaPicture(std::span<const uint8_t> file, const char* name, ImageReco
     const uint8_t type = file[2];
     if (RefuseType(type, name)) return false;
     const bool has_colour_map = file[1] == 1;
+    const uint32_t first_entry = ReadLe16(&file[3]);
     const uint32_t map_length = ReadLe16(&file[5]);
     const uint32_t map_entry_bytes = file[7] / 8;
     const uint32_t width = ReadLe16(&file[12]);
     const uint32_t height = ReadLe16(&file[14]);
     const uint32_t pixel_bits = file[16];
+    const uint8_t descriptor = file[17];
     const bool colour_mapped = type == kColourMapped || type == kRleColourMapped;
 
     uint32_t depth;
@@ -188,11 +211,13 @@ bool DecodeTgaPicture(std::span<const uint8_t> file, const char* name, ImageReco
             PrintTruncated(name);
             return false;
         }
-        if (colour_mapped) {
-            // Entries past 256 cannot be reached by a one-byte index.
-            const uint32_t used = map_length < 256 ? map_length : 256;
-            std::memcpy(palette, &file[position], size_t{used} * depth);
-            SwapRedAndBlue(palette, used, depth);
+        // The map's first entry is the colour of index first_entry; indices without an
+        // entry stay all zero, and entries past index 255 cannot be reached by one byte.
+        if (colour_mapped && first_entry < 256) {
+            const uint32_t used = std::min(map_length, 256 - first_entry);
+            uint8_t* entries = palette + size_t{first_entry} * depth;
+            std::memcpy(entries, &file[position], size_t{used} * depth);
+            SwapRedAndBlue(entries, used, depth);
         }
         position += map_bytes;
     }
@@ -212,14 +237,12 @@ bool DecodeTgaPicture(std::span<const uint8_t> file, const char* name, ImageReco
     out.depth = depth;
     out.pixels.resize(size_t{width} * height * depth);
     const PixelSource source{colour_mapped ? palette : nullptr, depth};
-    if (!(run_length ? DecodeRle(data, source, out) : DecodeRaw(data, source, out))) {
+    const bool top_first = descriptor & kTopFirst;
+    if (!(run_length ? DecodeRle(data, source, top_first, out)
+                     : DecodeRaw(data, source, top_first, out))) {
         PrintTruncated(name);
         return false;
     }
+    if (descriptor & kRightToLeft) MirrorRows(out);
     return true;
-}
-
-bool ReadTgaPicture(const char* path, std::vector<uint8_t>& pixels, uint32_t& width,
-                    uint32_t& height, uint32_t& depth) {
-    return ReadPictureFile(path, DecodeTgaPicture, pixels, width, height, depth);
 }

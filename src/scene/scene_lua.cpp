@@ -2,6 +2,13 @@
 // node types and global functions, in that order.
 #include "scene/scene_lua.h"
 
+#include "geometry/curve.h"
+#include "geometry/mesh.h"
+#include "geometry/mesh_lua.h"
+#include "particles/emitters.h"
+#include "particles/fields.h"
+#include "particles/particles_lua.h"
+#include "particles/renderers.h"
 #include "scene/attr_lua.h"
 #include "scene/attribute_node.h"
 #include "scene/group.h"
@@ -24,21 +31,21 @@ struct StartupNodeType {
 const StartupNodeType startupNodeTypes[] = {
     {1, "CAttributes", MakeNode<CAttributes>},
     {2, "CGroup", MakeNode<CGroup>},
-    {3, "CMesh", nullptr},
-    {4, "CCurve", nullptr},
-    {5, "CConeEmitter", nullptr},
-    {6, "CCurveEmitter", nullptr},
-    {7, "CMeshEmitter", nullptr},
-    {8, "CPointEmitter", nullptr},
-    {9, "CSphereEmitter", nullptr},
-    {11, "CMeshRenderer", nullptr},
-    {12, "CPointRenderer", nullptr},
-    {13, "CStreakRenderer", nullptr},
-    {14, "CSpriteRenderer", nullptr},
-    {15, "CParticleSystem", nullptr},
-    {16, "CGravityField", nullptr},
-    {17, "CPlaneCollision", nullptr},
-    {19, "CWindField", nullptr},
+    {3, "CMesh", MakeNode<CMesh>},
+    {4, "CCurve", MakeNode<CCurve>},
+    {5, "CConeEmitter", MakeNode<CConeEmitter>},
+    {6, "CCurveEmitter", MakeNode<CCurveEmitter>},
+    {7, "CMeshEmitter", MakeNode<CMeshEmitter>},
+    {8, "CPointEmitter", MakeNode<CPointEmitter>},
+    {9, "CSphereEmitter", MakeNode<CSphereEmitter>},
+    {11, "CMeshRenderer", MakeNode<CMeshRenderer>},
+    {12, "CPointRenderer", MakeNode<CPointRenderer>},
+    {13, "CStreakRenderer", MakeNode<CStreakRenderer>},
+    {14, "CSpriteRenderer", MakeNode<CSpriteRenderer>},
+    {15, "CParticleSystem", MakeNode<CParticleSystem>},
+    {16, "CGravityField", MakeNode<CGravityField>},
+    {17, "CPlaneCollision", MakeNode<CPlaneCollision>},
+    {19, "CWindField", MakeNode<CWindField>},
 };
 
 } // namespace
@@ -56,13 +63,12 @@ void RegisterSceneLibraries() {
     RegisterRenderLibrary(state);
     RegisterGroupLibrary();
     RegisterNodeLibrary();
-    // The Psys library is registered here, after Node, once the particle system exists.
+    RegisterParticleLibrary();
 
     for (const StartupNodeType& type : startupNodeTypes)
         RegisterScriptNodeType(type.typeId, type.typeName, type.factory);
 
-    // MakeMesh, CreateGravity, CreateSimple, CreateMeshParticles and
-    // CreateMeshEmitter are registered here, before the emitter functions, once
-    // the meshes and presets exist.
+    RegisterMeshFunctions();
+    RegisterParticlePresets();
     RegisterEmitterFunctions();
 }

@@ -14,6 +14,8 @@ int RunScriptFile(const char* path);
 
 // Hands an error message to the script's _ALERT function, else to standard error.
 void ReportScriptError(const char* message);
+// How many errors have been reported so far, to _ALERT or standard error.
+unsigned long ReportedScriptErrors();
 
 // A chunk compiled once and kept in the interpreter. A chunk that failed to
 // compile keeps its error message, which each Run reports again.

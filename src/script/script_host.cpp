@@ -10,9 +10,11 @@ namespace {
 lua_State* scriptState = nullptr;
 // Counts the states set, so chunks compiled in a closed state are never run.
 unsigned stateGeneration = 0;
+unsigned long reportedErrors = 0;
 
 // Hand the error message on top of the stack to _ALERT or standard error.
 void ReportError(lua_State* state) {
+    ++reportedErrors;
     lua_getglobal(state, "_ALERT");
     if (lua_isfunction(state, -1)) {
         lua_pushvalue(state, -2);
@@ -102,6 +104,7 @@ int RunScriptFile(const char* path) { return scriptState ? RunFile(scriptState, 
 
 void ReportScriptError(const char* message) {
     if (!scriptState) {
+        ++reportedErrors;
         fprintf(stderr, "%s\n", message);
         return;
     }
@@ -110,6 +113,8 @@ void ReportScriptError(const char* message) {
     ReportError(scriptState);
     lua_settop(scriptState, base);
 }
+
+unsigned long ReportedScriptErrors() { return reportedErrors; }
 
 ScriptChunk::~ScriptChunk() { Reset(); }
 

@@ -2,6 +2,24 @@
 
 #include <array>
 
+#include "ui/arrow_button.h"
+#include "ui/button.h"
+#include "ui/check_box.h"
+#include "ui/colour_slider.h"
+#include "ui/colour_swatch.h"
+#include "ui/combo_box.h"
+#include "ui/float_shake.h"
+#include "ui/frame_layout.h"
+#include "ui/group.h"
+#include "ui/icon_button.h"
+#include "ui/image_view.h"
+#include "ui/list_box.h"
+#include "ui/scroll_bar.h"
+#include "ui/slider.h"
+#include "ui/slider_group.h"
+#include "ui/static_text.h"
+#include "ui/text_field.h"
+#include "ui/video_view.h"
 #include "ui/window.h"
 
 namespace ui {
@@ -72,6 +90,29 @@ const char* defaultName(int type) {
 const ControlClass* classOf(int type) {
     if (placementOf(type) == Placement::NotCreatable) return nullptr;
     if (type == LUI_WINDOW) return &windowClass;
+    if (type == LUI_FLOAT_SLIDER) return &floatSliderClass;
+    if (type == LUI_INT_SLIDER) return &intSliderClass;
+    if (type == LUI_FRAME_LAYOUT) return &frameLayoutClass;
+    if (type == LUI_GROUP) return &groupClass;
+    if (type == LUI_LIST_BOX) return &listBoxClass;
+    if (type == LUI_COMBO_BOX) return &comboBoxClass;
+    if (type == LUI_FLOAT_SLIDER_GRP) return &floatSliderGroupClass;
+    if (type == LUI_INT_SLIDER_GRP) return &intSliderGroupClass;
+    if (type == LUI_COLOR_SLIDER) return &colourSliderClass;
+    if (type == kColourSliderPartType) return &colourSliderSwatchClass;
+    if (type == kImageViewType) return &imageViewClass;
+    if (type == kVideoViewType) return &videoViewClass;
+    if (type == kColourSwatchType) return &colourSwatchClass;
+    if (type == LUI_SCROLL_BAR) return &scrollBarClass;
+    if (type == LUI_TEXT) return &staticTextClass;
+    if (type == LUI_TEXTFIELD) return &textFieldClass;
+    if (type == LUI_INTFIELD) return &intFieldClass;
+    if (type == LUI_FLOATFIELD) return &floatFieldClass;
+    if (type == LUI_BUTTON) return &buttonClass;
+    if (type == LUI_ARROW_BUTTON) return &arrowButtonClass;
+    if (type == LUI_ICON_BUTTON) return &iconButtonClass;
+    if (type == LUI_CHECKBOX) return &checkBoxClass;
+    if (type == LUI_FLOAT_SHAKE) return &floatShakeClass;
     return &kPlaceholders[type];
 }
 

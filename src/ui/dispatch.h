@@ -8,6 +8,8 @@
 
 namespace ui {
 
+// Key and button codes as the platform reports them (GLUT's numbers).
+constexpr int kF12Key = 12;      // GLUT_KEY_F12
 constexpr int kInsertKey = 108;  // GLUT_KEY_INSERT
 constexpr int kLeftButton = 0;   // GLUT_LEFT_BUTTON
 constexpr int kButtonDown = 0;   // GLUT_DOWN

@@ -1,10 +1,12 @@
 #include "ui/draw.h"
 
 #include <GL/glu.h>
-#include <GL/glut.h>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+
+#include "platform/glut_backend.h"
 
 namespace ui {
 
@@ -32,8 +34,6 @@ bool bevelsOn = true;
 
 ClipStack clipStack;
 bool scissorEnabledByUs = false;
-
-bool redrawEveryFrame = false;
 
 bool validColour(int index) {
     return index >= 0 && index < kColourCount;
@@ -309,42 +309,42 @@ int clipDepth() {
 
 // ---- Cursors and redisplay ------------------------------------------------
 
-int glutCursorFor(int kind) {
+namespace {
+
+std::optional<platform::CursorShape> cursorShapeFor(int kind) {
+    using platform::CursorShape;
     switch (kind) {
     case kCursorLeftSide:
-        return GLUT_CURSOR_LEFT_SIDE;
+        return CursorShape::LeftSide;
     case kCursorSpray:
-        return GLUT_CURSOR_SPRAY;
+        return CursorShape::Spray;
     case kCursorUpDown:
-        return GLUT_CURSOR_UP_DOWN;
+        return CursorShape::UpDown;
     case kCursorTopLeftCorner:
-        return GLUT_CURSOR_TOP_LEFT_CORNER;
+        return CursorShape::TopLeftCorner;
     case kCursorTopRightCorner:
-        return GLUT_CURSOR_TOP_RIGHT_CORNER;
+        return CursorShape::TopRightCorner;
     case kCursorBottomLeftCorner:
-        return GLUT_CURSOR_BOTTOM_LEFT_CORNER;
+        return CursorShape::BottomLeftCorner;
     case kCursorBottomRightCorner:
-        return GLUT_CURSOR_BOTTOM_RIGHT_CORNER;
+        return CursorShape::BottomRightCorner;
     case kCursorInherit:
-        return GLUT_CURSOR_INHERIT;
+        return CursorShape::Inherit;
     case kCursorText:
-        return GLUT_CURSOR_TEXT;
+        return CursorShape::Text;
     default:
-        return -1;
+        return std::nullopt;
     }
 }
 
+} // namespace
+
 void setCursor(int kind) {
-    const int cursor = glutCursorFor(kind);
-    if (cursor >= 0 && glutGetWindow() != 0) glutSetCursor(cursor);
+    if (const auto shape = cursorShapeFor(kind)) platform::SetCursorShape(*shape);
 }
 
 void requestRedisplay() {
-    if (!redrawEveryFrame && glutGetWindow() != 0) glutPostRedisplay();
-}
-
-void setRedrawEveryFrame(bool on) {
-    redrawEveryFrame = on;
+    platform::PostRedisplay();
 }
 
 } // namespace ui

@@ -131,13 +131,10 @@ enum CursorKind : int {
     kCursorInherit = 9,
     kCursorText = 10,
 };
-// The GLUT cursor for a kind, or -1 when the kind leaves the cursor alone.
-int glutCursorFor(int kind);
+// Kinds outside the list leave the cursor unchanged.
 void setCursor(int kind);
 
-// Posts a redisplay unless the shell redraws every frame from its idle hook.
+// Asks for one more display pass.
 void requestRedisplay();
-// The toolkit tells this module whether an idle hook is installed.
-void setRedrawEveryFrame(bool on);
 
 } // namespace ui

@@ -2,8 +2,9 @@
 
 #include "ui/draw.h"
 #include "ui/font_data.h"
+#include "platform/glut_backend.h"
 
-#include <GL/glut.h>
+#include <GL/gl.h>
 
 #include <array>
 #include <climits>
@@ -39,20 +40,21 @@ int familyOf(int id) {
     return (id - kFirstTextureFont) / kSizesPerFamily;
 }
 
-void* glutFontFor(int id) {
+platform::BitmapFont bitmapFontFor(int id) {
+    using platform::BitmapFont;
     switch (id) {
     case 2:
-        return GLUT_BITMAP_8_BY_13;
+        return BitmapFont::Fixed8x13;
     case 3:
-        return GLUT_BITMAP_9_BY_15;
+        return BitmapFont::Fixed9x15;
     case 4:
-        return GLUT_BITMAP_HELVETICA_10;
+        return BitmapFont::Helvetica10;
     case 5:
-        return GLUT_BITMAP_HELVETICA_12;
+        return BitmapFont::Helvetica12;
     case 6:
-        return GLUT_BITMAP_HELVETICA_18;
+        return BitmapFont::Helvetica18;
     default:
-        return GLUT_BITMAP_TIMES_ROMAN_24;
+        return BitmapFont::TimesRoman24;
     }
 }
 
@@ -156,7 +158,7 @@ void drawGlyphAt(int id, int c, int x, int top) {
     switch (fontKind(id)) {
     case FontKind::Glut:
         rasterAt(x, top + fontHeight(id));
-        glutBitmapCharacter(glutFontFor(id), c);
+        platform::DrawBitmapCharacter(bitmapFontFor(id), c);
         break;
     case FontKind::Texture:
         glPushMatrix();
@@ -235,7 +237,7 @@ int charWidth(int id, int c) {
     case FontKind::Inset8x8:
         return hasGlyph(c) ? 8 - bitmapGlyphInset(c - kFirstGlyph) : 0;
     case FontKind::Glut:
-        return glutBitmapWidth(glutFontFor(id), c);
+        return platform::BitmapCharacterWidth(bitmapFontFor(id), c);
     case FontKind::Texture:
         return static_cast<int>(std::lround(textureAdvance(id, c)));
     }
@@ -246,7 +248,7 @@ int textWidth(int id, const char* text) {
     if (!text) return 0;
     switch (fontKind(id)) {
     case FontKind::Glut:
-        return glutBitmapLength(glutFontFor(id), reinterpret_cast<const unsigned char*>(text));
+        return platform::BitmapTextWidth(bitmapFontFor(id), text);
     case FontKind::Texture: {
         float width = 0;
         for (const char* p = text; *p; ++p)
@@ -295,7 +297,7 @@ void drawText(int id, const char* text, int x, int y) {
 void drawChar(int id, int c) {
     switch (fontKind(id)) {
     case FontKind::Glut:
-        glutBitmapCharacter(glutFontFor(id), c);
+        platform::DrawBitmapCharacter(bitmapFontFor(id), c);
         return;
     case FontKind::Texture: {
         const int family = familyOf(id);

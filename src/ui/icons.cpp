@@ -20,7 +20,8 @@ constexpr int kMaxLayers = 5;
 // RGB icons are opaque: they are composed over the default panel face.
 constexpr Colour kRgbBackground{237, 233, 216};
 
-// One-bit masks, 16x16, two bytes per row, top row first, bit 7 leftmost.
+// One-bit masks, 16x16, two bytes per row, bottom row first as glBitmap takes them, bit 7
+// leftmost.
 struct LayeredIcon {
     int layers = 0;
     std::array<Colour, kMaxLayers> colours{};
@@ -29,7 +30,7 @@ struct LayeredIcon {
 
 struct IconSet {
     std::array<LayeredIcon, kLastLayered + 1> layered;
-    std::array<std::vector<uint8_t>, kLastRgb + 1> rgb; // 32x32x3, top row first
+    std::array<std::vector<uint8_t>, kLastRgb + 1> rgb; // 32x32x3, bottom row first
     std::array<std::vector<uint8_t>, kIconCount> rgba;  // size x size x 4, top row first
 };
 
@@ -51,7 +52,7 @@ LayeredIcon toLayers(const PixelCanvas& art) {
                 if (icon.layers == kMaxLayers) continue;
                 icon.colours[icon.layers++] = c;
             }
-            icon.masks[layer][y * 2 + x / 8] |= static_cast<uint8_t>(0x80 >> (x % 8));
+            icon.masks[layer][(15 - y) * 2 + x / 8] |= static_cast<uint8_t>(0x80 >> (x % 8));
         }
     return icon;
 }
@@ -59,7 +60,7 @@ LayeredIcon toLayers(const PixelCanvas& art) {
 std::vector<uint8_t> toRgb(const PixelCanvas& art) {
     std::vector<uint8_t> rgb;
     rgb.reserve(32 * 32 * 3);
-    for (int y = 0; y < 32; ++y)
+    for (int y = 31; y >= 0; --y)
         for (int x = 0; x < 32; ++x) {
             const Colour c = art.at(x, y);
             const float a = c.a / 255.f;
@@ -94,26 +95,16 @@ bool texturesCreated = false;
 
 void drawLayers(const LayeredIcon& icon, int x, int y) {
     for (int layer = 0; layer < icon.layers; ++layer) {
-        // glBitmap takes the bottom row first.
-        uint8_t bottomUp[32];
-        for (int row = 0; row < 16; ++row) {
-            bottomUp[row * 2] = icon.masks[layer][(15 - row) * 2];
-            bottomUp[row * 2 + 1] = icon.masks[layer][(15 - row) * 2 + 1];
-        }
         const Colour c = icon.colours[layer];
         glColor3ub(c.r, c.g, c.b); // latched by the raster position below
         rasterAt(x, y);
-        glBitmap(16, 16, 0, 0, 0, 0, bottomUp);
+        glBitmap(16, 16, 0, 0, 0, 0, icon.masks[layer].data());
     }
 }
 
 void drawRgb(const std::vector<uint8_t>& rgb, int x, int y) {
-    std::vector<uint8_t> bottomUp(rgb.size());
-    const size_t row = 32 * 3;
-    for (int r = 0; r < 32; ++r)
-        std::copy_n(&rgb[(31 - r) * row], row, &bottomUp[r * row]);
     rasterAt(x, y);
-    glDrawPixels(32, 32, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
+    glDrawPixels(32, 32, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
 }
 
 void drawTextured(int id, int x, int y) {
@@ -249,19 +240,22 @@ std::vector<uint8_t> iconPixels(int id) {
     if (size == 0) return {};
     const IconSet& set = iconSet();
     if (id > kLastRgb) return set.rgba[id];
+    // The stored forms keep the bottom row first.
     std::vector<uint8_t> rgba(static_cast<size_t>(size) * size * 4, 0);
     if (id > kLastLayered) {
-        for (size_t i = 0; i < static_cast<size_t>(size) * size; ++i) {
-            std::copy_n(&set.rgb[id][i * 3], 3, &rgba[i * 4]);
-            rgba[i * 4 + 3] = 255;
-        }
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                const size_t i = static_cast<size_t>(y) * size + x;
+                std::copy_n(&set.rgb[id][((size - 1 - y) * size + x) * 3], 3, &rgba[i * 4]);
+                rgba[i * 4 + 3] = 255;
+            }
         return rgba;
     }
     const LayeredIcon& icon = set.layered[id];
     for (int layer = 0; layer < icon.layers; ++layer)
         for (int y = 0; y < 16; ++y)
             for (int x = 0; x < 16; ++x) {
-                if (!(icon.masks[layer][y * 2 + x / 8] & (0x80 >> (x % 8)))) continue;
+                if (!(icon.masks[layer][(15 - y) * 2 + x / 8] & (0x80 >> (x % 8)))) continue;
                 uint8_t* p = &rgba[(static_cast<size_t>(y) * 16 + x) * 4];
                 const Colour c = icon.colours[layer];
                 p[0] = c.r;

@@ -99,21 +99,21 @@ Bytes Pcx(uint16_t width, uint16_t height, uint8_t planes, uint16_t bytes_per_li
     return out;
 }
 
-Bytes Tga(uint8_t type, uint16_t width, uint16_t height, uint8_t pixel_bits, const Bytes& data,
-          const Bytes& colour_map, uint8_t map_entry_bits, uint8_t id_length) {
-    const auto map_length = uint32_t(map_entry_bits ? colour_map.size() * 8 / map_entry_bits : 0);
-    Bytes out = Le({{id_length, 1},
+Bytes Tga(const TgaHeader& header, const Bytes& data, const Bytes& colour_map) {
+    const uint32_t map_length =
+        header.map_entry_bits ? uint32_t(colour_map.size() * 8 / header.map_entry_bits) : 0;
+    Bytes out = Le({{header.id_length, 1},
                     {!colour_map.empty(), 1},
-                    {type, 1},
-                    {0, 2},
+                    {header.type, 1},
+                    {header.first_entry, 2},
                     {map_length, 2},
-                    {map_entry_bits, 1},
+                    {header.map_entry_bits, 1},
                     {0, 4},
-                    {width, 2},
-                    {height, 2},
-                    {pixel_bits, 1},
-                    {0, 1}});
-    out.resize(out.size() + id_length, 'i');
+                    {header.width, 2},
+                    {header.height, 2},
+                    {header.pixel_bits, 1},
+                    {header.descriptor, 1}});
+    out.resize(out.size() + header.id_length, 'i');
     return Cat(Cat(out, colour_map), data);
 }
 
@@ -255,6 +255,38 @@ Bytes Png(uint32_t width, uint32_t height, PngKind kind, int bit_depth, const By
     png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
     png_destroy_write_struct(&png, &info);
     return out;
+}
+
+Bytes Colours(int entries, int components) {
+    Bytes map;
+    for (int i = 0; i < entries; ++i) {
+        map.insert(map.end(), {uint8_t(i + 1), uint8_t(i * 5), uint8_t(255 - i), uint8_t(3 * i)});
+        map.resize(map.size() - 4 + components);
+    }
+    return map;
+}
+
+Bytes Greys(int entries) {
+    Bytes map;
+    for (int i = 0; i < entries; ++i)
+        map.insert(map.end(), 3, uint8_t(i));
+    return map;
+}
+
+Bytes Indices(uint16_t width, uint16_t height, int colours) {
+    Bytes indices = Pattern(width, height, 1);
+    for (uint8_t& index : indices)
+        index %= colours;
+    return indices;
+}
+
+Bytes Head(const Bytes& file, size_t count) {
+    return Bytes(file.begin(), file.begin() + count);
+}
+
+Bytes With(Bytes file, size_t offset, const Bytes& bytes) {
+    std::copy(bytes.begin(), bytes.end(), file.begin() + offset);
+    return file;
 }
 
 Bytes Pattern(uint32_t width, uint32_t height, uint32_t depth) {

@@ -27,10 +27,19 @@ Bytes Bmp(uint32_t width, int32_t height, uint16_t bits, const Bytes& rows,
 Bytes Pcx(uint16_t width, uint16_t height, uint8_t planes, uint16_t bytes_per_line,
           const Bytes& scan_lines, const Bytes& palette = {});
 
-// The header, id_length bytes of id, the colour map (entries of map_entry_bits) and the
-// data, as given.
-Bytes Tga(uint8_t type, uint16_t width, uint16_t height, uint8_t pixel_bits, const Bytes& data,
-          const Bytes& colour_map = {}, uint8_t map_entry_bits = 0, uint8_t id_length = 0);
+// The header fields of a TGA file.
+struct TgaHeader {
+    uint8_t type = 2;
+    uint16_t width = 1;
+    uint16_t height = 1;
+    uint8_t pixel_bits = 24;
+    uint8_t map_entry_bits = 0;
+    uint16_t first_entry = 0; // the colour index of the map's first entry
+    uint8_t descriptor = 0;   // bit 4: pixels right to left; bit 5: top row first
+    uint8_t id_length = 0;
+};
+// The header, id_length bytes of id, the colour map and the data, as given.
+Bytes Tga(const TgaHeader& header, const Bytes& data, const Bytes& colour_map = {});
 // Run and raw packets for pixels of pixel_bytes each.
 Bytes TgaRle(const Bytes& pixels, uint32_t pixel_bytes);
 
@@ -54,6 +63,18 @@ enum class PngKind { kGrey = 0, kRgb = 2, kPalette = 3, kGreyAlpha = 4, kRgba = 
 // Rows top first, packed as the bit depth wants; palette of red, green, blue triples.
 Bytes Png(uint32_t width, uint32_t height, PngKind kind, int bit_depth, const Bytes& rows,
           bool interlaced = false, const Bytes& palette = {});
+
+// Colour map entries i + 1, 5i, 255 - i and, with four components, 3i.
+Bytes Colours(int entries, int components = 3);
+// Grey colour map entries of value i.
+Bytes Greys(int entries);
+// Indices below colours that LZW compresses well in places and poorly in others.
+Bytes Indices(uint16_t width, uint16_t height, int colours);
+
+// The first count bytes of the file.
+Bytes Head(const Bytes& file, size_t count);
+// The file with bytes written over it at offset.
+Bytes With(Bytes file, size_t offset, const Bytes& bytes);
 
 // A smooth, varied test pattern of width x height pixels of depth bytes.
 Bytes Pattern(uint32_t width, uint32_t height, uint32_t depth);

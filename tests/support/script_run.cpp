@@ -74,6 +74,7 @@ ScriptRunResult RunScript(const std::string& script, const ScriptRunOptions& opt
     command << "'" << options.runnerPath << "' --frames " << options.frames;
     if (options.frameTime > 0) command << " --dt " << options.frameTime;
     if (options.screenshot) command << " --screenshot shot.png";
+    for (const std::string& argument : options.arguments) command << ' ' << argument;
     command << " script.lua >console.txt 2>errors.txt";
     result.exitStatus = RunCommand(command.str(), result.workDir);
 

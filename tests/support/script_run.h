@@ -16,6 +16,7 @@ struct ScriptRunOptions {
     // Extra files to place in the working folder before the run: {name, bytes}.
     std::vector<std::pair<std::string, std::string>> files;
     std::vector<std::string> environment; // NAME=VALUE entries added to the run
+    std::vector<std::string> arguments;   // runner options put before the script
     // Another runner built on the same library, with test entry points of its own.
     std::string runnerPath = SCRIPTDESK_RUN_PATH;
 };

@@ -17,21 +17,21 @@ using InputDispatch = ToolkitTest;
 
 TEST_F(InputDispatch, AltF12HidesTheToolkitAndEveryEventGoesToTheShell) {
     makeProbe(rootControl(), "all", 0, 0, 1024, 768);
-    toolkitSpecialKey(GLUT_KEY_F12, 1, 2, GLUT_ACTIVE_ALT | GLUT_ACTIVE_CTRL); // not hiding
-    toolkitSpecialKey(GLUT_KEY_F12, 1, 2, GLUT_ACTIVE_ALT);
+    sendSpecialKey(GLUT_KEY_F12, 1, 2, GLUT_ACTIVE_ALT | GLUT_ACTIVE_CTRL); // not hiding
+    sendSpecialKey(GLUT_KEY_F12, 1, 2, GLUT_ACTIVE_ALT);
 
-    toolkitMouse(0, 0, 10, 20);
-    toolkitMotion(11, 21);
-    toolkitPassiveMotion(12, 22);
-    toolkitKeyboard('q', 13, 23);
-    toolkitSpecialKey(GLUT_KEY_UP, 14, 24, 0);
+    sendButton(0, 0, 10, 20);
+    sendDrag(11, 21);
+    sendHover(12, 22);
+    sendKey('q', 13, 23);
+    sendSpecialKey(GLUT_KEY_UP, 14, 24, 0);
     EXPECT_EQ(eventLog, "all special 12,0 @1,766\nhook special 12,0 @1,2\nhook button 0,0 @10,20\n"
                         "hook drag 0,0 @11,21\nhook hover 0,0 @12,22\nhook key q,0 @13,23\n"
                         "hook special 101,0 @14,24\n");
 
     eventLog.clear();
-    toolkitSpecialKey(GLUT_KEY_F12, 1, 2, GLUT_ACTIVE_ALT);
-    toolkitMouse(0, 0, 10, 20);
+    sendSpecialKey(GLUT_KEY_F12, 1, 2, GLUT_ACTIVE_ALT);
+    sendButton(0, 0, 10, 20);
     EXPECT_EQ(eventLog, "all special 12,0 @1,766\nall button 0,0 @10,20\n");
 }
 
@@ -39,15 +39,15 @@ TEST_F(InputDispatch, TheFrontMostControlTakesThePressAndWhatNoneTakesGoesOnDown
     makeProbe(rootControl(), "front", 0, 0, 100, 100);
     makeProbe(rootControl(), "back", 50, 50, 100, 100);
     Control* declines = makeProbe(rootControl(), "declines", 200, 200, 50, 50, &silentProbeClass);
-    toolkitMouse(0, 0, 75, 75);
-    toolkitMouse(0, 1, 120, 99);
-    toolkitMouse(2, 0, 100, 10);
-    toolkitMouse(0, 0, 220, 230);
-    toolkitKeyboard(27, 5, 5);
+    sendButton(0, 0, 75, 75);
+    sendButton(0, 1, 120, 99);
+    sendButton(2, 0, 100, 10);
+    sendButton(0, 0, 220, 230);
+    sendKey(27, 5, 5);
     // A captured control that declines lets the press through to the one below.
     makeProbe(rootControl(), "below", 0, 0, 1024, 768);
     setCapture(declines);
-    toolkitMouse(0, 0, 300, 400);
+    sendButton(0, 0, 300, 400);
     EXPECT_EQ(eventLog, "front button 0,0 @75,75\nback button 0,1 @70,49\nhook button 2,0 @100,10\n"
                         "declines button 0,0 @20,30\nhook button 0,0 @220,230\nhook key 27,0 @5,5\n"
                         "declines button 0,0 @100,200\nbelow button 0,0 @300,400\n");
@@ -57,13 +57,13 @@ TEST_F(InputDispatch, TheCapturedControlTakesEventsInItsOwnCoordinatesAndDragsSt
     Control* window = createControl(LUI_WINDOW, "w");
     setPosition(window, 100, 100);
     setCapture(makeProbe(window, "captured", 10, 20, 30, 30));
-    toolkitMouse(0, 0, 500, 500);
-    toolkitMotion(510, 505);
-    toolkitKeyboard('k', 500, 768 - 500);
-    toolkitMotion(-5, 20);    // left of the screen: x 0, no movement
-    toolkitMotion(1100, 30);  // right of it: remembered as the edge, x as given
-    toolkitMotion(1000, 800); // below it: y clamped, no movement
-    toolkitMotion(1010, 790);
+    sendButton(0, 0, 500, 500);
+    sendDrag(510, 505);
+    sendKey('k', 500, 768 - 500);
+    sendDrag(-5, 20);    // left of the screen: x 0, no movement
+    sendDrag(1100, 30);  // right of it: remembered as the edge, x as given
+    sendDrag(1000, 800); // below it: y clamped, no movement
+    sendDrag(1010, 790);
     EXPECT_EQ(eventLog, "captured button 0,0 @390,364\ncaptured drag 10,5 @400,369\n"
                         "captured key k,0 @390,364\ncaptured drag 0,-485 @-110,-116\n"
                         "captured drag 0,10 @990,-106\ncaptured drag -24,0 @890,632\n"
@@ -74,34 +74,34 @@ TEST_F(InputDispatch, HoveredContainersAndWindowsLoseTheHoverOnEverySide) {
     Control* box = makeProbe(rootControl(), "box", 100, 100, 50, 40, &probeContainerClass);
     const int outside[][2] = {{99, 120}, {150, 120}, {120, 99}, {120, 140}};
     for (const auto& point : outside) {
-        toolkitPassiveMotion(120, 120);
+        sendHover(120, 120);
         ASSERT_EQ(hoverControl(), box);
-        toolkitPassiveMotion(point[0], point[1]);
+        sendHover(point[0], point[1]);
         EXPECT_EQ(box->hovered, 0) << point[0] << "," << point[1];
     }
     // A child that claims the hover keeps the event from going further.
     makeProbe(box, "child", 10, 10, 10, 10);
     eventLog.clear();
-    toolkitPassiveMotion(115, 115);
+    sendHover(115, 115);
     EXPECT_EQ(eventLog, "child hover -5,-25 @5,5\n");
 
     // A sizeable window keeps it within a band around its frame.
     Control* window = createControl(LUI_WINDOW, "w");
     setPosition(window, 500, 300);
-    toolkitPassiveMotion(700, 500);
+    sendHover(700, 500);
     EXPECT_EQ(hoverControl(), window);
-    toolkitPassiveMotion(700, 603);
+    sendHover(700, 603);
     EXPECT_EQ(hoverControl(), window);
-    toolkitPassiveMotion(700, 606);
+    sendHover(700, 606);
     EXPECT_EQ(hoverControl(), nullptr);
 }
 
 TEST_F(InputDispatch, KeysFindTheirControlWithYCountedFromTheBottomAndInsertReachesNone) {
     makeProbe(rootControl(), "low", 100, 600, 50, 50);
-    toolkitKeyboard('a', 120, 148);
-    toolkitKeyboard('b', 120, 620);
-    toolkitSpecialKey(GLUT_KEY_LEFT, 149, 119, 0);
-    toolkitSpecialKey(GLUT_KEY_INSERT, 120, 148, 0); // only toggles overwrite mode
+    sendKey('a', 120, 148);
+    sendKey('b', 120, 620);
+    sendSpecialKey(GLUT_KEY_LEFT, 149, 119, 0);
+    sendSpecialKey(GLUT_KEY_INSERT, 120, 148, 0); // only toggles overwrite mode
     EXPECT_TRUE(overwriteMode());
     EXPECT_EQ(eventLog, "low key a,0 @20,20\nhook key b,0 @120,620\nlow special 100,0 @49,49\n"
                         "hook special 108,0 @120,148\n");
@@ -113,9 +113,9 @@ TEST_F(InputDispatch, AMaximisedWindowTakesEveryPressAndDestroyedControlsLeaveNo
     Control* other = createControl(LUI_WINDOW, "other");
     makeProbe(other, "inOther", 0, 0, 2000, 2000); // in front of "big"
     maximiseWindow(big);
-    toolkitMouse(0, 0, 100, 100);
-    toolkitMouse(0, 1, 100, 100);
-    toolkitMouse(0, 0, 900, 700);
+    sendButton(0, 0, 100, 100);
+    sendButton(0, 1, 100, 100);
+    sendButton(0, 0, 900, 700);
 
     setCapture(inBig);
     setHover(inBig);
@@ -123,7 +123,7 @@ TEST_F(InputDispatch, AMaximisedWindowTakesEveryPressAndDestroyedControlsLeaveNo
     EXPECT_EQ(capturedControl(), nullptr);
     EXPECT_EQ(hoverControl(), nullptr);
     EXPECT_EQ(maximisedControl(), nullptr);
-    toolkitMouse(0, 0, 100, 100);
+    sendButton(0, 0, 100, 100);
     EXPECT_EQ(eventLog,
               "inBig button 0,0 @100,84\ninBig button 0,1 @100,84\ninBig button 0,0 @900,684\n"
               "inOther button 0,0 @90,74\n");

@@ -1,10 +1,9 @@
 #include "toolkit_fixture.h"
 
-#include <GL/glut.h>
-
 #include <cctype>
 #include <string_view>
 
+#include "platform/glut_backend.h"
 #include "support/gl_window.h"
 #include "ui/dispatch.h"
 #include "ui/toolkit.h"
@@ -38,6 +37,14 @@ constexpr ControlClass recorder{
                         int y) { return record(c->name, "button", b, s, x, y, Claim); },
 };
 
+const platform::EventHandlers recordingHandlers{
+    .mouse = [](int b, int s, int x, int y) { record("hook", "button", b, s, x, y); },
+    .motion = [](int x, int y) { record("hook", "drag", 0, 0, x, y); },
+    .passiveMotion = [](int x, int y) { record("hook", "hover", 0, 0, x, y); },
+    .keyboard = [](unsigned char key, int x, int y) { record("hook", "key", key, 0, x, y); },
+    .special = [](int key, int x, int y) { record("hook", "special", key, 0, x, y); },
+};
+
 } // namespace
 
 const ControlClass probeClass = recorder<1>;
@@ -60,11 +67,27 @@ Control* makeProbe(Control* parent, const char* name, int x, int y, int width, i
     return probe;
 }
 
+void sendButton(int button, int state, int x, int y) {
+    platform::DeliverInput({platform::InputKind::MouseButton, button, state, x, y});
+}
+void sendDrag(int x, int y) {
+    platform::DeliverInput({platform::InputKind::Motion, 0, 0, x, y});
+}
+void sendHover(int x, int y) {
+    platform::DeliverInput({platform::InputKind::PassiveMotion, 0, 0, x, y});
+}
+void sendKey(unsigned char key, int x, int y) {
+    platform::DeliverInput({platform::InputKind::Key, key, 0, x, y});
+}
+void sendSpecialKey(int key, int x, int y, int modifiers) {
+    platform::DeliverInput({platform::InputKind::SpecialKey, key, 0, x, y, modifiers});
+}
+
 void press(int x, int y) {
-    toolkitMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
+    sendButton(kLeftButton, kButtonDown, x, y);
 }
 void release(int x, int y) {
-    toolkitMouse(GLUT_LEFT_BUTTON, GLUT_UP, x, y);
+    sendButton(kLeftButton, kButtonUp, x, y);
 }
 void click(int x, int y) {
     press(x, y);
@@ -74,7 +97,7 @@ void click(int x, int y) {
 void dragAlong(const std::vector<std::pair<int, int>>& points) {
     press(points.front().first, points.front().second);
     for (size_t i = 1; i < points.size(); ++i)
-        toolkitMotion(points[i].first, points[i].second);
+        sendDrag(points[i].first, points[i].second);
     release(points.back().first, points.back().second);
 }
 
@@ -82,18 +105,14 @@ void ToolkitTest::SetUp() {
     EnsureGlWindow();
     destroyAllControls();
     releaseCapture();
-    toolkitReshape(1024, 768);
+    platform::RouteEvents(toolkitEvents(), recordingHandlers);
+    platform::DeliverReshape(1024, 768);
     if (!toolkitVisible()) toggleToolkitVisible();
     if (overwriteMode()) dispatchSpecialKey(kInsertKey, 0, 0);
-    setMouseHook([](int b, int s, int x, int y) { record("hook", "button", b, s, x, y); });
-    setDragHook([](int x, int y) { record("hook", "drag", 0, 0, x, y); });
-    setPassiveMotionHook([](int x, int y) { record("hook", "hover", 0, 0, x, y); });
-    setKeyboardHook([](unsigned char key, int x, int y) { record("hook", "key", key, 0, x, y); });
-    setSpecialHook([](int key, int x, int y) { record("hook", "special", key, 0, x, y); });
     eventLog.clear();
 }
 
-// The recording hooks stay installed: every toolkit test installs them afresh.
+// The recording handlers stay routed: every toolkit test routes them afresh.
 void ToolkitTest::TearDown() {
     destroyAllControls();
 }

@@ -1,6 +1,7 @@
 // Shared set-up for the toolkit tests: a GL window, an empty control tree on
-// a 1024x768 screen, recording shell hooks and probe controls that record
-// the events they are offered.
+// a 1024x768 screen, the toolkit as the back end's event filter with
+// recording handlers behind it, and probe controls that record the events
+// they are offered.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@
 
 // Every event a probe or hook saw since the test began, a line each:
 // "target kind a,b @x,y" where the target is a control name or "hook" for the
-// shell's hooks, and a,b are the button and state, the drag or hover
+// handlers that get what the toolkit leaves, and a,b are the button and state, the drag or hover
 // movement, or the key (its character where printable) and 0.
 extern std::string eventLog;
 
@@ -28,7 +29,14 @@ extern const ui::ControlClass probeContainerClass;
 ui::Control* makeProbe(ui::Control* parent, const char* name, int x, int y, int width, int height,
                        const ui::ControlClass* cls = &probeClass);
 
-// Left-button presses and releases through the toolkit's GLUT callback.
+// Events through the platform back end, the way GLUT's callbacks deliver them.
+void sendButton(int button, int state, int x, int y);
+void sendDrag(int x, int y);
+void sendHover(int x, int y);
+void sendKey(unsigned char key, int x, int y);
+void sendSpecialKey(int key, int x, int y, int modifiers = 0);
+
+// Left-button presses and releases.
 void press(int x, int y);
 void release(int x, int y);
 void click(int x, int y);

@@ -87,11 +87,11 @@ TEST_F(WindowGestures, AMinimisedWindowKeepsOnlyItsTitleStrip) {
 
 TEST_F(WindowGestures, OnlyThePressedTitleButtonActsAndMaySafelyDestroyTheWindow) {
     press(kMaximiseX, kTitleY);
-    toolkitMotion(kCloseX, kTitleY);
+    sendDrag(kCloseX, kTitleY);
     EXPECT_EQ(windowGesture().titleButtonDown, 0);
-    toolkitMotion(kMaximiseX, kTitleY + 1);
+    sendDrag(kMaximiseX, kTitleY + 1);
     EXPECT_EQ(windowGesture().titleButtonDown, 1);
-    toolkitMotion(kCloseX, kTitleY);
+    sendDrag(kCloseX, kTitleY);
     release(kCloseX, kTitleY);
     EXPECT_TRUE(isLiveControl(window));
     EXPECT_EQ(sizeCalls, 0);
@@ -116,7 +116,7 @@ class WindowDrawing : public ToolkitTest, protected FramePixels {
     void SetUp() override {
         ToolkitTest::SetUp();
         loadDrawingResources();
-        toolkitReshape(kSize, kSize);
+        platform::DeliverReshape(kSize, kSize);
     }
     void render() {
         glClearColor(0.25f, 0.25f, 0.25f, 1);
@@ -148,7 +148,7 @@ TEST_F(WindowDrawing, FrontLastMaximisedAloneMinimisedAsAStripHiddenNotAtAll) {
     EXPECT_LT(pixel(15, 15).r, 60); // the title strip
     EXPECT_GT(pixel(15, 15).b, 100);
 
-    toolkitSpecialKey(GLUT_KEY_F12, 0, 0, GLUT_ACTIVE_ALT);
+    sendSpecialKey(GLUT_KEY_F12, 0, 0, GLUT_ACTIVE_ALT);
     render();
     EXPECT_EQ(pixel(15, 15).r, 64);
 }

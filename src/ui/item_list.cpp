@@ -1,0 +1,212 @@
+#include "ui/item_list.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "ui/control_types.h"
+#include "ui/draw.h"
+#include "ui/group.h"
+#include "ui/scroll_bar.h"
+
+namespace ui {
+
+// ---- ItemList --------------------------------------------------------------
+
+bool ItemList::fits(size_t count, size_t textBytes) const {
+    return count <= maxStorage_ / sizeof(std::string) &&
+           textBytes <= maxStorage_ - count * sizeof(std::string);
+}
+
+bool ItemList::setCount(int count) {
+    if (count < 0) return false;
+    const auto newCount = static_cast<size_t>(count);
+    if (newCount > texts_.size() && !fits(newCount, textBytes_)) return false;
+    for (size_t i = newCount; i < texts_.size(); ++i)
+        textBytes_ -= texts_[i].size();
+    texts_.resize(newCount);
+    selected_.resize(newCount, 0);
+    std::erase_if(selection_, [count](int index) { return index >= count; });
+    return true;
+}
+
+bool ItemList::setText(int index, const char* text) {
+    if (index < 0 || index >= count()) return false;
+    const size_t length = text ? strlen(text) : 0;
+    std::string& entry = texts_[index];
+    const size_t bytes = textBytes_ - entry.size() + length;
+    if (!fits(texts_.size(), bytes)) return false;
+    entry.assign(text ? text : "", length);
+    textBytes_ = bytes;
+    return true;
+}
+
+bool ItemList::append(const char* text) {
+    if (!setCount(count() + 1)) return false;
+    if (setText(count() - 1, text)) return true;
+    setCount(count() - 1);
+    return false;
+}
+
+const char* ItemList::text(int index) const {
+    return index >= 0 && index < count() ? texts_[index].c_str() : nullptr;
+}
+
+void ItemList::clearSelection() {
+    selection_.clear();
+    std::fill(selected_.begin(), selected_.end(), 0);
+}
+
+int ItemList::selectedIndex(int position) const {
+    return position >= 0 && position < selectionCount() ? selection_[position] : -1;
+}
+
+void ItemList::select(int index) {
+    if (index < 0 || index >= count() || selected_[index]) return;
+    selected_[index] = 1;
+    selection_.push_back(index);
+}
+
+void ItemList::deselect(int index) {
+    if (!isSelected(index)) return;
+    selected_[index] = 0;
+    std::erase(selection_, index);
+}
+
+bool ItemList::isSelected(int index) const {
+    return index >= 0 && index < count() && selected_[index];
+}
+
+void ItemList::toggle(int index) {
+    if (isSelected(index))
+        deselect(index);
+    else
+        select(index);
+}
+
+void ItemList::selectOnly(int index) {
+    if (index < 0 || index >= count()) return;
+    clearSelection();
+    select(index);
+}
+
+// ---- Records -----------------------------------------------------------------
+
+ListData* listData(const Control* control) {
+    if (!control || !control->data) return nullptr;
+    const int type = controlType(control);
+    if (type != LUI_LIST_BOX && type != LUI_COMBO_BOX) return nullptr;
+    return static_cast<ListData*>(control->data);
+}
+
+// Looked up rather than remembered: a script may destroy or move the bar.
+Control* ownScrollBar(const Control* control) {
+    for (Control* child : control->children)
+        if (scrollBarData(child)) return child;
+    return nullptr;
+}
+
+void drawListFace(const Control* control, bool sunken) {
+    int depth = 0;
+    if (control->style & kStyleRaisedBorder)
+        depth = sunken ? -1 : 1;
+    else if (control->style & kStyleFlatBorder)
+        depth = 2;
+    if (control->hovered)
+        highlightPanel(0, 0, control->width, control->height, depth);
+    else
+        panel(0, 0, control->width, control->height, false, depth);
+}
+
+// ---- Arithmetic ----------------------------------------------------------------
+
+int rowAt(int y, int top, int scroll, int rowHeight, int count) {
+    if (rowHeight <= 0) return -1;
+    const long long offset = static_cast<long long>(y) - top + scroll;
+    if (offset < 0) return -1;
+    const long long row = offset / rowHeight;
+    return row < count ? static_cast<int>(row) : -1;
+}
+
+int scrollOffset(float position, long long contentHeight, int viewHeight) {
+    if (contentHeight <= viewHeight || std::isnan(position)) return 0;
+    const double share = std::clamp(position, 0.0f, 100.0f) / 100.0;
+    return static_cast<int>((contentHeight - viewHeight) * share);
+}
+
+// ---- Control-level access ---------------------------------------------------------
+
+bool hasItemList(const Control* control) {
+    return listData(control) != nullptr;
+}
+
+int listItemCount(const Control* control) {
+    const ListData* list = listData(control);
+    return list ? list->items.count() : 0;
+}
+
+namespace {
+
+// A new count of items starts at the first row.
+bool scrolledToTop(Control* control, ListData* list) {
+    list->scroll = 0;
+    setScrollBarPosition(ownScrollBar(control), 0);
+    return true;
+}
+
+} // namespace
+
+bool setListItemCount(Control* control, int count) {
+    ListData* list = listData(control);
+    return list && list->items.setCount(count) && scrolledToTop(control, list);
+}
+
+bool appendListItem(Control* control, const char* text) {
+    ListData* list = listData(control);
+    return list && list->items.append(text) && scrolledToTop(control, list);
+}
+
+void setListItemText(Control* control, int index, const char* text) {
+    if (ListData* list = listData(control)) list->items.setText(index, text);
+}
+
+const char* listItemText(const Control* control, int index) {
+    const ListData* list = listData(control);
+    return list ? list->items.text(index) : nullptr;
+}
+
+void clearListSelection(Control* control) {
+    if (ListData* list = listData(control)) list->items.clearSelection();
+}
+
+int listSelectionCount(const Control* control) {
+    const ListData* list = listData(control);
+    return list ? list->items.selectionCount() : 0;
+}
+
+int listSelectedIndex(const Control* control, int position) {
+    const ListData* list = listData(control);
+    return list ? list->items.selectedIndex(position) : -1;
+}
+
+void selectListItem(Control* control, int index) {
+    if (ListData* list = listData(control)) list->items.select(index);
+}
+
+void deselectListItem(Control* control, int index) {
+    if (ListData* list = listData(control)) list->items.deselect(index);
+}
+
+bool isListItemSelected(const Control* control, int index) {
+    const ListData* list = listData(control);
+    return list && list->items.isSelected(index);
+}
+
+void setCurrentListItem(Control* control, int index) {
+    ListData* list = listData(control);
+    if (!list || !list->items.text(index)) return;
+    list->currentIndex = index;
+    list->items.selectOnly(index);
+}
+
+} // namespace ui

@@ -1,0 +1,82 @@
+// What the lui script library needs of controls beyond the tree and the
+// value slots: listing, commands, slider ranges, list items, and the parts of
+// types that are built on this library later (file dialog, message box).
+#pragma once
+
+#include "ui/callback.h"
+#include "ui/control.h"
+
+namespace ui {
+
+// ---- Tree ---------------------------------------------------------------------
+
+// Visits the control, then its descendants depth-first in child order.
+template <class Visit> void forEachInPreOrder(Control* control, Visit&& visit) {
+    visit(control);
+    for (Control* child : control->children)
+        forEachInPreOrder(child, visit);
+}
+
+// Makes the current parent's parent the current parent; at the root, and for
+// a detached current parent, creation goes back to the root.
+void moveCurrentParentUp();
+
+// ---- Commands -----------------------------------------------------------------
+
+// The command of a command-carrying control; null for other controls.
+Callback* commandOf(Control* control);
+
+// ---- Ranges -------------------------------------------------------------------
+
+enum class RangeBound { Minimum, Maximum, Step, Default };
+
+// What a control without a range reports.
+constexpr double kNoRangeMaximum = 999999999.0;
+constexpr double kNoRangeMinimum = -999999999.0;
+
+// Sliders report their own bounds, slider groups their slider's, the float
+// shake its own; other controls report kNoRangeMaximum as their maximum and
+// kNoRangeMinimum as their minimum and step.
+double rangeBound(Control* control, RangeBound bound);
+// Through the slider's own value rules (integer sliders truncate); controls
+// without a range ignore it.
+void setRangeBound(Control* control, RangeBound bound, double value);
+
+// ---- Items --------------------------------------------------------------------
+
+// List boxes and combo boxes hold items a script may set.
+bool holdsItems(const Control* control);
+void clearItems(Control* control);
+void appendItem(Control* control, const char* text);
+// The items of list and combo boxes and of a file dialog's list; none for
+// other controls.
+int itemCount(Control* control);
+const char* itemText(Control* control, int index);
+// The selected items in selection order.
+int selectedItemCount(Control* control);
+const char* selectedItemText(Control* control, int position);
+
+// ---- Labels -------------------------------------------------------------------
+
+// The label of a slider group is also its caption child's.
+void setGroupLabel(Control* group, const char* text);
+
+// ---- Types built on this library later ------------------------------------------
+// These do nothing (or give nothing) until the file dialog and the message box
+// exist; the script library already hands them the properties.
+
+// The file dialog's OK command; null until the dialog exists.
+Callback* fileDialogCommand(Control* control);
+void setFileDialogPath(Control* control, const char* path);
+// The folder joined with the first selected entry; null when nothing is chosen.
+const char* fileDialogPath(Control* control);
+
+enum class MessageBoxAnswer { Ok, Cancel, Abort, Retry, Yes, No, Continue };
+// The call-back run for an answer; null until the message box exists.
+Callback* messageBoxAnswer(Control* control, MessageBoxAnswer answer);
+void setMessageBoxText(Control* control, const char* text);
+void setMessageBoxIcon(Control* control, int icon);
+// The button set.
+void setMessageBoxType(Control* control, int type);
+
+} // namespace ui
