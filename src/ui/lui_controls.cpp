@@ -41,11 +41,17 @@ Control* rangeSlider(Control* control) {
     }
 }
 
-// The float shake has no default.
-ShakeBound shakeBoundOf(RangeBound bound) {
-    return bound == RangeBound::Minimum   ? ShakeBound::Minimum
-           : bound == RangeBound::Maximum ? ShakeBound::Maximum
-                                          : ShakeBound::Step;
+// The float shake's minimum, maximum or step; it has no default.
+double shakeBoundOf(const Control* shake, RangeBound bound) {
+    return bound == RangeBound::Minimum   ? shakeMinimum(shake)
+           : bound == RangeBound::Maximum ? shakeMaximum(shake)
+                                          : shakeStep(shake);
+}
+
+void setShakeBoundOf(Control* shake, RangeBound bound, double value) {
+    if (bound == RangeBound::Minimum) setShakeMinimum(shake, value);
+    else if (bound == RangeBound::Maximum) setShakeMaximum(shake, value);
+    else setShakeStep(shake, value);
 }
 
 } // namespace
@@ -63,7 +69,7 @@ Callback* commandOf(Control* control) {
 
 double rangeBound(Control* control, RangeBound bound) {
     if (floatShakeData(control) && bound != RangeBound::Default)
-        return shakeBound(control, shakeBoundOf(bound));
+        return shakeBoundOf(control, bound);
     if (const Control* slider = rangeSlider(control)) {
         switch (bound) {
         case RangeBound::Minimum:
@@ -81,7 +87,7 @@ double rangeBound(Control* control, RangeBound bound) {
 
 void setRangeBound(Control* control, RangeBound bound, double value) {
     if (floatShakeData(control)) {
-        if (bound != RangeBound::Default) setShakeBound(control, shakeBoundOf(bound), value);
+        if (bound != RangeBound::Default) setShakeBoundOf(control, bound, value);
         return;
     }
     if (Control* slider = rangeSlider(control)) {
