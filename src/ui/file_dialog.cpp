@@ -32,22 +32,22 @@ struct PartSpec {
 // In creation order, which is also drawing order: the "Look In:" box comes
 // last so that its drop-down lies over the list.
 constexpr PartSpec kParts[kPartCount] = {
-    {"FDGoHome", LUI_ICON_BUTTON, ""},
-    {"FDGoUp", LUI_ICON_BUTTON, ""},
-    {"FDListBox", LUI_LIST_BOX, ""},
-    {"FDHiddenFiles", LUI_CHECKBOX, "View Hidden Files"},
-    {"FDFileName", LUI_TEXTFIELD, ""},
-    {"FDOkButton", LUI_BUTTON, "Ok"},
-    {"FDCancelButton", LUI_BUTTON, "Cancel"},
-    {"FDLookIn", LUI_COMBO_BOX, "Look In:"},
+    {.name = "FDGoHome", .type = LUI_ICON_BUTTON, .label = ""},
+    {.name = "FDGoUp", .type = LUI_ICON_BUTTON, .label = ""},
+    {.name = "FDListBox", .type = LUI_LIST_BOX, .label = ""},
+    {.name = "FDHiddenFiles", .type = LUI_CHECKBOX, .label = "View Hidden Files"},
+    {.name = "FDFileName", .type = LUI_TEXTFIELD, .label = ""},
+    {.name = "FDOkButton", .type = LUI_BUTTON, .label = "Ok"},
+    {.name = "FDCancelButton", .type = LUI_BUTTON, .label = "Cancel"},
+    {.name = "FDLookIn", .type = LUI_COMBO_BOX, .label = "Look In:"},
 };
 
 struct FileDialogData : WindowData {
     Callback okCommand;
     int showHidden = 0;
-    FolderLevels levels;               // never empty once the dialog is made
-    std::vector<DialogEntry> entries;  // the list's rows, in order
-    std::string chosenPath;            // what the last query returned
+    FolderLevels levels;              // never empty once the dialog is made
+    std::vector<DialogEntry> entries; // the list's rows, in order
+    std::string chosenPath;           // what the last query returned
     Control* parts[kPartCount] = {};
     // Tells this dialog from one made later at the same address, so that OK
     // never destroys a dialog its command opened.
@@ -83,7 +83,8 @@ void fillList(Control* dialog) {
     data->entries = arrangeListing(std::move(found), data->showHidden);
     Control* list = part(dialog, kList);
     setListItemCount(list, 0);
-    for (const DialogEntry& entry : data->entries) appendListItem(list, entry.label.c_str());
+    for (const DialogEntry& entry : data->entries)
+        appendListItem(list, entry.label.c_str());
 }
 
 // Shows the levels in "Look In:" with the current folder chosen, and lists it.
@@ -91,7 +92,8 @@ void showLevels(Control* dialog) {
     const FolderLevels& levels = dialogData(dialog)->levels;
     Control* lookIn = part(dialog, kLookIn);
     setListItemCount(lookIn, 0);
-    for (const std::string& level : levels) appendListItem(lookIn, level.c_str());
+    for (const std::string& level : levels)
+        appendListItem(lookIn, level.c_str());
     setCurrentListItem(lookIn, static_cast<int>(levels.size()) - 1);
     fillList(dialog);
 }
@@ -145,7 +147,8 @@ int entryClicked(Control* list) {
     }
     std::vector<std::string_view> names;
     for (int position = 0; position < listSelectionCount(list); ++position)
-        if (const DialogEntry* entry = selectedEntry(dialog, position)) names.push_back(entry->name);
+        if (const DialogEntry* entry = selectedEntry(dialog, position))
+            names.push_back(entry->name);
     if (Control* field = part(dialog, kFileName)) setString(field, quotedNames(names).c_str());
     return 0;
 }
@@ -248,29 +251,22 @@ int dialogMinHeight(Control*) {
     return 250;
 }
 
-const char* dialogGetString(Control* dialog) {
-    return fileDialogChosenPath(dialog);
-}
-
 } // namespace
 
-const ControlClass fileDialogClass{
-    .typeId = LUI_FILE_DIALOG,
-    .isContainer = 1,
-    .create = createFileDialog,
-    .destroy = destroyFileDialog,
-    .onKey = windowKey,
-    .onSpecialKey = windowSpecialKey,
-    .onDrag = windowDrag,
-    .onHover = windowHover,
-    .onMouseButton = windowMouseButton,
-    .draw = windowDraw,
-    .setStyle = windowSetStyle,
-    .minWidth = dialogMinWidth,
-    .minHeight = dialogMinHeight,
-    .resize = layOutDialog,
-    .getString = dialogGetString,
-};
+// The window's operations (windowClass is constant-initialised, so it is
+// filled before this copy is made) with the dialog's own record, layout,
+// minimum size and value.
+const ControlClass fileDialogClass = [] {
+    ControlClass cls = windowClass;
+    cls.typeId = LUI_FILE_DIALOG;
+    cls.create = createFileDialog;
+    cls.destroy = destroyFileDialog;
+    cls.minWidth = dialogMinWidth;
+    cls.minHeight = dialogMinHeight;
+    cls.resize = layOutDialog;
+    cls.getString = fileDialogChosenPath;
+    return cls;
+}();
 
 Control* openFileDialog(const char* name, NativeCallback onOk) {
     Control* dialog = createControl(LUI_FILE_DIALOG, name);
@@ -295,18 +291,6 @@ const char* fileDialogChosenPath(Control* control) {
     const DialogEntry* first = selectedEntry(control, 0);
     data->chosenPath = first ? data->levels.back() + first->name : std::string();
     return data->chosenPath.c_str();
-}
-
-const char* fileDialogFolder(Control* control) {
-    const FileDialogData* data = dialogData(control);
-    return data ? data->levels.back().c_str() : nullptr;
-}
-
-const char* fileDialogFileName(Control* control) {
-    if (!dialogData(control)) return nullptr;
-    Control* field = part(control, kFileName);
-    const char* text = field ? getString(field) : nullptr;
-    return text ? text : "";
 }
 
 Control* fileDialogList(Control* control) {

@@ -22,11 +22,6 @@ void setFileDialogFolder(Control* control, const char* path);
 // The current folder joined with the first selected entry; "" when nothing is
 // selected, null for other controls. Valid until the dialog next changes.
 const char* fileDialogChosenPath(Control* control);
-// The current folder, ending in "/"; null for other controls.
-const char* fileDialogFolder(Control* control);
-// The text of the file-name field (a name typed for saving, or the chosen
-// names); null for other controls.
-const char* fileDialogFileName(Control* control);
 // The list of entries; null for other controls.
 Control* fileDialogList(Control* control);
 
