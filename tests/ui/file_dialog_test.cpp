@@ -3,13 +3,10 @@
 // driven from file_dialog/*.lua.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
 #include <string>
 
 #include "support/script_run.h"
 #include "toolkit_fixture.h"
-#include "ui/control_types.h"
 #include "ui/file_dialog.h"
 #include "ui/item_list.h"
 
@@ -17,75 +14,55 @@ using namespace ui;
 
 namespace {
 
-// A dialog stands at (100, 100), its client area below a 16-pixel title bar.
-int rowY(int row) {
-    return 116 + 45 + 4 + 14 * row + 7;
-}
-void clickOk() {
-    click(160, 116 + 254 + 12);
+// A dialog stands at (100, 100), its client area below a 16-pixel title bar;
+// its list rows are 14 high from 4 pixels into the list at (4, 45).
+void clickRow(int row) {
+    click(150, 116 + 45 + 4 + 14 * row + 7);
 }
 
-// Points $HOME at a fresh folder holding a.txt and b.txt for one test.
-class FileDialogInput : public ToolkitTest {
-  protected:
-    void SetUp() override {
-        ToolkitTest::SetUp();
-        if (const char* home = std::getenv("HOME")) savedHome_ = home;
-        home_ = MakeWorkDir();
-        WriteFile(home_ + "/a.txt", "a");
-        WriteFile(home_ + "/b.txt", "b");
-        setenv("HOME", home_.c_str(), 1);
-    }
-    void TearDown() override {
-        if (savedHome_)
-            setenv("HOME", savedHome_->c_str(), 1);
-        else
-            unsetenv("HOME");
-        ToolkitTest::TearDown();
-    }
-    std::string home_;
-
-  private:
-    std::optional<std::string> savedHome_;
-};
+// A dialog opened as the script editor opens one, showing a folder with a.txt and b.txt.
+Control* openOnTwoFiles(NativeCallback onOk, std::string& folder) {
+    folder = MakeWorkDir() + "/";
+    WriteFile(folder + "a.txt", "a");
+    WriteFile(folder + "b.txt", "b");
+    Control* dialog = openFileDialog("Open Script File", onOk);
+    setFileDialogFolder(dialog, folder.c_str());
+    return dialog;
+}
 
 Control* okWith = nullptr;
 std::string okPath;
 
-int rememberChoice(Control* dialog) {
-    okWith = dialog;
-    okPath = fileDialogChosenPath(dialog);
-    return 0;
-}
+using FileDialogInput = ToolkitTest;
 
 TEST_F(FileDialogInput, ANativeOkCommandGetsTheDialogWithItsChoiceAndTheDialogThenCloses) {
-    Control* dialog = openFileDialog("Open Script File", rememberChoice);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_STREQ(dialog->name, "Open Script File");
+    std::string folder;
+    Control* dialog = openOnTwoFiles(
+        [](Control* self) {
+            okWith = self;
+            okPath = fileDialogChosenPath(self);
+            return 0;
+        },
+        folder);
     EXPECT_STREQ(dialog->label, "Open Script File");
     EXPECT_EQ(currentParent(), rootControl()) << "new controls still go where they went";
-    EXPECT_EQ(rootControl()->children.front(), dialog);
-
-    click(150, rowY(1));
-    clickOk();
+    clickRow(1);
+    click(160, 116 + 254 + 12); // OK
     EXPECT_EQ(okWith, dialog);
-    EXPECT_EQ(okPath, home_ + "/b.txt");
+    EXPECT_EQ(okPath, folder + "b.txt");
     EXPECT_EQ(findControl("Open Script File"), nullptr);
 }
 
 TEST_F(FileDialogInput, PartsChangedFromOutsideNeverLeadPastTheListing) {
-    Control* dialog = createControl(LUI_FILE_DIALOG, nullptr);
+    std::string folder;
+    Control* dialog = openOnTwoFiles(nullptr, folder);
     Control* list = findControl("FDListBox");
-    // A script gives the list more rows than the folder has entries.
-    appendListItem(list, "not in the folder");
-    click(150, rowY(2));
-    EXPECT_EQ(listSelectedIndex(list, 0), 2);
+    appendListItem(list, "a row with no entry behind it");
+    clickRow(2);
     EXPECT_STREQ(getString(dialog), "");
-
-    // Without its list, field and "Look In:" box it still moves and lays out.
-    destroyControl(list);
-    destroyControl(findControl("FDFileName"));
-    destroyControl(findControl("FDLookIn"));
+    // Without its list, field and "Look In:" box it still goes up and lays out.
+    for (const char* part : {"FDListBox", "FDFileName", "FDLookIn"})
+        destroyControl(findControl(part));
     click(100 + 210 + 15, 136); // up
     setSize(dialog, 400, 400);
     EXPECT_STREQ(getString(dialog), "");
