@@ -23,7 +23,7 @@ namespace {
 
 enum Part { kHome, kUp, kList, kHidden, kFileName, kOk, kCancel, kLookIn, kPartCount };
 
-struct PartSpec {
+struct PartRecipe {
     const char* name;
     int type;
     const char* label;
@@ -31,7 +31,7 @@ struct PartSpec {
 
 // In creation order, which is also drawing order: the "Look In:" box comes
 // last so that its drop-down lies over the list.
-constexpr PartSpec kParts[kPartCount] = {
+constexpr PartRecipe kParts[kPartCount] = {
     {.name = "FDGoHome", .type = LUI_ICON_BUTTON, .label = ""},
     {.name = "FDGoUp", .type = LUI_ICON_BUTTON, .label = ""},
     {.name = "FDListBox", .type = LUI_LIST_BOX, .label = ""},
