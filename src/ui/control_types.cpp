@@ -6,6 +6,7 @@
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/colour_slider.h"
+#include "ui/clock.h"
 #include "ui/colour_swatch.h"
 #include "ui/combo_box.h"
 #include "ui/float_shake.h"
@@ -14,9 +15,11 @@
 #include "ui/icon_button.h"
 #include "ui/image_view.h"
 #include "ui/list_box.h"
+#include "ui/message_box.h"
 #include "ui/scroll_bar.h"
 #include "ui/slider.h"
 #include "ui/slider_group.h"
+#include "ui/start_menu.h"
 #include "ui/static_text.h"
 #include "ui/text_field.h"
 #include "ui/video_view.h"
@@ -113,6 +116,9 @@ const ControlClass* classOf(int type) {
     if (type == LUI_ICON_BUTTON) return &iconButtonClass;
     if (type == LUI_CHECKBOX) return &checkBoxClass;
     if (type == LUI_FLOAT_SHAKE) return &floatShakeClass;
+    if (type == LUI_START_MENU) return &startMenuClass;
+    if (type == LUI_MESSAGEBOX) return &messageBoxClass;
+    if (type == LUI_CLOCK) return &clockClass;
     return &kPlaceholders[type];
 }
 

@@ -158,11 +158,4 @@ const char* fileDialogPath(Control*) {
     return nullptr;
 }
 
-Callback* messageBoxAnswer(Control*, MessageBoxAnswer) {
-    return nullptr;
-}
-void setMessageBoxText(Control*, const char*) {}
-void setMessageBoxIcon(Control*, int) {}
-void setMessageBoxType(Control*, int) {}
-
 } // namespace ui
