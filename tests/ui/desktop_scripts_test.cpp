@@ -87,7 +87,7 @@ TEST(DesktopScripts, TaskButtonsMinimiseRestoreAndBringWindowsToTheFront) {
 }
 
 TEST(DesktopScripts, MessageBoxButtonsAnswerAndCloseTheBox) {
-    RunDesktopScript("message_box", 18);
+    RunDesktopScript("message_box", 11);
 }
 
 } // namespace

@@ -1,9 +1,8 @@
-// The desktop's pure parts: what a start-menu level lists and where its
-// levels, rows and task buttons lie, the clock's text and the message box's
-// button sets; and the task buttons of a narrow bar driven by presses.
+// The desktop's pure parts: what a start-menu level lists, where its rows
+// and the task buttons lie, the clock's text; and the task buttons and keys
+// of a narrow bar driven through the toolkit's events.
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <filesystem>
 #include <fstream>
 
@@ -12,7 +11,6 @@
 #include "toolkit_fixture.h"
 #include "ui/clock.h"
 #include "ui/control_types.h"
-#include "ui/message_box.h"
 #include "ui/start_menu.h"
 #include "ui/window.h"
 
@@ -45,53 +43,34 @@ TEST(StartMenuListing, FoldersFirstThenLuaScriptsEachInByteOrderWithoutDotNames)
     EXPECT_EQ(listMenuFolder((root / "missing").string()), std::vector<MenuEntry>{});
 }
 
-TEST(StartMenuLevels, AnEmptyFirstLevelIs108WideAndOtherLevelsFitTheirWidestEntry) {
+TEST(StartMenuLevels, AnEmptyFirstLevelIs108WideAndRowsTakeThePaddingBesideThem) {
     EXPECT_EQ(firstLevelBox(menuLevelWidth(0, true), menuLevelHeight(0, 17)),
               (LevelBox{0, -10, 108, 10}));
-    EXPECT_EQ(menuLevelWidth(77, true), 108);
     EXPECT_EQ(menuLevelWidth(79, true), 109);
     EXPECT_EQ(menuLevelWidth(10, false), 40);
-    EXPECT_EQ(menuLevelHeight(3, 17), 61);
-}
+    EXPECT_EQ(entryAt(firstLevelBox(108, 10), 0, 17, 10, -5), -1) << "an empty level";
 
-TEST(StartMenuLevels, ALevelOpensBesideItsEntryAndRowsTakeTheirPadding) {
-    const LevelBox first = firstLevelBox(108, 61);
-    // Opened from the second row (y -39 to -22 of the bar): bottoms level.
-    const LevelBox second = nextLevelBox(first, 1, 66, 44, 17);
-    EXPECT_EQ(second, (LevelBox{108, -66, 66, 44}));
-    EXPECT_EQ(entryTop(first, 1, 17) + 17, second.top + second.height);
-
+    // Three rows 17 high between 5 pixels of padding, on the bar's top edge.
+    const LevelBox level = firstLevelBox(108, 61);
     struct Case {
         const char* name;
         int x, y, entry;
     } cases[] = {
-        {"top padding", 10, -61, 0},           {"first row", 10, -56, 0},
-        {"last of the first row", 10, -40, 0}, {"second row", 10, -39, 1},
-        {"bottom padding", 10, -1, 2},         {"below the level", 10, 0, -1},
-        {"above the level", 10, -62, -1},      {"right of it", 108, -30, -1},
+        {"top padding", 10, -61, 0},    {"last of the first row", 10, -40, 0},
+        {"second row", 10, -39, 1},     {"bottom padding", 10, -1, 2},
+        {"below the level", 10, 0, -1}, {"right of it", 108, -30, -1},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(entryAt(first, 3, 17, c.x, c.y), c.entry) << c.name;
-    EXPECT_EQ(entryAt(firstLevelBox(108, 10), 0, 17, 10, -5), -1) << "an empty level";
+        EXPECT_EQ(entryAt(level, 3, 17, c.x, c.y), c.entry) << c.name;
 }
 
-TEST(TaskButtons, ShrinkOnceTheBarCannotHoldHundredPixelButtons) {
-    EXPECT_EQ(taskButtonWidth(600, 3), 100);
-    EXPECT_EQ(taskButtonWidth(600, 4), 87);
-    EXPECT_EQ(taskButtonWidth(245, 1), 0) << "a bar narrower than its fixed parts";
-
-    struct Case {
-        const char* name;
-        int x, index;
-    } cases[] = {
-        {"the left end", 120, -1}, {"first pixel", 121, 0}, {"the gap after it", 211, 0},
-        {"the second", 212, 1},    {"the fourth", 470, 3},  {"the clock's side", 480, -1},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(taskButtonAt(600, 4, c.x), c.index) << c.name;
+// The narrow bar below presses the buttons; here the ends of the row.
+TEST(TaskButtons, NoneIsHitPastTheRowOrWithoutTasks) {
     EXPECT_EQ(taskButtonAt(1024, 2, 400), -1) << "past the last button";
     EXPECT_EQ(taskButtonAt(1024, 0, 200), -1) << "no tasks";
-    EXPECT_EQ(taskButtonAt(245, 1, 122), 0) << "a button of no width, and its gap";
+    EXPECT_EQ(taskButtonAt(600, 4, 480), -1) << "the clock's side";
+    // A bar narrower than its fixed parts: buttons of no width, no division by zero.
+    EXPECT_EQ(taskButtonAt(245, 1, 122), 0);
 }
 
 TEST(ClockText, TwoDigitFieldsAndTheWholeYear) {
@@ -103,38 +82,6 @@ TEST(ClockText, TwoDigitFieldsAndTheWholeYear) {
     EXPECT_STREQ(text, "07 / 03 / 2026");
     formatClockDate({.day = 31, .month = 11, .year = 99}, text);
     EXPECT_STREQ(text, "31 / 12 / 1999");
-}
-
-TEST(ClockText, StoringTheTimeTellsWhetherItChanged) {
-    ClockTime fields;
-    std::tm now{};
-    now.tm_hour = 9;
-    now.tm_min = 30;
-    now.tm_mday = 1;
-    now.tm_year = 126;
-    EXPECT_TRUE(storeClockTime(fields, now));
-    now.tm_sec = 59;
-    EXPECT_FALSE(storeClockTime(fields, now)) << "seconds are not shown";
-    now.tm_min = 31;
-    EXPECT_TRUE(storeClockTime(fields, now));
-    EXPECT_EQ(fields, (ClockTime{9, 31, 1, 0, 126}));
-}
-
-TEST(MessageBoxButtons, TypesOneToSevenHaveTheirRowsOthersNone) {
-    auto labels = [](int type) {
-        std::string joined;
-        for (const char* label : messageBoxLabels(type))
-            joined += std::string(label) + "|";
-        return joined;
-    };
-    EXPECT_EQ(labels(1), "Ok|");
-    EXPECT_EQ(labels(3), "Abort|Retry|Ignore|");
-    EXPECT_EQ(labels(7), "Cancel|Try|Continue|");
-    for (int type : {0, 8, 16, 32, 64, -1, INT_MAX})
-        EXPECT_EQ(labels(type), "") << type;
-    EXPECT_EQ(answerForLabel("Continue"), MessageBoxAnswer::Continue);
-    EXPECT_EQ(answerForLabel("Ignore"), std::nullopt);
-    EXPECT_EQ(answerForLabel("Try"), std::nullopt);
 }
 
 // A 600-pixel screen: three task buttons are 100 wide, four are 87.

@@ -42,18 +42,17 @@ box = luiMessageBox{l = "Long", text = string.rep("x", 100), icon = ICON_FOLDER}
 print("with a long line: " .. table.concat({luiGetSize(box)}, "x"))
 luiDestroy(box)
 
--- Each step opens a box and presses one of its buttons; then the box is gone.
+-- Each step opens a box and presses one of its buttons, every label once;
+-- then the box is gone.
 local steps = {}
-local function answering(type, index)
+for _, press in ipairs({{1, 1}, {2, 2}, {3, 1}, {3, 2}, {3, 3}, {4, 1}, {4, 2}, {7, 2}, {7, 3}}) do
+  local type, index = press[1], press[2]
   table.insert(steps, {"type " .. type .. ", button " .. index, function()
     box = ask(type)
     local labels, middles = buttons(box)
     print("  pressing " .. labels[index])
     click(middles[index][1], middles[index][2])
   end, function() print("  box left: " .. tostring(exists(box))) end})
-end
-for type, count in ipairs({1, 2, 3, 3, 2, 2, 3}) do
-  for index = 1, count do answering(type, index) end
 end
 
 -- A box without buttons takes a press where they would be and stays.
