@@ -5,8 +5,8 @@
 #include "ui/arrow_button.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
-#include "ui/colour_slider.h"
 #include "ui/clock.h"
+#include "ui/colour_slider.h"
 #include "ui/colour_swatch.h"
 #include "ui/combo_box.h"
 #include "ui/float_shake.h"
@@ -93,6 +93,9 @@ const char* defaultName(int type) {
 const ControlClass* classOf(int type) {
     if (placementOf(type) == Placement::NotCreatable) return nullptr;
     if (type == LUI_WINDOW) return &windowClass;
+    if (type == LUI_START_MENU) return &startMenuClass;
+    if (type == LUI_MESSAGEBOX) return &messageBoxClass;
+    if (type == LUI_CLOCK) return &clockClass;
     if (type == LUI_FLOAT_SLIDER) return &floatSliderClass;
     if (type == LUI_INT_SLIDER) return &intSliderClass;
     if (type == LUI_FRAME_LAYOUT) return &frameLayoutClass;
@@ -116,9 +119,6 @@ const ControlClass* classOf(int type) {
     if (type == LUI_ICON_BUTTON) return &iconButtonClass;
     if (type == LUI_CHECKBOX) return &checkBoxClass;
     if (type == LUI_FLOAT_SHAKE) return &floatShakeClass;
-    if (type == LUI_START_MENU) return &startMenuClass;
-    if (type == LUI_MESSAGEBOX) return &messageBoxClass;
-    if (type == LUI_CLOCK) return &clockClass;
     return &kPlaceholders[type];
 }
 
