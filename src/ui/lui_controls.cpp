@@ -152,11 +152,4 @@ const char* fileDialogPath(Control* control) {
     return fileDialogChosenPath(control);
 }
 
-Callback* messageBoxAnswer(Control*, MessageBoxAnswer) {
-    return nullptr;
-}
-void setMessageBoxText(Control*, const char*) {}
-void setMessageBoxIcon(Control*, int) {}
-void setMessageBoxType(Control*, int) {}
-
 } // namespace ui
