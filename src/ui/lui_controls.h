@@ -65,14 +65,16 @@ void setGroupLabel(Control* group, const char* text);
 // These do nothing (or give nothing) until the file dialog and the message box
 // exist; the script library already hands them the properties.
 
-// The file dialog's OK command; null until the dialog exists.
+// The file dialog's OK command; null for other controls.
 Callback* fileDialogCommand(Control* control);
 void setFileDialogPath(Control* control, const char* path);
-// The folder joined with the first selected entry; null when nothing is chosen.
+// The folder joined with the first selected entry ("" when nothing is
+// selected); null for other controls.
 const char* fileDialogPath(Control* control);
 
+// The message box's (message_box.cpp); other controls ignore them.
 enum class MessageBoxAnswer { Ok, Cancel, Abort, Retry, Yes, No, Continue };
-// The call-back run for an answer; null until the message box exists.
+// The call-back run for an answer; null for other controls.
 Callback* messageBoxAnswer(Control* control, MessageBoxAnswer answer);
 void setMessageBoxText(Control* control, const char* text);
 void setMessageBoxIcon(Control* control, int icon);
