@@ -1,9 +1,12 @@
--- Message box: a small window that asks a question and offers a row of
--- answers. luiMessageBox takes a "type" choosing the buttons (1 Ok; 2 Ok and
--- Cancel; 4 Yes, No and Cancel) and the names of the functions to call for
--- each answer ("onok", "oncancel", "onyes", "onno" ...). The label is its title.
+-- Message box: a small window that says something and offers a row of
+-- answers. luiMessageBox takes its title as "label", the message as "text",
+-- an "icon" (one of the ICON_ numbers) and a "type" choosing the buttons:
+-- 1 Ok; 2 Ok, Cancel; 3 Abort, Retry, Ignore; 4 Yes, No, Cancel; 5 Yes, No;
+-- 6 Retry, Cancel; 7 Cancel, Try, Continue. For each answer it calls the
+-- function named by "onok", "oncancel", "onyes", "onno", "onretry", "onabort"
+-- or "oncontinue" with the box's name, then closes.
 --
--- Try: another question, or a type 2 box that asks before closing a window.
+-- Try: a box of type 6 whose "onretry" opens the same box again.
 
 function message_answered(answer)
   luiSetLabel(message_caption, "You answered " .. answer .. ".")
@@ -15,16 +18,18 @@ function message_ok() message_answered("Ok") end
 function message_cancel() message_answered("Cancel") end
 
 function message_ask()
-  luiMessageBox{label = "Do you like the examples?", type = 4, x = 380, y = 260,
-                onyes = "message_yes", onno = "message_no", oncancel = "message_cancel"}
+  luiMessageBox{label = "A question", text = "Do you like the examples so far?", type = 4,
+                icon = ICON_MAGNIFY, x = 330, y = 420, w = 300, h = 120, onyes = "message_yes",
+                onno = "message_no", oncancel = "message_cancel"}
 end
 function message_tell()
-  luiMessageBox{label = "The examples live in runtime/startmenu.", type = 2, x = 380, y = 260,
-                onok = "message_ok", oncancel = "message_cancel"}
+  luiMessageBox{label = "Where are they?", text = "The examples live in runtime/startmenu.",
+                type = 1, icon = ICON_FOLDER, x = 330, y = 420, w = 300, h = 120,
+                onok = "message_ok"}
 end
 
-luiWindow{label = "Message box", x = 10, y = 400, w = 300, h = 130}
-luiButton{label = "Ask a question", x = 8, y = 8, w = 136, command = "message_ask"}
-luiButton{label = "Tell me something", x = 152, y = 8, w = 136, command = "message_tell"}
-message_caption = luiText{label = "No answer yet.", x = 8, y = 50, w = 280}
+luiWindow{label = "Message box", x = 10, y = 420, w = 310, h = 120}
+luiButton{label = "Ask a question", x = 8, y = 8, w = 140, command = "message_ask"}
+luiButton{label = "Tell me something", x = 156, y = 8, w = 140, command = "message_tell"}
+message_caption = luiText{label = "No answer yet.", x = 8, y = 50, w = 290}
 luiSetParent("..")
