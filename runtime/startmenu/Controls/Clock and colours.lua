@@ -27,7 +27,7 @@ function colour_apply(button)
   end
 end
 
-luiWindow{label = "Clock and colours", x = 420, y = 420, w = 260, h = 170}
+luiWindow{label = "Clock and colours", x = 420, y = 420, w = 260, h = 130}
 luiClock{x = 8, y = 8, w = 110, h = 50}
 luiText{label = "Colour scheme:", x = 130, y = 8, w = 120}
 local names = {"Sunset", "Forest", "Original"}
