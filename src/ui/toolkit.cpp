@@ -9,6 +9,8 @@
 #include "ui/dispatch.h"
 #include "ui/fonts.h"
 #include "ui/icons.h"
+#include "ui/script_editor.h"
+#include "ui/syntax_scheme.h"
 
 namespace {
 
@@ -18,6 +20,7 @@ void toolkitReshape(int width, int height) {
 
 void toolkitIdle() {
     if (!ui::toolkitVisible()) return;
+    ui::refreshOutputViews();
     using namespace std::chrono;
     ui::tickCaretPhase(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
@@ -64,6 +67,7 @@ const platform::EventFilter& toolkitEvents() {
 void initToolkit() {
     ui::createIconTextures();
     ui::loadFonts();
+    ui::loadSyntaxSchemes();
     fflush(stdout);
     if (!freopen("./stdout.log", "w", stdout))
         fprintf(stderr, "[ERROR] Unable to open ./stdout.log for output\n");
