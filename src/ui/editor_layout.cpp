@@ -8,12 +8,31 @@
 
 namespace ui {
 
+namespace {
+
+// Whether the font's advances are whole pixels: a long row of each character
+// measures as many times its rounded width.
+bool hasWholeAdvances(int font) {
+    constexpr int kRow = 128;
+    char row[kRow + 1] = {};
+    for (int c = ' '; c < 127; ++c) {
+        std::fill(row, row + kRow, static_cast<char>(c));
+        if (textWidth(font, row) != kRow * charWidth(font, c)) return false;
+    }
+    return true;
+}
+
+} // namespace
+
 TextMetrics metricsOfFont(int font) {
     TextMetrics metrics;
     for (int c = 0; c < 256; ++c)
         metrics.advance[c] = charWidth(font, c);
     metrics.lineHeight = fontHeight(font) + 1;
     metrics.tabWidth = 4 * metrics.advance[' '];
+    // GLUT fonts draw through the text box, which starts 3 pixels in.
+    metrics.drawShift = fontKind(font) == FontKind::Glut ? -3 : 0;
+    metrics.wholeRuns = fontKind(font) != FontKind::Texture || hasWholeAdvances(font);
     return metrics;
 }
 

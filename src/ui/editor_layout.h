@@ -15,6 +15,11 @@ struct TextMetrics {
     std::array<int, 256> advance{}; // by character code
     int lineHeight = 0;             // font height + 1
     int tabWidth = 0;               // four space widths
+    // How text handed to the font's drawText lands against the pen walk: the
+    // x to add, and whether a whole run of characters drawn at once puts
+    // each where the walk does (its advances are whole pixels).
+    int drawShift = 0;
+    bool wholeRuns = false;
 };
 // The metrics of a font of the toolkit.
 TextMetrics metricsOfFont(int font);

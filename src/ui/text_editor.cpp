@@ -223,17 +223,49 @@ struct View {
     int64_t left, top, right, bottom;
 };
 
-// Characters are drawn one at a time at their own pen positions, so that each
-// lands exactly where the caret walk puts it.
-void drawCharacter(int font, unsigned char c, const Pen& pen, const TextMetrics& metrics,
-                   const View& view) {
-    const int advance = metrics.advance[c];
-    if (c <= ' ' || advance <= 0 || pen.x + advance <= view.left || pen.x >= view.right ||
-        pen.y + metrics.lineHeight <= view.top)
-        return;
-    const char glyph[2] = {static_cast<char>(c), 0};
-    drawText(font, glyph, static_cast<int>(pen.x), static_cast<int>(pen.y));
-}
+// Characters handed to the font together: consecutive on one line, in one
+// colour, when the font puts each where the pen walk does; one at a time
+// otherwise. Only characters in view are taken.
+class GlyphRun {
+  public:
+    GlyphRun(int font, const TextMetrics& metrics, const View& view)
+        : font_(font), metrics_(metrics), view_(view) {}
+    ~GlyphRun() { flush(); }
+    GlyphRun(const GlyphRun&) = delete;
+    GlyphRun& operator=(const GlyphRun&) = delete;
+
+    void add(unsigned char c, const Pen& pen) {
+        const int advance = metrics_.advance[c];
+        if (c < ' ' || advance <= 0 || pen.x + advance <= view_.left || pen.x >= view_.right ||
+            pen.y + metrics_.lineHeight <= view_.top)
+            return;
+        if (length_ > 0 &&
+            (!metrics_.wholeRuns || pen.y != y_ || pen.x != end_ || length_ == kLongest))
+            flush();
+        if (length_ == 0) {
+            x_ = end_ = pen.x;
+            y_ = pen.y;
+        }
+        glyphs_[length_++] = static_cast<char>(c);
+        end_ += advance;
+    }
+
+    void flush() {
+        if (length_ == 0) return;
+        glyphs_[length_] = 0;
+        drawText(font_, glyphs_, static_cast<int>(x_) + metrics_.drawShift, static_cast<int>(y_));
+        length_ = 0;
+    }
+
+  private:
+    static constexpr int kLongest = 255;
+    int font_;
+    const TextMetrics& metrics_;
+    const View& view_;
+    char glyphs_[kLongest + 1];
+    int length_ = 0;
+    int64_t x_ = 0, y_ = 0, end_ = 0;
+};
 
 // Plain text in the window-text colour, from the first line in view to the
 // last, each line only as far as the view reaches.
@@ -247,13 +279,14 @@ void drawPlainText(std::string_view text, int font, const TextMetrics& metrics, 
         ++i;
     }
     Pen pen{0, line * metrics.lineHeight};
+    GlyphRun glyphs(font, metrics, view);
     for (; i < text.size() && pen.y < view.bottom; ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (c != '\n' && pen.x >= view.right) {
             i = lineEndOf(text, i) - 1;
             continue;
         }
-        drawCharacter(font, c, pen, metrics, view);
+        glyphs.add(c, pen);
         advancePen(pen, c, metrics);
     }
 }
@@ -265,16 +298,18 @@ void drawHighlightedText(std::string_view text, const SyntaxScheme& scheme, int 
     SyntaxRuns runs(text, scheme);
     SyntaxRun run;
     Pen pen;
+    GlyphRun glyphs(font, metrics, view);
     int colour = -1;
     while (pen.y < view.bottom && runs.next(run)) {
+        if (run.colour != colour) {
+            glyphs.flush();
+            colour = run.colour;
+            const Rgb& rgb = scheme.colours[colour];
+            glColor3f(rgb.r, rgb.g, rgb.b);
+        }
         for (size_t i = run.begin; i < run.end; ++i) {
             const auto c = static_cast<unsigned char>(text[i]);
-            if (run.colour != colour) {
-                colour = run.colour;
-                const Rgb& rgb = scheme.colours[colour];
-                glColor3f(rgb.r, rgb.g, rgb.b);
-            }
-            drawCharacter(font, c, pen, metrics, view);
+            glyphs.add(c, pen);
             advancePen(pen, c, metrics);
         }
     }
