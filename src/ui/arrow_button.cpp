@@ -26,10 +26,7 @@ int arrowButtonMinimum(Control*) {
 void drawArrowButton(Control* control) {
     const int depth = buttonData(control)->down ? -1 : 1;
     const int w = control->width, h = control->height;
-    if (control->hovered)
-        highlightPanel(0, 0, w, h, depth);
-    else
-        panel(0, 0, w, h, false, depth);
+    drawFace(control, 0, 0, w, h, depth);
     const int lift = control->hovered ? 1 : 0;
     setLineWidth(1);
     drawArrowSymbol(control->style, kSymbolInset - lift, kSymbolInset - lift,

@@ -21,9 +21,7 @@ bool overButton(const Control* control, int x, int y) {
 
 void createButton(Control* control) {
     control->data = new ButtonData{};
-    setPosition(control, 10, 10);
-    control->width = 80;
-    control->height = 25;
+    setLeafDefaults(control);
     setStyle(control, kStyleShown);
 }
 
@@ -42,10 +40,7 @@ int buttonMinHeight(Control*) {
 void drawButton(Control* control) {
     if (!(control->style & kStyleShown)) return;
     const int depth = buttonData(control)->down ? -1 : 1;
-    if (control->hovered)
-        highlightPanel(0, 0, control->width, control->height, depth);
-    else
-        panel(0, 0, control->width, control->height, false, depth);
+    drawFace(control, 0, 0, control->width, control->height, depth);
     const int font = captionFont();
     setColour(LUI_COLOR_BLACK);
     drawText(font, control->label, (control->width - textWidth(font, control->label)) / 2 - 1,

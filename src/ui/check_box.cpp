@@ -22,9 +22,7 @@ int captionFont() {
 
 void createCheckBox(Control* control) {
     control->data = new CheckBoxData{};
-    setPosition(control, 10, 10);
-    control->width = 80;
-    control->height = 25;
+    setLeafDefaults(control);
     setStyle(control, kCheckBoxFlat);
 }
 
@@ -64,10 +62,7 @@ void drawCheckBox(Control* control) {
         depth = box->checked ? -1 : 1;
     else if (control->style & kCheckBoxFlat)
         depth = 2;
-    if (control->hovered)
-        highlightPanel(0, 0, w, h, depth);
-    else
-        panel(0, 0, w, h, false, depth);
+    drawFace(control, 0, 0, w, h, depth);
     const int lean = control->hovered ? 1 : 0;
     setColour(LUI_COLOR_BLACK);
     drawText(font, control->label, kCaptionX - lean, (h - fontHeight(font)) / 2);

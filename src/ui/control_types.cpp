@@ -8,6 +8,7 @@
 #include "ui/colour_slider.h"
 #include "ui/colour_swatch.h"
 #include "ui/combo_box.h"
+#include "ui/file_dialog.h"
 #include "ui/float_shake.h"
 #include "ui/frame_layout.h"
 #include "ui/group.h"
@@ -117,6 +118,7 @@ const ControlClass* classOf(int type) {
     if (type == LUI_FLOAT_SHAKE) return &floatShakeClass;
     if (type == LUI_TEXT_EDITOR) return &textEditorClass;
     if (type == LUI_SCRIPT_EDITOR) return &scriptEditorClass;
+    if (type == LUI_FILE_DIALOG) return &fileDialogClass;
     return &kPlaceholders[type];
 }
 

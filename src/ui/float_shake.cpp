@@ -4,6 +4,7 @@
 
 #include "ui/control_types.h"
 #include "ui/dispatch.h"
+#include "ui/leaf_control.h"
 
 namespace ui {
 
@@ -13,9 +14,7 @@ constexpr int kMiddleButton = 1; // GLUT_MIDDLE_BUTTON
 
 void createFloatShake(Control* control) {
     control->data = new FloatShakeData{.field = {.kind = FieldKind::Float}};
-    setPosition(control, 10, 10);
-    control->width = 80;
-    control->height = 25;
+    setLeafDefaults(control);
     fieldSetFloat(control, 0.5f);
 }
 
@@ -49,28 +48,26 @@ int shakeDrag(Control* control, int x, int y, int dx, int dy) {
     return 1;
 }
 
-void setIfNumber(double& bound, double value) {
-    if (!std::isnan(value)) bound = value;
+using Bound = double FloatShakeData::*;
+
+double boundOf(const Control* control, Bound bound) {
+    const FloatShakeData* shake = floatShakeData(control);
+    return shake ? shake->*bound : 0.0;
+}
+
+void setBound(Control* control, Bound bound, double value) {
+    FloatShakeData* shake = floatShakeData(control);
+    if (shake && !std::isnan(value)) shake->*bound = value;
 }
 
 } // namespace
 
-const ControlClass floatShakeClass{
-    .typeId = LUI_FLOAT_SHAKE,
-    .create = createFloatShake,
-    .destroy = destroyFloatShake,
-    .onKey = fieldOnKey,
-    .onSpecialKey = fieldOnSpecialKey,
-    .onDrag = shakeDrag,
-    .onMouseButton = shakeMouseButton,
-    .draw = drawField,
-    .getInt = fieldGetInt,
-    .getFloat = fieldGetFloat,
-    .getString = fieldGetString,
-    .setInt = fieldSetInt,
-    .setFloat = fieldSetFloat,
-    .setString = fieldSetString,
-};
+const ControlClass floatShakeClass = [] {
+    ControlClass cls = fieldOperations(LUI_FLOAT_SHAKE, createFloatShake, destroyFloatShake);
+    cls.onDrag = shakeDrag;
+    cls.onMouseButton = shakeMouseButton;
+    return cls;
+}();
 
 FloatShakeData* floatShakeData(const Control* control) {
     if (!control || !control->data || controlType(control) != LUI_FLOAT_SHAKE) return nullptr;
@@ -78,30 +75,22 @@ FloatShakeData* floatShakeData(const Control* control) {
 }
 
 double shakeMinimum(const Control* control) {
-    const FloatShakeData* shake = floatShakeData(control);
-    return shake ? shake->minimum : 0.0;
+    return boundOf(control, &FloatShakeData::minimum);
 }
-
 double shakeMaximum(const Control* control) {
-    const FloatShakeData* shake = floatShakeData(control);
-    return shake ? shake->maximum : 0.0;
+    return boundOf(control, &FloatShakeData::maximum);
 }
-
 double shakeStep(const Control* control) {
-    const FloatShakeData* shake = floatShakeData(control);
-    return shake ? shake->step : 0.0;
+    return boundOf(control, &FloatShakeData::step);
 }
-
 void setShakeMinimum(Control* control, double value) {
-    if (FloatShakeData* shake = floatShakeData(control)) setIfNumber(shake->minimum, value);
+    setBound(control, &FloatShakeData::minimum, value);
 }
-
 void setShakeMaximum(Control* control, double value) {
-    if (FloatShakeData* shake = floatShakeData(control)) setIfNumber(shake->maximum, value);
+    setBound(control, &FloatShakeData::maximum, value);
 }
-
 void setShakeStep(Control* control, double value) {
-    if (FloatShakeData* shake = floatShakeData(control)) setIfNumber(shake->step, value);
+    setBound(control, &FloatShakeData::step, value);
 }
 
 } // namespace ui

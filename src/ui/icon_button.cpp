@@ -16,9 +16,7 @@ IconButtonData* iconButtonData(const Control* control) {
 
 void createIconButton(Control* control) {
     control->data = new IconButtonData{};
-    setPosition(control, 10, 10);
-    control->width = 80;
-    control->height = 25;
+    setLeafDefaults(control);
 }
 
 void destroyIconButton(Control* control) {
@@ -35,10 +33,7 @@ void drawIconButton(Control* control) {
     const int w = control->width, h = control->height;
     const int depth = buttonGetInt(control) ? -1 : 1;
     const int lift = control->hovered ? 1 : 0;
-    if (control->hovered)
-        highlightPanel(0, 0, w, h, depth);
-    else
-        panel(0, 0, w, h, false, depth);
+    drawFace(control, 0, 0, w, h, depth);
     // drawIcon takes the lower-left corner.
     const int half = iconSize(icon) / 2;
     drawIcon(icon, w / 2 - half - lift, h / 2 + half - lift);

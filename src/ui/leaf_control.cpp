@@ -1,8 +1,22 @@
 #include "ui/leaf_control.h"
 
 #include "ui/dispatch.h"
+#include "ui/draw.h"
 
 namespace ui {
+
+void setLeafDefaults(Control* control) {
+    setPosition(control, 10, 10);
+    control->width = 80;
+    control->height = 25;
+}
+
+void drawFace(const Control* control, int x, int y, int w, int h, int depth) {
+    if (control->hovered)
+        highlightPanel(x, y, w, h, depth);
+    else
+        panel(x, y, w, h, false, depth);
+}
 
 bool insideControl(const Control* control, int x, int y) {
     return x >= 0 && x < control->width && y >= 0 && y < control->height;

@@ -6,6 +6,13 @@
 
 namespace ui {
 
+// Where and how large a new leaf control is unless its type says otherwise:
+// 80x25 at (10, 10).
+void setLeafDefaults(Control* control);
+
+// A panel of the given depth, highlighted while the control is hovered.
+void drawFace(const Control* control, int x, int y, int w, int h, int depth);
+
 // [0, width) x [0, height).
 bool insideControl(const Control* control, int x, int y);
 

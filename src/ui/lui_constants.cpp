@@ -1,13 +1,21 @@
 #include "ui/lui_constants.h"
 
+#include <array>
 #include <string>
 #include <utility>
 
+#include "ui/arrow_button.h"
+#include "ui/control_types.h"
 #include "ui/icons.h"
 
 namespace ui {
 
-const std::array<const char*, kPublishedTypeCount> kTypeConstantNames = {
+namespace {
+
+// Types 52 to 55 have no constant.
+constexpr int kPublishedTypeCount = LUI_COLUMN_LAYOUT + 1;
+
+constexpr std::array<const char*, kPublishedTypeCount> kTypeConstantNames = {
     "LUI_COLOR_CHOOSER",
     "LUI_CONSOLE",
     "LUI_DISPLAY_SETTINGS",
@@ -62,22 +70,16 @@ const std::array<const char*, kPublishedTypeCount> kTypeConstantNames = {
     "LUI_COLUMN_LAYOUT",
 };
 
-namespace {
-
-constexpr std::pair<const char*, int> kDirections[] = {
-    {"LUI_LEFT", LUI_LEFT},
-    {"LUI_RIGHT", LUI_RIGHT},
-    {"LUI_UP", LUI_UP},
-    {"LUI_DOWN", LUI_DOWN},
-    {"LUI_FAST_RIGHT", LUI_FAST_RIGHT},
-    {"LUI_FAST_LEFT", LUI_FAST_LEFT},
-    {"LUI_STOP", LUI_STOP},
-    {"LUI_PAUSE", LUI_PAUSE},
-    {"LUI_TOP", LUI_TOP},
-    {"LUI_BOTTOM", LUI_BOTTOM},
+// Arrow button symbols; a slider's label above or below takes the up and
+// down bits.
+constexpr std::pair<const char*, uint32_t> kDirections[] = {
+    {"LUI_LEFT", LUI_LEFT},   {"LUI_RIGHT", LUI_RIGHT},           {"LUI_UP", LUI_UP},
+    {"LUI_DOWN", LUI_DOWN},   {"LUI_FAST_RIGHT", LUI_FAST_RIGHT}, {"LUI_FAST_LEFT", LUI_FAST_LEFT},
+    {"LUI_STOP", LUI_STOP},   {"LUI_PAUSE", LUI_PAUSE},           {"LUI_TOP", LUI_UP},
+    {"LUI_BOTTOM", LUI_DOWN},
 };
 
-void assign(std::string& script, const char* name, int value) {
+void assign(std::string& script, const char* name, long value) {
     script += name;
     script += '=';
     script += std::to_string(value);

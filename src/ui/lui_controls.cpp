@@ -3,6 +3,7 @@
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/control_types.h"
+#include "ui/file_dialog.h"
 #include "ui/float_shake.h"
 #include "ui/icon_button.h"
 #include "ui/item_list.h"
@@ -111,13 +112,9 @@ void setRangeBound(Control* control, RangeBound bound, double value) {
 
 namespace {
 
-// A file dialog shows its folder in its list box, the first of its children
-// that holds items.
+// A file dialog shows its folder in its list box.
 Control* itemSource(Control* control) {
-    if (controlType(control) != LUI_FILE_DIALOG) return control;
-    for (Control* child : control->children)
-        if (hasItemList(child)) return child;
-    return control;
+    return controlType(control) == LUI_FILE_DIALOG ? fileDialogList(control) : control;
 }
 
 } // namespace
@@ -150,12 +147,14 @@ void setGroupLabel(Control* group, const char* text) {
     if (Control* caption = childOfType(group, LUI_TEXT)) setLabel(caption, text);
 }
 
-Callback* fileDialogCommand(Control*) {
-    return nullptr;
+Callback* fileDialogCommand(Control* control) {
+    return fileDialogOkCommand(control);
 }
-void setFileDialogPath(Control*, const char*) {}
-const char* fileDialogPath(Control*) {
-    return nullptr;
+void setFileDialogPath(Control* control, const char* path) {
+    setFileDialogFolder(control, path);
+}
+const char* fileDialogPath(Control* control) {
+    return fileDialogChosenPath(control);
 }
 
 Callback* messageBoxAnswer(Control*, MessageBoxAnswer) {

@@ -65,10 +65,11 @@ void setGroupLabel(Control* group, const char* text);
 // These do nothing (or give nothing) until the file dialog and the message box
 // exist; the script library already hands them the properties.
 
-// The file dialog's OK command; null until the dialog exists.
+// The file dialog's OK command; null for other controls.
 Callback* fileDialogCommand(Control* control);
 void setFileDialogPath(Control* control, const char* path);
-// The folder joined with the first selected entry; null when nothing is chosen.
+// The folder joined with the first selected entry ("" when nothing is
+// selected); null for other controls.
 const char* fileDialogPath(Control* control);
 
 enum class MessageBoxAnswer { Ok, Cancel, Abort, Retry, Yes, No, Continue };

@@ -4,6 +4,7 @@
 
 #include "script/script_host.h"
 #include "ui/control_types.h"
+#include "ui/group.h"
 #include "ui/icon_button.h"
 #include "ui/lui_controls.h"
 #include "ui/lui_lua_util.h"
@@ -13,10 +14,6 @@ namespace {
 
 using namespace ui;
 using std::string_view;
-
-constexpr uint32_t kSizeableStyle = 0x40;
-constexpr uint32_t kFlatBorderStyle = 0x1000;
-constexpr uint32_t kRaisedBorderStyle = 0x2000;
 
 // ---- Property values ------------------------------------------------------------
 // A reader sees the entry's key and, on top of the stack, its value.
@@ -154,7 +151,7 @@ void ReadFileDialog(lua_State* L, Control* control, string_view key) {
     } else if (IsKey(key, "path")) {
         if (const char* path = TextValue(L)) setFileDialogPath(control, path);
     } else if (IsKey(key, "sz", "sizeable")) {
-        if (ReadFlag(L, &flag)) SetStyleBit(control, kSizeableStyle, flag);
+        if (ReadFlag(L, &flag)) SetStyleBit(control, kStyleSizeable, flag);
     } else {
         ReadCommon(L, control, key);
     }
@@ -226,9 +223,9 @@ void ReadVideoView(lua_State* L, Control* control, string_view key) {
 void ReadLayout(lua_State* L, Control* control, string_view key) {
     bool flag = false;
     if (IsKey(key, "bd", "border")) {
-        if (ReadFlag(L, &flag)) SetStyleBit(control, kFlatBorderStyle, flag);
+        if (ReadFlag(L, &flag)) SetStyleBit(control, kStyleFlatBorder, flag);
     } else if (IsKey(key, "rbd", "raisedborder")) {
-        if (ReadFlag(L, &flag)) SetStyleBit(control, kRaisedBorderStyle, flag);
+        if (ReadFlag(L, &flag)) SetStyleBit(control, kStyleRaisedBorder, flag);
     } else {
         ReadCommon(L, control, key);
     }

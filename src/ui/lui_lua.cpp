@@ -4,6 +4,7 @@
 
 #include "script/script_calls.h"
 #include "script/script_host.h"
+#include "ui/control_types.h"
 #include "ui/draw.h"
 #include "ui/lui_constants.h"
 #include "ui/lui_controls.h"

@@ -19,11 +19,21 @@ float clampPercent(float value) {
     return std::clamp(value, 0.0f, 100.0f);
 }
 
+// The position and the thumb size are both percentages.
+float percentOf(const Control* control, float ScrollBarData::*field) {
+    const ScrollBarData* bar = scrollBarData(control);
+    return bar ? bar->*field : 0.0f;
+}
+
+void setPercent(Control* control, float ScrollBarData::*field, float value) {
+    // NaN compares false both ways and would pass a plain clamp.
+    if (ScrollBarData* bar = scrollBarData(control); bar && !std::isnan(value))
+        bar->*field = clampPercent(value);
+}
+
 void createScrollBar(Control* control) {
     control->data = new ScrollBarData{};
-    setPosition(control, 10, 10);
-    control->width = 80;
-    control->height = 25;
+    setLeafDefaults(control);
     setStyle(control, kScrollBarStyle);
 }
 
@@ -104,10 +114,7 @@ void drawScrollBar(Control* control) {
     const ThumbSpan span = thumbSpan(track, bar->position, bar->thumbSize);
     const int from = static_cast<int>(span.start), to = static_cast<int>(span.end);
     const AlongBox thumb = alongBox(bar, track, from, std::max(to, from + 1));
-    if (control->hovered)
-        highlightPanel(thumb.x, thumb.y, thumb.w, thumb.h, 1);
-    else
-        panel(thumb.x, thumb.y, thumb.w, thumb.h, false, 1);
+    drawFace(control, thumb.x, thumb.y, thumb.w, thumb.h, 1);
 }
 
 int scrollBarInt(Control* control) {
@@ -142,24 +149,19 @@ ScrollBarData* scrollBarData(const Control* control) {
 }
 
 float scrollBarPosition(const Control* control) {
-    const ScrollBarData* bar = scrollBarData(control);
-    return bar ? bar->position : 0.0f;
+    return percentOf(control, &ScrollBarData::position);
 }
 
 void setScrollBarPosition(Control* control, float position) {
-    // NaN compares false both ways and would pass a plain clamp.
-    if (ScrollBarData* bar = scrollBarData(control); bar && !std::isnan(position))
-        bar->position = clampPercent(position);
+    setPercent(control, &ScrollBarData::position, position);
 }
 
 float scrollBarThumbSize(const Control* control) {
-    const ScrollBarData* bar = scrollBarData(control);
-    return bar ? bar->thumbSize : 0.0f;
+    return percentOf(control, &ScrollBarData::thumbSize);
 }
 
 void setScrollBarThumbSize(Control* control, float size) {
-    if (ScrollBarData* bar = scrollBarData(control); bar && !std::isnan(size))
-        bar->thumbSize = clampPercent(size);
+    setPercent(control, &ScrollBarData::thumbSize, size);
 }
 
 ScrollTrack scrollTrackOf(const Control* control) {

@@ -3,6 +3,7 @@
 #include "ui/control_types.h"
 #include "ui/draw.h"
 #include "ui/fonts.h"
+#include "ui/leaf_control.h"
 
 namespace ui {
 
@@ -12,9 +13,7 @@ constexpr uint32_t kStaticTextStyle = 4;
 constexpr int kTextMargin = 3;
 
 void createStaticText(Control* control) {
-    setPosition(control, 10, 10);
-    control->width = 80;
-    control->height = 25;
+    setLeafDefaults(control);
     setStyle(control, kStaticTextStyle);
 }
 

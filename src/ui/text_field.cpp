@@ -12,6 +12,7 @@
 #include "ui/dispatch.h"
 #include "ui/draw.h"
 #include "ui/fonts.h"
+#include "ui/leaf_control.h"
 
 namespace ui {
 
@@ -106,9 +107,7 @@ void afterChange(Control* control) {
 
 template <FieldKind Kind> void createField(Control* control) {
     control->data = new FieldData{.kind = Kind};
-    setPosition(control, 10, 10);
-    control->width = 80;
-    control->height = 25;
+    setLeafDefaults(control);
 }
 
 void destroyField(Control* control) {
@@ -116,30 +115,14 @@ void destroyField(Control* control) {
     control->data = nullptr;
 }
 
-template <FieldKind Kind, int TypeId> constexpr ControlClass fieldClass() {
-    return {
-        .typeId = TypeId,
-        .create = createField<Kind>,
-        .destroy = destroyField,
-        .onKey = fieldOnKey,
-        .onSpecialKey = fieldOnSpecialKey,
-        .onDrag = fieldDrag,
-        .onMouseButton = fieldMouseButton,
-        .draw = drawField,
-        .getInt = fieldGetInt,
-        .getFloat = fieldGetFloat,
-        .getString = fieldGetString,
-        .setInt = fieldSetInt,
-        .setFloat = fieldSetFloat,
-        .setString = fieldSetString,
-    };
-}
-
 } // namespace
 
-const ControlClass textFieldClass = fieldClass<FieldKind::Text, LUI_TEXTFIELD>();
-const ControlClass intFieldClass = fieldClass<FieldKind::Integer, LUI_INTFIELD>();
-const ControlClass floatFieldClass = fieldClass<FieldKind::Float, LUI_FLOATFIELD>();
+const ControlClass textFieldClass =
+    fieldOperations(LUI_TEXTFIELD, createField<FieldKind::Text>, destroyField);
+const ControlClass intFieldClass =
+    fieldOperations(LUI_INTFIELD, createField<FieldKind::Integer>, destroyField);
+const ControlClass floatFieldClass =
+    fieldOperations(LUI_FLOATFIELD, createField<FieldKind::Float>, destroyField);
 
 FieldData* fieldData(const Control* control) {
     if (!control || !control->data) return nullptr;

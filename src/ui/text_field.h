@@ -86,6 +86,28 @@ void fieldSetInt(Control* control, int value);
 void fieldSetFloat(Control* control, float value);
 void fieldSetString(Control* control, const char* text);
 
+// The table every field type shares, for its type number and the functions
+// that make and free its data; the float shake replaces some entries.
+constexpr ControlClass fieldOperations(int typeId, void (*create)(Control*),
+                                       void (*destroy)(Control*)) {
+    return {
+        .typeId = typeId,
+        .create = create,
+        .destroy = destroy,
+        .onKey = fieldOnKey,
+        .onSpecialKey = fieldOnSpecialKey,
+        .onDrag = fieldDrag,
+        .onMouseButton = fieldMouseButton,
+        .draw = drawField,
+        .getInt = fieldGetInt,
+        .getFloat = fieldGetFloat,
+        .getString = fieldGetString,
+        .setInt = fieldSetInt,
+        .setFloat = fieldSetFloat,
+        .setString = fieldSetString,
+    };
+}
+
 extern const ControlClass textFieldClass;
 extern const ControlClass intFieldClass;
 extern const ControlClass floatFieldClass;
