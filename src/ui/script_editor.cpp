@@ -2,16 +2,23 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "script/script_calls.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/control_types.h"
+#include "ui/file_dialog.h"
 #include "ui/file_tail.h"
 #include "ui/fonts.h"
 #include "ui/icon_button.h"
 #include "ui/icons.h"
+#include "ui/item_list.h"
+#include "ui/slider_group.h"
 #include "ui/text_editor.h"
 
 namespace ui {
@@ -121,14 +128,105 @@ int executeScript(Control* button) {
     return 0;
 }
 
+// ---- Opening and saving ------------------------------------------------------------
+
+// The file dialogs open, each with the script editor that opened it. An
+// editor that goes takes its entries with it, so a dialog's OK never reaches
+// a freed editor.
+std::vector<std::pair<Control*, Control*>> openDialogs;
+
+void rememberOpener(Control* dialog, Control* editor) {
+    std::erase_if(openDialogs, [dialog](const auto& entry) {
+        return entry.first == dialog || !isLiveControl(entry.first);
+    });
+    openDialogs.emplace_back(dialog, editor);
+}
+
+Control* takeOpener(Control* dialog) {
+    const auto entry = std::find_if(openDialogs.begin(), openDialogs.end(),
+                                    [dialog](const auto& entry) { return entry.first == dialog; });
+    if (entry == openDialogs.end()) return nullptr;
+    Control* editor = entry->second;
+    openDialogs.erase(entry);
+    return editor;
+}
+
+// The file a dialog's OK names: a name typed into its file-name field (from
+// the folder shown, unless it starts at the root), else the folder joined
+// with the first entry chosen; "" for none. Typed names win so that saving
+// goes to the file named, not to one clicked before.
+std::string chosenFile(Control* dialog) {
+    Control* field = childOfType(dialog, LUI_TEXTFIELD);
+    const char* typed = field ? getString(field) : nullptr;
+    if (typed && *typed && *typed != '"') {
+        if (*typed == '/') return typed;
+        const Control* lookIn = childOfType(dialog, LUI_COMBO_BOX);
+        const char* folder = lookIn ? listItemText(lookIn, listSelectedIndex(lookIn, 0)) : nullptr;
+        return std::string(folder ? folder : "") + typed;
+    }
+    const char* path = fileDialogChosenPath(dialog);
+    return path ? path : "";
+}
+
+int noFileChosen() {
+    std::printf("[ERROR] No script file chosen\n");
+    return 0;
+}
+
+int loadChosenScript(Control* dialog) {
+    Control* code = scriptEditorCode(takeOpener(dialog));
+    if (!code) return 0;
+    const std::string path = chosenFile(dialog);
+    if (path.empty()) return noFileChosen();
+    std::ifstream in(path, std::ios::binary);
+    if (!std::filesystem::is_regular_file(path) || !in) {
+        std::printf("[ERROR] Unable to open script file %s\n", path.c_str());
+        return 0;
+    }
+    std::string text(kMaxEditorText, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<size_t>(in.gcount()));
+    clearEditor(code);
+    setEditorText(code, text);
+    return 0;
+}
+
+int saveChosenScript(Control* dialog) {
+    const Control* code = scriptEditorCode(takeOpener(dialog));
+    if (!code) return 0;
+    const std::string path = chosenFile(dialog);
+    if (path.empty()) return noFileChosen();
+    const std::string& text = textEditorData(code)->edit.text;
+    FILE* file = std::fopen(path.c_str(), "wb");
+    const bool written = file && std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    if ((file && std::fclose(file) != 0) || !written)
+        std::printf("[ERROR] Unable to save script file %s\n", path.c_str());
+    return 0;
+}
+
+void askForFile(Control* button, const char* title, NativeCallback onOk) {
+    Control* editor = button->parent;
+    if (!scriptEditorCode(editor)) return;
+    if (Control* dialog = openFileDialog(title, onOk)) rememberOpener(dialog, editor);
+}
+
+int openScript(Control* button) {
+    askForFile(button, "Open Script File", loadChosenScript);
+    return 0;
+}
+int saveScript(Control* button) {
+    askForFile(button, "Save Script File", saveChosenScript);
+    return 0;
+}
+
 struct ButtonSpec {
     const char* name;
     int icon;
     NativeCallback action;
 };
 const ButtonSpec kButtons[kScriptEditorButtons] = {
-    {"scriptEd_New", ICON_NEW, newScript},       {"scriptEd_Open", ICON_OPEN, nullptr},
-    {"scriptEd_Save", ICON_SAVE, nullptr},       {"scriptEd_Copy", ICON_COPY, copyScript},
+    {"scriptEd_New", ICON_NEW, newScript},       {"scriptEd_Open", ICON_OPEN, openScript},
+    {"scriptEd_Save", ICON_SAVE, saveScript},    {"scriptEd_Copy", ICON_COPY, copyScript},
     {"scriptEd_Paste", ICON_PASTE, pasteScript}, {"scriptEd_Cut", ICON_CUT, cutScript},
 };
 
@@ -170,7 +268,7 @@ void createScriptEditor(Control* control) {
     for (int i = 0; i < kScriptEditorButtons; ++i) {
         Control* button = makePart(control, LUI_ICON_BUTTON, kButtons[i].name);
         setIconButtonIcon(button, kButtons[i].icon);
-        if (kButtons[i].action) buttonData(button)->command.setNative(kButtons[i].action);
+        buttonData(button)->command.setNative(kButtons[i].action);
         parts.buttons[i] = button;
     }
     parts.execute = makePart(control, LUI_BUTTON, "scriptEd_Execute");
@@ -186,6 +284,7 @@ void createScriptEditor(Control* control) {
 
 void destroyScriptEditor(Control* control) {
     leaveOutputList(control);
+    std::erase_if(openDialogs, [control](const auto& entry) { return entry.second == control; });
     delete scriptEditorData(control);
     control->data = nullptr;
 }

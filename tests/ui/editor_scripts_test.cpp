@@ -8,6 +8,8 @@
 #include <cmath>
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "support/script_run.h"
 
@@ -20,6 +22,8 @@ const fs::path kScripts = fs::path(__FILE__).parent_path() / "editors";
 struct EditorScript {
     const char* name;
     int steps;
+    // Files placed in the run's folder; $HOME is its folder "scripts".
+    std::vector<std::pair<std::string, std::string>> files = {};
 };
 
 void PrintTo(const EditorScript& script, std::ostream* out) {
@@ -41,19 +45,21 @@ TEST_P(EditorScripts, PrintWhatTheirExpectedFileHolds) {
     ScriptRunOptions options;
     options.frames = script.steps + 1; // the last frame shows the last step
     options.arguments = {"--strict"};
-    options.files = {{"prelude.lua", ReadFile((kScripts / "prelude.lua").string())}};
+    options.files = script.files;
+    options.files.push_back({"prelude.lua", ReadFile((kScripts / "prelude.lua").string())});
+    options.environment = {"HOME=\"$PWD/scripts\""};
     const std::string path = (kScripts / script.name).string();
     const ScriptRunResult run = RunScript(ReadFile(path + ".lua"), options);
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
     EXPECT_EQ(Between(run.stdoutLog, "<editors>\n", "<end>\n"), ReadFile(path + ".expected"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Editors, EditorScripts,
-                         testing::Values(EditorScript{"script_editor", 8},
-                                         EditorScript{"output_list", 2}),
-                         [](const testing::TestParamInfo<EditorScript>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Editors, EditorScripts,
+    testing::Values(EditorScript{"script_editor", 8}, EditorScript{"output_list", 2},
+                    EditorScript{
+                        "files", 7, {{"scripts/hello.lua", "print(\"hello from a file\")\n"}}}),
+    [](const testing::TestParamInfo<EditorScript>& info) { return std::string(info.param.name); });
 
 // A syntax file up to its sections, all sixteen colours black.
 const std::string kSchemeHeader = [] {
