@@ -98,24 +98,9 @@ Control* codeOf(const Control* part) {
     return scriptEditorCode(part->parent);
 }
 
-int newScript(Control* button) {
-    clearEditor(codeOf(button));
-    return 0;
-}
-int copyScript(Control* button) {
-    copyEditorSelection(codeOf(button));
-    return 0;
-}
-int pasteScript(Control* button) {
-    pasteIntoEditor(codeOf(button));
-    return 0;
-}
-int cutScript(Control* button) {
-    cutEditorSelection(codeOf(button));
-    return 0;
-}
-int toggleHighlighting(Control* box) {
-    toggleEditorHighlight(codeOf(box));
+// A part's command doing `Action` to the code editor.
+template <void (*Action)(Control*)> int onCode(Control* part) {
+    Action(codeOf(part));
     return 0;
 }
 
@@ -225,9 +210,12 @@ struct ButtonSpec {
     NativeCallback action;
 };
 const ButtonSpec kButtons[kScriptEditorButtons] = {
-    {"scriptEd_New", ICON_NEW, newScript},       {"scriptEd_Open", ICON_OPEN, openScript},
-    {"scriptEd_Save", ICON_SAVE, saveScript},    {"scriptEd_Copy", ICON_COPY, copyScript},
-    {"scriptEd_Paste", ICON_PASTE, pasteScript}, {"scriptEd_Cut", ICON_CUT, cutScript},
+    {"scriptEd_New", ICON_NEW, onCode<clearEditor>},
+    {"scriptEd_Open", ICON_OPEN, openScript},
+    {"scriptEd_Save", ICON_SAVE, saveScript},
+    {"scriptEd_Copy", ICON_COPY, onCode<copyEditorSelection>},
+    {"scriptEd_Paste", ICON_PASTE, onCode<pasteIntoEditor>},
+    {"scriptEd_Cut", ICON_CUT, onCode<cutEditorSelection>},
 };
 
 // ---- The class -------------------------------------------------------------------
@@ -277,7 +265,7 @@ void createScriptEditor(Control* control) {
     parts.syntax = makePart(control, LUI_CHECKBOX, "scriptEd_Syntax");
     setLabel(parts.syntax, "Enable Highlighting");
     checkBoxData(parts.syntax)->checked = 1;
-    checkBoxData(parts.syntax)->command.setNative(toggleHighlighting);
+    checkBoxData(parts.syntax)->command.setNative(onCode<toggleEditorHighlight>);
     enterOutputList(control);
     setSize(control, 300, 300);
 }
@@ -307,24 +295,19 @@ void scriptEditorSetString(Control* control, const char* text) {
 
 } // namespace
 
-const ControlClass scriptEditorClass{
-    .typeId = LUI_SCRIPT_EDITOR,
-    .isContainer = 1,
-    .create = createScriptEditor,
-    .destroy = destroyScriptEditor,
-    .onKey = windowKey,
-    .onSpecialKey = windowSpecialKey,
-    .onDrag = windowDrag,
-    .onHover = windowHover,
-    .onMouseButton = windowMouseButton,
-    .draw = windowDraw,
-    .setStyle = windowSetStyle,
-    .minWidth = scriptEditorMinWidth,
-    .minHeight = scriptEditorMinHeight,
-    .resize = layOutScriptEditor,
-    .getString = scriptEditorGetString,
-    .setString = scriptEditorSetString,
-};
+// The window's operations with the editor's own record, layout and value.
+const ControlClass scriptEditorClass = [] {
+    ControlClass cls = windowClass;
+    cls.typeId = LUI_SCRIPT_EDITOR;
+    cls.create = createScriptEditor;
+    cls.destroy = destroyScriptEditor;
+    cls.minWidth = scriptEditorMinWidth;
+    cls.minHeight = scriptEditorMinHeight;
+    cls.resize = layOutScriptEditor;
+    cls.getString = scriptEditorGetString;
+    cls.setString = scriptEditorSetString;
+    return cls;
+}();
 
 ScriptEditorData* scriptEditorData(const Control* control) {
     if (!control || !control->data || controlType(control) != LUI_SCRIPT_EDITOR) return nullptr;

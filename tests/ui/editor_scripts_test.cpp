@@ -4,13 +4,12 @@
 // start-up; and the shipped colour scheme in a screenshot.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
 #include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "glyph_colour.h"
 #include "support/script_run.h"
 
 namespace {
@@ -30,14 +29,6 @@ void PrintTo(const EditorScript& script, std::ostream* out) {
     *out << script.name;
 }
 
-std::string Between(const std::string& log, const std::string& first, const std::string& last) {
-    size_t from = log.find(first);
-    if (from == std::string::npos) return "<no " + first + "> " + log;
-    from += first.size();
-    const size_t to = log.find(last, from);
-    return log.substr(from, to == std::string::npos ? std::string::npos : to + last.size() - from);
-}
-
 class EditorScripts : public testing::TestWithParam<EditorScript> {};
 
 TEST_P(EditorScripts, PrintWhatTheirExpectedFileHolds) {
@@ -46,12 +37,22 @@ TEST_P(EditorScripts, PrintWhatTheirExpectedFileHolds) {
     options.frames = script.steps + 1; // the last frame shows the last step
     options.arguments = {"--strict"};
     options.files = script.files;
-    options.files.push_back({"prelude.lua", ReadFile((kScripts / "prelude.lua").string())});
+    // The lui scripts' value printing, the control scripts' steps and our own
+    // pointer helpers.
+    const fs::path ui = kScripts.parent_path();
+    for (const auto& [name, from] : {std::pair{"prelude.lua", ui / "lui/prelude.lua"},
+                                     std::pair{"controls_prelude.lua", ui / "controls/prelude.lua"},
+                                     std::pair{"editors_prelude.lua", kScripts / "prelude.lua"}})
+        options.files.push_back({name, ReadFile(from.string())});
     options.environment = {"HOME=\"$PWD/scripts\""};
     const std::string path = (kScripts / script.name).string();
     const ScriptRunResult run = RunScript(ReadFile(path + ".lua"), options);
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
-    EXPECT_EQ(Between(run.stdoutLog, "<editors>\n", "<end>\n"), ReadFile(path + ".expected"));
+    // From the lui prelude's "<lui>" to the steps' closing "==".
+    const std::string expected = ReadFile(path + ".expected");
+    const size_t from = run.stdoutLog.find("<lui>\n");
+    ASSERT_NE(from, std::string::npos) << run.stdoutLog;
+    EXPECT_EQ(run.stdoutLog.substr(from, expected.size()), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -97,30 +98,6 @@ TEST(SyntaxFileAtStartUp, FallsBackToTheWorkingFolder) {
     EXPECT_EQ(Warnings(run.console), 1) << run.console;
 }
 
-// A glyph pixel of `colour` laid over the white panel, at any coverage.
-bool isShadeOf(const Rgba& ink, float r, float g, float b) {
-    const float colour[3] = {r * 255, g * 255, b * 255};
-    const int channels[3] = {ink.r, ink.g, ink.b};
-    const float deepest = std::min({colour[0], colour[1], colour[2]});
-    const int k = deepest == colour[0] ? 0 : deepest == colour[1] ? 1 : 2;
-    const float coverage = (255 - channels[k]) / (255 - deepest);
-    if (coverage < 0.5f) return false;
-    for (int c = 0; c < 3; ++c)
-        if (std::abs(255 - coverage * (255 - colour[c]) - channels[c]) > 5) return false;
-    return true;
-}
-
-// The pixel of the box furthest from white.
-Rgba inkOf(const PngImage& shot, int x0, int y0, int x1, int y1) {
-    Rgba best{255, 255, 255, 255};
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x) {
-            const Rgba p = shot.At(x, y);
-            if (p.r + p.g + p.b < best.r + best.g + best.b) best = p;
-        }
-    return best;
-}
-
 TEST(ShippedSyntaxFile, ColoursLuaReadablyAndTheCheckBoxTurnsItOff) {
     ScriptRunOptions options;
     options.frames = 2;
@@ -152,10 +129,11 @@ TEST(ShippedSyntaxFile, ColoursLuaReadablyAndTheCheckBoxTurnsItOff) {
           Token{"system function", 5, 4, 9, 0, 0.45f, 0.45f}}) {
         for (const int left : {114, 614}) {
             const int x = left + 6 * token.column, y = 310 + 13 * token.line;
-            const Rgba ink = inkOf(shot, x, y, x + 6 * token.characters, y + 12);
+            const Rgba ink = darkestPixel(x, y, x + 6 * token.characters, y + 12,
+                                          [&shot](int x, int y) { return shot.At(x, y); });
             const bool highlighted = left == 114;
-            EXPECT_TRUE(highlighted ? isShadeOf(ink, token.r, token.g, token.b)
-                                    : isShadeOf(ink, 0, 0, 0))
+            EXPECT_TRUE(isShadeOf(ink, highlighted ? unitColour(token.r, token.g, token.b)
+                                                   : unitColour(0, 0, 0)))
                 << token.name << (highlighted ? "" : " (highlighting off)") << ": " << int(ink.r)
                 << " " << int(ink.g) << " " << int(ink.b);
         }

@@ -5,12 +5,11 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
 #include <string>
 #include <vector>
 
 #include "control_frame.h"
+#include "glyph_colour.h"
 #include "ink_box.h"
 #include "platform/glut_backend.h"
 #include "support/script_run.h"
@@ -237,36 +236,8 @@ TEST_F(TextEditorControl, TextGivenToItLosesItsNulsAndStopsAtTheBound) {
 
 // ---- Drawn ----------------------------------------------------------------------
 
-// The pixel of [x0, x1) x [y0, y1) furthest from white: a glyph's solid middle.
 Pixel inkOf(const FramePixels& frame, int x0, int y0, int x1, int y1) {
-    Pixel best{255, 255, 255, 255};
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x) {
-            const Pixel p = frame.pixel(x, y);
-            if (p.r + p.g + p.b < best.r + best.g + best.b) best = p;
-        }
-    return best;
-}
-
-Pixel rgb(float r, float g, float b) {
-    return {static_cast<uint8_t>(r * 255 + 0.5f), static_cast<uint8_t>(g * 255 + 0.5f),
-            static_cast<uint8_t>(b * 255 + 0.5f), 255};
-}
-
-// Whether a glyph pixel is `colour` laid over white at some coverage: the
-// edges of strokes that no pixel holds whole still tell their colour.
-bool isShadeOf(const Pixel& ink, const Pixel& colour) {
-    const int inkChannels[3] = {ink.r, ink.g, ink.b},
-              colourChannels[3] = {colour.r, colour.g, colour.b};
-    const int deepest = *std::min_element(colourChannels, colourChannels + 3);
-    const int k =
-        static_cast<int>(std::find(colourChannels, colourChannels + 3, deepest) - colourChannels);
-    const double coverage = (255.0 - inkChannels[k]) / (255.0 - deepest);
-    if (coverage < 0.5) return false;
-    for (int c = 0; c < 3; ++c)
-        if (std::abs(255.0 - coverage * (255 - colourChannels[c]) - inkChannels[c]) > 4)
-            return false;
-    return true;
+    return darkestPixel(x0, y0, x1, y1, [&frame](int x, int y) { return frame.pixel(x, y); });
 }
 
 TEST_F(TextEditorControl, EveryTokenClassInItsColour) {
@@ -283,12 +254,13 @@ TEST_F(TextEditorControl, EveryTokenClassInItsColour) {
         Pixel colour;
     };
     for (const Token& token :
-         {Token{"keyword set 1", 0, 2, rgb(0.6f, 0, 0.6f)},
-          Token{"keyword set 2", 1, 5, rgb(0.8f, 0.4f, 0)},
-          Token{"keyword set 3", 2, 9, rgb(0, 0.5f, 0.5f)}, Token{"plain word", 3, 1, rgb(0, 0, 0)},
-          Token{"operator", 4, 1, rgb(1, 0, 0)}, Token{"bracket", 5, 1, rgb(1, 0, 0)},
-          Token{"number", 6, 2, rgb(0, 0.6f, 0)}, Token{"string", 7, 3, rgb(0, 0, 1)},
-          Token{"comment", 8, 4, rgb(0, 0.5f, 0)}}) {
+         {Token{"keyword set 1", 0, 2, unitColour(0.6f, 0, 0.6f)},
+          Token{"keyword set 2", 1, 5, unitColour(0.8f, 0.4f, 0)},
+          Token{"keyword set 3", 2, 9, unitColour(0, 0.5f, 0.5f)},
+          Token{"plain word", 3, 1, unitColour(0, 0, 0)},
+          Token{"operator", 4, 1, unitColour(1, 0, 0)}, Token{"bracket", 5, 1, unitColour(1, 0, 0)},
+          Token{"number", 6, 2, unitColour(0, 0.6f, 0)}, Token{"string", 7, 3, unitColour(0, 0, 1)},
+          Token{"comment", 8, 4, unitColour(0, 0.5f, 0)}}) {
         const int left = 20 + 12, top = 20 + 1 + 13 * token.line;
         const Pixel ink = inkOf(*this, left, top, left + 6 * token.characters, top + 12);
         EXPECT_TRUE(isShadeOf(ink, token.colour))
@@ -309,7 +281,7 @@ TEST_F(TextEditorControl, ATabMovesTheCaretToWhereTheNextCharacterIsDrawn) {
     sendKey('\t', 100, 100);
     render();
     const int caretX = 20 + 12 + 24;
-    const Pixel grey = rgb(0.4f, 0.4f, 0.4f);
+    const Pixel grey = unitColour(0.4f, 0.4f, 0.4f);
     EXPECT_TRUE(sameColour(pixel(caretX, 26), grey));
     EXPECT_FALSE(sameColour(pixel(caretX - 1, 26), grey));
     // The character typed next is drawn from there, and the caret moves on.
@@ -328,8 +300,8 @@ TEST_F(TextEditorControl, WithoutASchemePanelsSelectionAndCaretButNoText) {
     release(20 + 12 + 30, 25);
     render();
     // The selection panel and the caret are there; no glyph is.
-    EXPECT_TRUE(sameColour(pixel(20 + 12 + 10, 26), rgb(0.93f, 0.913f, 0.847f), 3));
-    EXPECT_TRUE(sameColour(pixel(20 + 12 + 30, 26), rgb(0.4f, 0.4f, 0.4f)));
+    EXPECT_TRUE(sameColour(pixel(20 + 12 + 10, 26), unitColour(0.93f, 0.913f, 0.847f), 3));
+    EXPECT_TRUE(sameColour(pixel(20 + 12 + 30, 26), unitColour(0.4f, 0.4f, 0.4f)));
     EXPECT_EQ(inkBox(*this, 22, 21, 208, 128, 90).count, 0) << "the caret's grey is lighter";
 }
 

@@ -1,4 +1,6 @@
 dofile("prelude.lua")
+dofile("controls_prelude.lua")
+dofile("editors_prelude.lua")
 
 -- Output reaches the result views of 32 script editors; the 33rd works but
 -- shows none. A destroyed editor leaves the list at once: its place goes to
@@ -21,7 +23,7 @@ show(resultOf(editors[1]), resultOf(editors[33]), luiGetString(resultOf(editors[
 local moved
 runSteps({
   {"views showing the first line, and the 33rd", function() print("first line") end,
-   function() return count("first line"), holds(resultOf(editors[33]), "first line") end},
+   function() return texts(count("first line"), holds(resultOf(editors[33]), "first line")) end},
   {"one destroyed, its view kept aside; a 34th made", function()
     moved = resultOf(editors[2])
     luiParent("main", moved)
@@ -30,7 +32,7 @@ runSteps({
     editors[34] = luiScriptEditor{}
     print("second line")
   end, function()
-    return count("second line"), holds(resultOf(editors[34]), "second line"),
-      holds(resultOf(editors[33]), "second line"), holds(moved, "second line")
+    return texts(count("second line"), holds(resultOf(editors[34]), "second line"),
+      holds(resultOf(editors[33]), "second line"), holds(moved, "second line"))
   end},
 })
