@@ -1,5 +1,6 @@
 // Opens arbitrary bytes as an AVI file and decodes its first frames at a small
-// size, in both pixel and row orders, then rewinds to the first frame.
+// size, in both pixel and row orders, asks for one frame past the count the
+// header claims, then rewinds to the first frame.
 #include <algorithm>
 #include <vector>
 
@@ -16,6 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (uint32_t i = 0; i < frames; ++i)
         decoder.DecodeFrame(i, kWidth, kHeight, i % 2 ? PixelOrder::Bgr : PixelOrder::Rgb,
                             i % 2 ? RowOrder::BottomUp : RowOrder::TopDown, pixels.data());
+    decoder.DecodeFrame(decoder.FrameCount(), kWidth, kHeight, PixelOrder::Rgb, RowOrder::BottomUp,
+                        pixels.data());
     if (frames > 1) decoder.DecodeFrame(0, kWidth, kHeight, PixelOrder::Rgb, RowOrder::TopDown,
                                         pixels.data());
     return 0;

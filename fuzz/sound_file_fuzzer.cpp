@@ -14,16 +14,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const char* path = input.Write(data, size);
     DecodedSound sound;
     if (DecodeSoundFile(path, &sound) == kErrNone &&
-        (sound.pcm.empty() || sound.pcm.size() % sound.channels != 0))
+        (sound.pcm.empty() || sound.channels < 1 || sound.channels > 2 ||
+         sound.pcm.size() % sound.channels != 0))
         std::abort();
 
-    SF_INFO info;
-    int error = kErrNone;
-    SNDFILE* file = OpenSoundFile(path, &info, &error);
-    if (!file) return 0;
-    std::vector<short> chunk(static_cast<size_t>(kFileChunkFrames) * info.channels);
-    sf_readf_short(file, chunk.data(), kFileChunkFrames);
-    if (sf_seek(file, 0, SEEK_SET) == 0) sf_readf_short(file, chunk.data(), kFileChunkFrames);
-    sf_close(file);
+    SoundFile file;
+    if (file.Open(path) != kErrNone || !file.HasFrames()) return 0;
+    std::vector<short> chunk(static_cast<size_t>(kFileChunkFrames) * file.Channels());
+    file.Read(chunk.data(), kFileChunkFrames);
+    if (file.Rewind()) file.Read(chunk.data(), kFileChunkFrames);
     return 0;
 }

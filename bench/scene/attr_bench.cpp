@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "scene/scene_graph.h"
+#include "scene/node_manager.h"
+#include "scene/scene_lua.h"
 #include "script/script_host.h"
 
 namespace {

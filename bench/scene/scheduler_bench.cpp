@@ -4,7 +4,6 @@
 #include <memory>
 #include <vector>
 
-#include "scene/scene_graph.h"
 #include "scene/scheduler.h"
 
 namespace {
@@ -36,7 +35,7 @@ void DisableAll(std::vector<std::unique_ptr<Counter>>& objects) {
 
 void BM_UpdateAll(benchmark::State& state) {
     auto objects = MakeEnabled(static_cast<int>(state.range(0)), state.range(1) != 0);
-    for (auto _ : state) UpdateAll(nullptr, 1.0f / 60.0f);
+    for (auto _ : state) UpdateAll(1.0f / 60.0f);
     benchmark::DoNotOptimize(objects.front()->elapsed);
     state.SetItemsProcessed(state.iterations() * state.range(0));
     DisableAll(objects);
@@ -45,20 +44,25 @@ BENCHMARK(BM_UpdateAll)->Args({10000, 0})->Args({10000, 1});
 
 void BM_RenderAll(benchmark::State& state) {
     auto objects = MakeEnabled(static_cast<int>(state.range(0)), false);
-    for (auto _ : state) RenderAll(nullptr);
+    for (auto _ : state) RenderAll();
     benchmark::DoNotOptimize(objects.front()->frames);
     state.SetItemsProcessed(state.iterations() * state.range(0));
     DisableAll(objects);
 }
 BENCHMARK(BM_RenderAll)->Arg(10000);
 
-// Enabling in priority order costs a search and an insertion per object.
-void BM_EnableTenThousand(benchmark::State& state) {
+// Enabling costs a place in the priority order and a duplicate check per
+// object; disabling and destroying find the object again.
+void BM_EnableObjects(benchmark::State& state) {
     for (auto _ : state) {
-        auto objects = MakeEnabled(10000, false);
-        DisableAll(objects);
+        auto objects = MakeEnabled(static_cast<int>(state.range(0)), false);
+        for (auto& object : objects) {
+            object->IUpdate::Disable();
+            object->IRender::Disable();
+        }
     }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_EnableTenThousand)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EnableObjects)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -7,7 +7,7 @@
 #include "media/mp3_lua.h"
 #include "media/sound_lua.h"
 #include "media/video_lua.h"
-#include "scene/scene_graph.h"
+#include "scene/scene_lua.h"
 #include "script/script_host.h"
 #include "ui/lui_lua.h"
 

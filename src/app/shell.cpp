@@ -15,7 +15,8 @@
 #include "media/sound.h"
 #include "platform/gl_context.h"
 #include "platform/glut_backend.h"
-#include "scene/scene_graph.h"
+#include "scene/node_manager.h"
+#include "scene/scheduler.h"
 #include "script/script_calls.h"
 #include "script/script_host.h"
 #include "ui/control.h"
@@ -157,7 +158,7 @@ void DrawFrame() {
     SetUpView();
     DrawGrid();
     glPushMatrix();
-    RenderAll(ScriptState());
+    RenderAll();
     glPopMatrix();
     DrawFrameRate();
     glDisable(GL_DEPTH_TEST);
@@ -172,7 +173,7 @@ void IdleFrame() {
     HiResTimer& timer = FrameTimer();
     timer.Tick();
     UpdateMedia(timer.FrameTime());
-    UpdateAll(ScriptState(), timer.FrameTime());
+    UpdateAll(timer.FrameTime());
     platform::PostRedisplay();
 }
 

@@ -3,11 +3,13 @@
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <array>
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <deque>
 #include <mutex>
 #include <numbers>
@@ -37,8 +39,7 @@ constexpr size_t kHistoryFrames = 1 << 17;
 } // namespace
 
 struct Stream {
-    SNDFILE* file = nullptr;
-    SF_INFO info{};
+    SoundFile file;
     ALenum format = 0;
     int channel = kNoChannel;
     std::array<ALuint, kStreamBuffers> buffers{};
@@ -79,6 +80,7 @@ struct Device {
     float dopplerFactor = 1.0f;
     float rolloffFactor = 1.0f;
     bool stereoAngles = false;
+    bool spatialize = false;
     bool spectrumActive = false;
     std::array<float, kSpectrumSize> spectrum{};
 };
@@ -174,6 +176,7 @@ int TakeFreeChannel(Device& d, bool forMusic) {
 // turn their two speakers towards the same side.
 void ApplyPan(Device& d, Channel& c) {
     float p = std::clamp((c.pan - 127.5f) / 127.5f, -1.0f, 1.0f);
+    if (d.spatialize) alSourcei(c.source, AL_SOURCE_SPATIALIZE_SOFT, AL_AUTO_SOFT);
     alSourcei(c.source, AL_SOURCE_RELATIVE, AL_TRUE);
     alSourcef(c.source, AL_ROLLOFF_FACTOR, 0.0f);
     alSource3f(c.source, AL_POSITION, p, 0.0f, -std::sqrt(1.0f - p * p));
@@ -207,7 +210,7 @@ void ApplyWorldSettings(const Device& d) {
 
 // Mono mix of interleaved 16-bit frames into the stream's history ring.
 void RememberFrames(Stream& s, const short* frames, sf_count_t count) {
-    int channels = s.info.channels;
+    int channels = s.file.Channels();
     for (sf_count_t i = 0; i < count; ++i) {
         float sum = 0.0f;
         for (int ch = 0; ch < channels; ++ch) sum += frames[i * channels + ch];
@@ -217,10 +220,11 @@ void RememberFrames(Stream& s, const short* frames, sf_count_t count) {
 
 // Decodes the next chunk into a free buffer and queues it; false at the end.
 bool QueueChunk(Stream& s, const Channel& c, ALuint buffer) {
-    s.chunk.resize(static_cast<size_t>(kFileChunkFrames) * s.info.channels);
-    sf_count_t got = sf_readf_short(s.file, s.chunk.data(), kFileChunkFrames);
-    if (got <= 0 && s.looping && s.framesDecoded > 0 && sf_seek(s.file, 0, SEEK_SET) == 0)
-        got = sf_readf_short(s.file, s.chunk.data(), kFileChunkFrames);
+    int channels = s.file.Channels();
+    s.chunk.resize(static_cast<size_t>(kFileChunkFrames) * channels);
+    sf_count_t got = s.file.Read(s.chunk.data(), kFileChunkFrames);
+    if (got <= 0 && s.looping && s.framesDecoded > 0 && s.file.Rewind())
+        got = s.file.Read(s.chunk.data(), kFileChunkFrames);
     if (got <= 0) {
         s.endOfFile = true;
         return false;
@@ -228,8 +232,7 @@ bool QueueChunk(Stream& s, const Channel& c, ALuint buffer) {
     RememberFrames(s, s.chunk.data(), got);
     s.framesDecoded += got;
     alBufferData(buffer, s.format, s.chunk.data(),
-                 static_cast<ALsizei>(got * s.info.channels * sizeof(short)),
-                 static_cast<ALsizei>(s.info.samplerate));
+                 static_cast<ALsizei>(got * channels * sizeof(short)), s.file.Rate());
     alSourceQueueBuffers(c.source, 1, &buffer);
     s.queued.push_back(buffer);
     s.queuedFrames.push_back(got);
@@ -280,7 +283,6 @@ void DetachStream(Device& d, Stream& s) {
 void ReleaseStream(Device& d, Stream* s) {
     DetachStream(d, *s);
     alDeleteBuffers(kStreamBuffers, s->buffers.data());
-    sf_close(s->file);
     std::erase(d.streams, s);
     delete s;
 }
@@ -318,6 +320,35 @@ void UpdateSpectrum(Device& d) {
 
 ALenum FormatFor(int channels) { return channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16; }
 
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// Without a device the audio libraries would tell of it on standard error in
+// their own words, ahead of our message. OpenAL Soft reads its log level once,
+// when first used: it is set to silence there unless the user chose one, and
+// the environment is given back afterwards. ALSA, which OpenAL Soft's back end
+// loads, keeps the silent error handler for good.
+class QuietAudioLibraries {
+  public:
+    QuietAudioLibraries() : setLogLevel_(!getenv("ALSOFT_LOGLEVEL")) {
+        if (setLogLevel_) setenv("ALSOFT_LOGLEVEL", "0", 0);
+        if (void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_NOLOAD)) {
+            using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+            using SetHandler = int (*)(Handler);
+            if (auto set = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler")))
+                set(IgnoreAlsaError);
+            dlclose(alsa);
+        }
+    }
+    ~QuietAudioLibraries() {
+        if (setLogLevel_) unsetenv("ALSOFT_LOGLEVEL");
+    }
+    QuietAudioLibraries(const QuietAudioLibraries&) = delete;
+    QuietAudioLibraries& operator=(const QuietAudioLibraries&) = delete;
+
+  private:
+    bool setLogLevel_;
+};
+
 void FeedLoop(std::stop_token stop) {
     while (!stop.stop_requested()) {
         {
@@ -339,7 +370,10 @@ bool Init(int outputRate, int channelCount) {
         Lock lock(d.mutex);
         if (d.context) return Fail(d, kErrAlreadyInitialised);
         channelCount = std::clamp(channelCount, 1, kChannelCount);
-        d.device = alcOpenDevice(nullptr);
+        {
+            QuietAudioLibraries quiet;
+            d.device = alcOpenDevice(nullptr);
+        }
         if (!d.device) return Fail(d, kErrInit);
         ALCint attributes[] = {ALC_FREQUENCY, outputRate, ALC_MONO_SOURCES, channelCount,
                                ALC_STEREO_SOURCES, channelCount, 0};
@@ -356,6 +390,7 @@ bool Init(int outputRate, int channelCount) {
             return Fail(d, kErrInit);
         }
         d.stereoAngles = alIsExtensionPresent("AL_EXT_STEREO_ANGLES");
+        d.spatialize = alIsExtensionPresent("AL_SOFT_source_spatialize");
         d.channels.assign(channelCount, Channel{});
         for (int i = 0; i < channelCount; ++i) {
             d.channels[i].source = sources[i];
@@ -572,6 +607,8 @@ bool Set3DAttributes(int channel, const float position[3], const float velocity[
         for (int i = 0; i < 3; ++i)
             if (!std::isfinite(position[i]) || !std::isfinite(velocity[i])) return Fail(d, kErrInvalidParam);
         alSourcei(c.source, AL_SOURCE_RELATIVE, AL_FALSE);
+        // A stereo sound in the world is heard from its one point, as mono.
+        if (d.spatialize) alSourcei(c.source, AL_SOURCE_SPATIALIZE_SOFT, AL_TRUE);
         alSourcef(c.source, AL_ROLLOFF_FACTOR, d.rolloffFactor);
         alSource3f(c.source, AL_POSITION, position[0], position[1], position[2]);
         alSource3f(c.source, AL_VELOCITY, velocity[0], velocity[1], velocity[2]);
@@ -619,17 +656,16 @@ Stream* StreamOpen(const char* path) {
     Device& d = TheDevice();
     Lock lock(d.mutex);
     if (!Ready(d)) return nullptr;
-    SF_INFO info;
-    int error = kErrNone;
-    SNDFILE* file = OpenSoundFile(path, &info, &error);
-    if (!file) {
+    auto stream = new Stream;
+    int error = stream->file.Open(path);
+    // A file that decodes to nothing has no music to play.
+    if (error == kErrNone && !stream->file.HasFrames()) error = kErrFileLoad;
+    if (error != kErrNone) {
+        delete stream;
         Fail(d, error);
         return nullptr;
     }
-    auto stream = new Stream;
-    stream->file = file;
-    stream->info = info;
-    stream->format = FormatFor(info.channels);
+    stream->format = FormatFor(stream->file.Channels());
     alGenBuffers(kStreamBuffers, stream->buffers.data());
     d.streams.push_back(stream);
     return stream;
@@ -640,7 +676,9 @@ int StreamPlay(Stream* stream) {
     Lock lock(d.mutex);
     if (!Ready(d) || !Known(d, d.streams, stream)) return kNoChannel;
     DetachStream(d, *stream);
-    if (sf_seek(stream->file, 0, SEEK_SET) != 0 && stream->framesDecoded > 0) {
+    // Played before: back to the start. A fresh stream is not sought, which
+    // would change an MPEG decoder's first samples.
+    if (stream->framesDecoded > 0 && !stream->file.Rewind()) {
         Fail(d, kErrPlay);
         return kNoChannel;
     }
@@ -651,7 +689,7 @@ int StreamPlay(Stream* stream) {
     alSourcei(c.source, AL_BUFFER, 0);
     c.sample = nullptr;
     c.stream = stream;
-    ResetChannel(d, c, stream->info.samplerate);
+    ResetChannel(d, c, stream->file.Rate());
     stream->channel = index;
     stream->endOfFile = false;
     stream->framesDecoded = 0;

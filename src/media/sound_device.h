@@ -47,7 +47,8 @@ const char* ErrorText(int code);
 // Keeps the music streams fed; the layer also does this on a thread of its own.
 void Update();
 
-// Decodes a whole file (WAV, FLAC, Ogg Vorbis, MP3, ...) into memory.
+// Decodes a whole file (WAV, FLAC, Ogg Vorbis, MP3, ...) into memory, mixed
+// down to stereo when it has more channels.
 Sample* SampleLoad(const char* path);
 // Stops the channels playing it first.
 void SampleFree(Sample* sample);
@@ -70,7 +71,8 @@ bool SetVolume(int channel, int volume); // 0..255
 int GetPan(int channel);                 // 0 left .. 255 right
 bool SetPan(int channel, int pan);       // places the channel back in 2D
 bool SetLoopMode(int channel, LoopMode mode);
-// Places the channel in the 3D world, heard by a listener at the origin.
+// Places the channel in the 3D world, heard by a listener at the origin; a
+// stereo sound is then heard as mono from that point.
 bool Set3DAttributes(int channel, const float position[3], const float velocity[3]);
 
 // World settings; kept while the output is closed and applied when it opens.
@@ -78,7 +80,8 @@ void SetDistanceFactor(float unitsPerMetre);
 void SetDopplerFactor(float factor);
 void SetRolloffFactor(float factor);
 
-// Opens a file for playing in chunks; nothing is decoded until it plays.
+// Opens a file for playing in chunks; only its first frame is decoded, and a
+// file without one is refused.
 Stream* StreamOpen(const char* path);
 // Plays the stream from its start on a free channel; the channel stays the
 // stream's until StreamStop or StreamClose.

@@ -217,6 +217,30 @@ void BindVideoTexture(uint32_t id) {
     if (video && video->hasTexture) glBindTexture(GL_TEXTURE_2D, video->texture);
 }
 
+void DrawVideo(float x, float y, float w, float h, uint32_t id) {
+    glPushMatrix();
+    // Texturing is switched on for the video's own quad: idle scripts run
+    // with it off (the background picture leaves it so), and the video
+    // would show as a plain rectangle. The caller's colour still applies.
+    glPushAttrib(GL_ENABLE_BIT);
+    if (const CAvi* video = FindVideo(id); video && video->hasTexture) glEnable(GL_TEXTURE_2D);
+    BindVideoTexture(id);
+    // t = 0 is the frame's bottom row: upright where y points down.
+    glBegin(GL_QUADS);
+    glNormal3f(0.0f, 0.0f, 1.0f);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex2f(x, y);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex2f(x, y + h);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex2f(x + w, y + h);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex2f(x + w, y);
+    glEnd();
+    glPopAttrib();
+    glPopMatrix();
+}
+
 void CloseVideo(uint32_t id) {
     PrintLine("AviClose");
     auto found =
@@ -235,4 +259,8 @@ void CloseVideo(uint32_t id) {
 
 void VideoCleanup() {
     PrintLine("Avi Cleanup");
+    // Silently: the close trace is Avi.Close's, and exit prints only the line above.
+    for (CAvi* video : videos)
+        delete video;
+    videos.clear();
 }

@@ -1,4 +1,4 @@
-// AVI videos played as OpenGL textures, and the Avi script library.
+// AVI videos played as OpenGL textures.
 #pragma once
 
 #include <cstdint>
@@ -62,7 +62,10 @@ void AdvanceVideos(float frameTime);
 // Binds the texture of the video with this id; an unknown id or a video
 // without a texture leaves the binding unchanged.
 void BindVideoTexture(uint32_t id);
+// One quad from (x, y) to (x + w, y + h) with the video's texture, upright
+// where y points down; the caller's colour applies.
+void DrawVideo(float x, float y, float w, float h, uint32_t id);
 // Closes the video with this id (prints the close trace); unknown ids only print.
 void CloseVideo(uint32_t id);
-// At exit: prints "Avi Cleanup". Open videos are left as they are.
+// At exit: prints "Avi Cleanup" and releases the videos still open.
 void VideoCleanup();

@@ -1,8 +1,6 @@
 // The Avi script library: argument marshalling around the video list.
 #include "media/video_lua.h"
 
-#include <GL/gl.h>
-
 #include "media/video.h"
 #include "script/script_args.h"
 #include "script/script_host.h"
@@ -39,28 +37,7 @@ int AviDraw(lua_State* state) {
     float y = static_cast<float>(ScriptArgs::GetDouble(1));
     float w = static_cast<float>(ScriptArgs::GetDouble(2));
     float h = static_cast<float>(ScriptArgs::GetDouble(3));
-    uint32_t id = IdArgument(4);
-    glPushMatrix();
-    // Texturing is switched on for the video's own quad: idle scripts run
-    // with it off (the background picture leaves it so), and the video
-    // would show as a plain rectangle. The caller's colour still applies.
-    glPushAttrib(GL_ENABLE_BIT);
-    if (const CAvi* video = FindVideo(id); video && video->hasTexture) glEnable(GL_TEXTURE_2D);
-    BindVideoTexture(id);
-    // t = 0 is the frame's bottom row: upright where y points down.
-    glBegin(GL_QUADS);
-    glNormal3f(0.0f, 0.0f, 1.0f);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2f(x, y);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2f(x, y + h);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2f(x + w, y + h);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2f(x + w, y);
-    glEnd();
-    glPopAttrib();
-    glPopMatrix();
+    DrawVideo(x, y, w, h, IdArgument(4));
     return ScriptArgs::End();
 }
 

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "platform/gl_context.h"
+
 namespace platform {
 
 static_assert(kShiftModifier == GLUT_ACTIVE_SHIFT && kCtrlModifier == GLUT_ACTIVE_CTRL &&
@@ -192,6 +194,7 @@ void OpenSurface(int* argc, char** argv) {
         glutCreateWindow("scriptdesk");
         glutFullScreen();
     }
+    KeepGlDriverLoaded();
     InstallCallbacks();
 }
 

@@ -5,10 +5,12 @@
 // needs a destructor lives in a helper whose frame has ended before the raise.
 #include "scene/attr_lua.h"
 
+#include <cinttypes>
 #include <cstdio>
 
 #include "scene/node.h"
 #include "scene/script_support.h"
+#include "script/script_limits.h"
 
 namespace {
 
@@ -52,7 +54,7 @@ int PushEntries(lua_State* state, int table, int limit) {
 }
 
 // Entries: node, attribute, index or component letter, element component letter.
-Attribute* FindByTable(lua_State* state, int* index, int* component) {
+Attribute* FindByTable(lua_State* state, int* index, int* component, const char** name) {
     int base = lua_gettop(state);
     int count = PushEntries(state, 1, 4);
     auto entry = [base](int position) { return base + position; };
@@ -83,11 +85,13 @@ Attribute* FindByTable(lua_State* state, int* index, int* component) {
         Print("[ERROR] Expected attribute name\n");
         return nullptr;
     }
-    Attribute* attribute = attributes->Find(lua_tostring(state, entry(2)));
-    if (!attribute) {
+    IAttributes::Table::value_type* found = attributes->FindEntry(lua_tostring(state, entry(2)));
+    if (!found) {
         Print("[ERROR] Attribute could not be found on node\n");
         return nullptr;
     }
+    *name = found->first.c_str();
+    Attribute* attribute = &found->second;
     if (count >= 3) {
         // Numeric text ("2") is an element number too: no component letter is a digit.
         if (lua_isnumber(state, entry(3))) {
@@ -121,7 +125,7 @@ Attribute* FindByTable(lua_State* state, int* index, int* component) {
 
 // False only when the path cannot be read (the caller raises); *found stays
 // null, after a printed reason, when the path names nothing.
-bool FindByPath(const char* text, int* index, Attribute** found) {
+bool FindByPath(const char* text, int* index, Attribute** found, const char** name) {
     AttributePath path;
     if (!ParseAttributePath(text, &path)) return false;
     *index = path.index;
@@ -135,8 +139,13 @@ bool FindByPath(const char* text, int* index, Attribute** found) {
         Print("[ERROR] Node does not support attribute interface\n");
         return true;
     }
-    *found = attributes->Find(path.attribute);
-    if (!*found) Print("[ERROR] Unknown Attribute name\n");
+    IAttributes::Table::value_type* entry = attributes->FindEntry(path.attribute);
+    if (!entry) {
+        Print("[ERROR] Unknown Attribute name\n");
+        return true;
+    }
+    *found = &entry->second;
+    *name = entry->first.c_str();
     return true;
 }
 
@@ -225,22 +234,37 @@ void SetElementFromValue(lua_State* state, Attribute& attribute, size_t i, int s
         attribute.SetElementFromText(i, TextAt(state, slot));
 }
 
-// Replaces the whole array with the entries of the table at `table`.
-void SetArrayFromTable(lua_State* state, Attribute& attribute, int table) {
-    constexpr size_t kGrowth = 64;
-    attribute.resize(0);
+// Refuses, leaving the array as it is, a size beyond what a script may ask for.
+bool CheckSize(const char* name, const Attribute& attribute, uint64_t count) {
+    if (attribute.FitsSize(count)) return true;
+    printf("[ERROR] Attribute %s cannot hold %" PRIu64
+           " elements: a %s that large would pass %" PRIu64 " MiB\n",
+           name, count, AttributeTypeName(attribute.type()), kScriptArrayByteLimit >> 20);
+    return false;
+}
+
+size_t CountEntries(lua_State* state, int table) {
     size_t count = 0;
     lua_pushnil(state);
     while (lua_next(state, table)) {
-        if (count == attribute.size() && !attribute.resize(count + kGrowth)) {
-            lua_pop(state, 2);
-            break;
-        }
-        SetElementFromValue(state, attribute, count, -1);
         lua_pop(state, 1);
         ++count;
     }
-    attribute.resize(count);
+    return count;
+}
+
+// Replaces the whole array with the entries of the table at `table`.
+void SetArrayFromTable(lua_State* state, Attribute& attribute, int table, const char* name) {
+    size_t count = CountEntries(state, table);
+    if (!CheckSize(name, attribute, count)) return;
+    attribute.resize(0);
+    if (!attribute.resize(count)) return;
+    size_t element = 0;
+    lua_pushnil(state);
+    while (lua_next(state, table)) {
+        SetElementFromValue(state, attribute, element++, -1);
+        lua_pop(state, 1);
+    }
 }
 
 void SetScalar(lua_State* state, Attribute& attribute) {
@@ -275,10 +299,10 @@ void SetCompound(lua_State* state, Attribute& attribute, int component) {
         attribute.SetComponent(slot - 2, static_cast<float>(lua_tonumber(state, slot)));
 }
 
-void SetArray(lua_State* state, Attribute& attribute, int index) {
+void SetArray(lua_State* state, Attribute& attribute, int index, const char* name) {
     if (index == -1) {
         if (lua_istable(state, 2))
-            SetArrayFromTable(state, attribute, 2);
+            SetArrayFromTable(state, attribute, 2, name);
         else
             Print("[ERROR] Attr.Set - incorrect data type for array attribute\n");
         return;
@@ -294,8 +318,8 @@ void SetArray(lua_State* state, Attribute& attribute, int index) {
                   : "[ERROR] Attr.Set - incorrect data type for array attribute\n");
     } else if (!inRange) {
         Print("Trying to access out of range element\n");
-    } else {
-        SetElementFromValue(state, attribute, index, 2);
+    } else if (attribute.type() != AttributeType::StringArray || !lua_isboolean(state, 2)) {
+        SetElementFromValue(state, attribute, index, 2); // a text element takes no boolean
     }
 }
 
@@ -413,11 +437,13 @@ int AttrResize(lua_State* state) {
     if (lua_gettop(state) != 2 || !lua_isnumber(state, 2))
         return RaiseMessage(state, "[ERROR] Incorrect num args for AttrResize");
     int index;
-    Attribute* attribute = FindAttribute(state, &index);
+    const char* name = nullptr;
+    Attribute* attribute = FindAttribute(state, &index, nullptr, &name);
     if (!attribute) return 0;
     int32_t count = TruncateToInt(lua_tonumber(state, 2));
     // A negative size would wrap to a huge one.
-    if (count < 0 || !attribute->resize(static_cast<size_t>(count)))
+    if (count < 0) Print("[ERROR] Attr.Resize - invalid size\n");
+    else if (CheckSize(name, *attribute, static_cast<uint64_t>(count)) && !attribute->resize(static_cast<size_t>(count)))
         Print("[ERROR] Attr.Resize - invalid size\n");
     return 0;
 }
@@ -428,12 +454,13 @@ int AttrSet(lua_State* state) {
         return 0;
     }
     int index;
-    Attribute* attribute = FindAttribute(state, &index);
+    const char* name = nullptr;
+    Attribute* attribute = FindAttribute(state, &index, nullptr, &name);
     if (!attribute) return 0;
     switch (KindOf(attribute->type())) {
     case ValueKind::Scalar: SetScalar(state, *attribute); break;
     case ValueKind::Compound: SetCompound(state, *attribute, index); break;
-    case ValueKind::Array: SetArray(state, *attribute, index); break;
+    case ValueKind::Array: SetArray(state, *attribute, index, name); break;
     case ValueKind::Other: break;
     }
     return 0;
@@ -479,20 +506,22 @@ void RegisterAttrLibrary(lua_State* state) {
     lua_pop(state, 1);
 }
 
-Attribute* FindAttribute(lua_State* state, int* index, int* component) {
+Attribute* FindAttribute(lua_State* state, int* index, int* component, const char** name) {
     *index = -1;
     if (component) *component = -1;
+    const char* unused = nullptr;
+    if (!name) name = &unused;
     switch (lua_type(state, 1)) {
     case LUA_TTABLE: {
         int top = lua_gettop(state);
-        Attribute* found = FindByTable(state, index, component);
+        Attribute* found = FindByTable(state, index, component, name);
         lua_settop(state, top);
         return found;
     }
     case LUA_TSTRING:
     case LUA_TNUMBER: {
         Attribute* found = nullptr;
-        if (!FindByPath(lua_tostring(state, 1), index, &found))
+        if (!FindByPath(lua_tostring(state, 1), index, &found, name))
             RaiseMessage(state, "[ERROR] AttrType could not understand the string you gave me");
         return found;
     }

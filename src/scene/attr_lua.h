@@ -10,7 +10,9 @@ void RegisterAttrLibrary(lua_State* state);
 
 // Locates the attribute named by script argument 1. index becomes the array
 // element or compound component the address names (-1 for none); component,
-// when given, the component of an array-of-compounds element (-1 for none).
+// when given, the component of an array-of-compounds element (-1 for none);
+// name, when given, the attribute's name, valid while the attribute exists.
 // Prints why nothing was found; raises a script error for an unreadable path,
 // so callers must hold nothing that needs destroying.
-Attribute* FindAttribute(lua_State* state, int* index, int* component = nullptr);
+Attribute* FindAttribute(lua_State* state, int* index, int* component = nullptr,
+                         const char** name = nullptr);

@@ -10,6 +10,8 @@
 #include <type_traits>
 #include <utility>
 
+#include "script/script_limits.h"
+
 namespace {
 
 struct TypeNames {
@@ -255,9 +257,23 @@ size_t Attribute::size() const {
     return count;
 }
 
+bool Attribute::FitsSize(uint64_t count) const {
+    bool fits = true;
+    if (!isArray_) return fits;
+    VisitStorage(type_, [&](auto tag) {
+        using T = typename decltype(tag)::type;
+        if constexpr (std::is_same_v<T, BoolArray>)
+            fits = FitsScriptArrayLimit(count / 8 + (count % 8 != 0), 1); // packed bits
+        else if constexpr (IsStdVector<T>::value)
+            fits = FitsScriptArrayLimit(count, sizeof(typename T::value_type));
+    });
+    return fits;
+}
+
 bool Attribute::resize(size_t count) {
     bool done = true;
     if (!isArray_ || !value_) return done;
+    if (!FitsSize(count)) return false;
     VisitStorage(type_, [&](auto tag) {
         using T = typename decltype(tag)::type;
         if constexpr (IsStdVector<T>::value) {
@@ -387,6 +403,11 @@ bool IAttributes::AddAttribute(const std::string& name, AttributeType type) {
 void IAttributes::RemoveAttribute(const std::string& name) { table_.erase(name); }
 
 Attribute* IAttributes::Find(const std::string& name) {
+    Table::value_type* entry = FindEntry(name);
+    return entry ? &entry->second : nullptr;
+}
+
+IAttributes::Table::value_type* IAttributes::FindEntry(const std::string& name) {
     auto found = table_.find(name);
-    return found == table_.end() ? nullptr : &found->second;
+    return found == table_.end() ? nullptr : &*found;
 }

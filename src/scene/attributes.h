@@ -118,8 +118,12 @@ public:
 
     // Element count for arrays, 1 for everything else.
     size_t size() const;
+    // Whether an array of `count` elements stays within the storage a script
+    // may ask for (kScriptArrayByteLimit); always true for other types.
+    bool FitsSize(uint64_t count) const;
     // Arrays only; new elements are false, 0, empty text, (0,0,0,1) or all-zero.
-    // False, with the array unchanged, when the memory cannot be had.
+    // False, with the array unchanged, when the size does not fit or the
+    // memory cannot be had.
     bool resize(size_t count);
 
     // Scalar setters (bool, int, float, double, string); other types ignore them.
@@ -171,6 +175,8 @@ public:
     void RemoveAttribute(const std::string& name);
 
     Attribute* Find(const std::string& name);
+    // The record of that name with the name as the table keeps it; null when none.
+    Table::value_type* FindEntry(const std::string& name);
     size_t Count() const { return table_.size(); }
     Table::const_iterator begin() const { return table_.begin(); }
     Table::const_iterator end() const { return table_.end(); }

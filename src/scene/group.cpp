@@ -4,9 +4,21 @@
 
 #include "scene/node_manager.h"
 
+IGroup::~IGroup() {
+    for (CNode* node : held_) ReleaseNode(node);
+}
+
+void IGroup::Append(CNode& node) {
+    members_.push_back(node.Id());
+    held_.push_back(&node == &owner_ ? nullptr : &node);
+    RetainNode(held_.back());
+}
+
 bool IGroup::AddById(uint32_t id) {
-    if (std::find(members_.begin(), members_.end(), id) != members_.end() || !FindNodeById(id)) return false;
-    members_.push_back(id);
+    if (std::find(members_.begin(), members_.end(), id) != members_.end()) return false;
+    CNode* node = FindNodeById(id);
+    if (!node) return false;
+    Append(*node);
     return true;
 }
 
@@ -18,7 +30,7 @@ bool IGroup::AddByName(const char* name) {
 bool IGroup::AddByType(int32_t typeId) {
     CNode* node = CreateNamedNode(typeId, nullptr);
     if (!node) return false;
-    members_.push_back(node->Id());
+    Append(*node);
     return true;
 }
 
@@ -26,7 +38,11 @@ template <class Matches>
 bool IGroup::RemoveFirst(Matches matches) {
     auto found = std::find_if(members_.begin(), members_.end(), matches);
     if (found == members_.end()) return false;
+    size_t position = static_cast<size_t>(found - members_.begin());
+    CNode* node = held_[position];
     members_.erase(found);
+    held_.erase(held_.begin() + static_cast<std::ptrdiff_t>(position));
+    ReleaseNode(node); // last: it may free the node
     return true;
 }
 

@@ -7,9 +7,15 @@
 #include "scene/node.h"
 
 // A group's member list (interface 4), node ids in insertion order. Ids stay
-// listed after their nodes have been deleted.
+// listed after their nodes have been deleted; members are held (RetainNode)
+// until they leave the list or the group is freed.
 class IGroup {
 public:
+    explicit IGroup(const CNode& owner) : owner_(owner) {}
+    ~IGroup();
+    IGroup(const IGroup&) = delete;
+    IGroup& operator=(const IGroup&) = delete;
+
     size_t Count() const { return members_.size(); }
     const std::vector<uint32_t>& Members() const { return members_; }
 
@@ -24,10 +30,15 @@ public:
     bool RemoveByType(int32_t typeId);
 
 private:
+    void Append(CNode& node);
     template <class Matches>
     bool RemoveFirst(Matches matches);
 
+    const CNode& owner_;
     std::vector<uint32_t> members_;
+    // Beside each member id, the node held for it; null for the group itself,
+    // which does not hold itself.
+    std::vector<CNode*> held_;
 };
 
 class CGroup : public CNode {
@@ -38,6 +49,6 @@ public:
     IGroup& Group() { return group_; }
 
 private:
-    IGroup group_;
+    IGroup group_{*this};
     bool forwarding_ = false; // set while members are asked, so a cycle ends
 };

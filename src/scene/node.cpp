@@ -11,11 +11,30 @@ bool InRange(int64_t position, size_t count) {
     return position >= 0 && static_cast<uint64_t>(position) < count;
 }
 
+// A freed node lets go of what it holds, which may free more nodes: they are
+// freed one after the other rather than from inside each other's destructors,
+// so a long chain of held nodes cannot exhaust the stack.
+void Free(CNode* node) {
+    static std::vector<CNode*> waiting;
+    static bool freeing = false;
+    waiting.push_back(node);
+    if (freeing) return;
+    freeing = true;
+    while (!waiting.empty()) {
+        CNode* next = waiting.back();
+        waiting.pop_back();
+        delete next;
+    }
+    freeing = false;
+}
+
 } // namespace
 
 CNode::CNode() : id_(++lastNodeId) {}
 
-CNode::~CNode() = default;
+CNode::~CNode() {
+    for (NodeInput& input : inputs_) ReleaseNode(input.held);
+}
 
 void RetainNode(CNode* node) {
     if (node) ++node->references_;
@@ -23,13 +42,13 @@ void RetainNode(CNode* node) {
 
 void ReleaseNode(CNode* node) {
     if (!node || node->references_ == 0) return;
-    if (--node->references_ == 0 && node->deleted_) delete node;
+    if (--node->references_ == 0 && node->deleted_) Free(node);
 }
 
 void FreeNodeWhenUnreferenced(CNode* node) {
     if (!node) return;
     node->deleted_ = true;
-    if (node->references_ == 0) delete node;
+    if (node->references_ == 0) Free(node);
 }
 
 bool CNode::QueryInterface(int32_t, void**) { return false; }
@@ -62,5 +81,10 @@ bool CNode::Connect(int64_t position, CNode& producer) {
     if (!producer.QueryInterface(input.interfaceId, &answer)) return false;
     input.connectedId = producer.Id();
     if (input.slot) *input.slot = answer;
+    // A node connected to itself lives as long as itself anyway.
+    CNode* previous = input.held;
+    input.held = &producer == this ? nullptr : &producer;
+    RetainNode(input.held);
+    ReleaseNode(previous);
     return true;
 }

@@ -22,6 +22,8 @@ enum InterfaceId : int32_t {
     InterfaceMeshTransform = 13,
 };
 
+class CNode;
+
 // A named slot in a consumer node that receives an interface of the producer
 // connected to it.
 struct NodeInput {
@@ -29,11 +31,15 @@ struct NodeInput {
     std::string name;
     uint32_t connectedId = 0;
     int32_t interfaceId = 0;
+    // The connected producer, held (RetainNode) while connected, so the slot
+    // never points into a freed node; null when unconnected or the consumer itself.
+    CNode* held = nullptr;
 };
 
 class CNode {
 public:
     CNode();
+    // Lets go of the producers connected to its inputs.
     virtual ~CNode();
     CNode(const CNode&) = delete;
     CNode& operator=(const CNode&) = delete;
@@ -63,8 +69,9 @@ public:
     CNode* ConnectedNode(int64_t position) const;
     // Position of the first input called `name`; 0 when there is none.
     int64_t InputPosition(const char* name) const;
-    // Stores the producer's interface in the input's slot. False when the
-    // position is out of range or the producer lacks the interface.
+    // Stores the producer's interface in the input's slot and holds the
+    // producer, letting go of the one before. False when the position is out
+    // of range or the producer lacks the interface.
     bool Connect(int64_t position, CNode& producer);
 
 protected:

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "script/script_host.h"
+#include "scene/scheduler.h"
 
 namespace {
 
@@ -35,6 +35,7 @@ uint32_t CSceneNodeManager::CreateNode(int32_t typeId) {
     CNode* node = factory ? factory() : nullptr;
     if (!node) return 0;
     node->SetTypeId(typeId);
+    HoldNodeWhileScheduled(*node);
     printf("P = %u\n", node->Id());
     nodes[node->Id()] = node;
     return node->Id();
@@ -43,6 +44,7 @@ uint32_t CSceneNodeManager::CreateNode(int32_t typeId) {
 const std::vector<CNodeManager*>& NodeManagers() { return managers; }
 CSceneNodeManager* SceneNodeManager() { return sceneManager; }
 void SetSceneNodeManager(CSceneNodeManager* manager) { sceneManager = manager; }
+void StartSceneGraph() { SetSceneNodeManager(new CSceneNodeManager); }
 
 CNode* FindNodeById(uint32_t id) {
     for (CNodeManager* manager : managers) {
@@ -70,24 +72,27 @@ CNode* CreateNamedNode(int32_t typeId, const char* name) {
 }
 
 bool DeleteNodeById(uint32_t id) {
-    for (CNodeManager* manager : managers)
-        if (manager->nodes.erase(id)) return true;
+    for (CNodeManager* manager : managers) {
+        auto found = manager->nodes.find(id);
+        if (found == manager->nodes.end()) continue;
+        CNode* node = found->second;
+        manager->nodes.erase(found);
+        FreeNodeWhenUnreferenced(node);
+        return true;
+    }
     return false;
 }
 
 bool DeleteNodeByName(const char* name) { return DeleteNodeById(FindNodeIdByName(name)); }
 
-void RegisterNodeType(int32_t typeId, const char* typeName, NodeFactory factory, lua_State* state) {
-    if (!typeName || FindTypeByName(typeName)) return;
-    if (state) {
-        std::string line = std::string(typeName) + "=" + std::to_string(typeId) + ";";
-        RunString(state, line.c_str());
-    }
+bool RegisterNodeType(int32_t typeId, const char* typeName, NodeFactory factory) {
+    if (!typeName || FindTypeByName(typeName)) return false;
     nodeTypes.push_back(NodeTypeRecord{typeId, factory, typeName});
     std::stable_sort(nodeTypes.begin(), nodeTypes.end(),
                      [](const NodeTypeRecord& a, const NodeTypeRecord& b) {
                          return strcmp(a.typeName.c_str(), b.typeName.c_str()) < 0;
                      });
+    return true;
 }
 
 int32_t TypeIdByName(const char* typeName) {

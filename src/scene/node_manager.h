@@ -9,8 +9,6 @@
 
 #include "scene/node.h"
 
-struct lua_State;
-
 class CNodeManager {
 public:
     // Every manager joins the global manager list on construction.
@@ -22,8 +20,8 @@ public:
     // Builds and registers a node of that type; its id, or 0 when nothing was made.
     virtual uint32_t CreateNode(int32_t typeId) = 0;
 
-    // Registered nodes by ascending id. A node taken out stays alive: lists,
-    // groups and inputs may still refer to it.
+    // Registered nodes by ascending id. A node taken out stays alive while
+    // lists, groups or inputs hold it (RetainNode) and is freed after.
     std::map<uint32_t, CNode*> nodes;
 };
 
@@ -38,11 +36,14 @@ const std::vector<CNodeManager*>& NodeManagers();
 // The scene's manager, made at start-up registration; null before.
 CSceneNodeManager* SceneNodeManager();
 void SetSceneNodeManager(CSceneNodeManager* manager);
+// Makes the scene's node manager.
+void StartSceneGraph();
 
 // Creates a node through the scene manager and names it (a null name leaves it
 // empty); null when the type makes nothing.
 CNode* CreateNamedNode(int32_t typeId, const char* name);
-// Takes the node out of the first manager that has it; the node is not destroyed.
+// Takes the node out of the first manager that has it; the node is freed once
+// nothing holds it, at once when nothing does.
 bool DeleteNodeById(uint32_t id);
 bool DeleteNodeByName(const char* name);
 
@@ -61,9 +62,8 @@ struct NodeTypeRecord {
     std::string typeName;
 };
 
-// Adds the type and sets the script global of its name to its id; a name that
-// is already registered is ignored.
-void RegisterNodeType(int32_t typeId, const char* typeName, NodeFactory factory, lua_State* state);
+// Adds the type; false, changing nothing, when the name is already registered.
+bool RegisterNodeType(int32_t typeId, const char* typeName, NodeFactory factory);
 // 0 when no type has that exact name.
 int32_t TypeIdByName(const char* typeName);
 // Sorted by type name, byte order.

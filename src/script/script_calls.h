@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 // Runs in the one interpreter; 0 on success, else the error status. Without an
@@ -35,6 +36,11 @@ public:
     // Runs the chunk with the numbers as its variable arguments (...).
     // 0 on success; an error (or the kept compile error) is reported.
     int Run(const double* numbers = nullptr, int count = 0) const;
+    // As Run, but a text error message passes through `edit` before it is
+    // reported, so a chunk compiled under a stand-in name can report as the
+    // script text it stands for would.
+    using ErrorEdit = std::function<std::string(const std::string& message)>;
+    int Run(const double* numbers, int count, const ErrorEdit& edit) const;
 
     bool Compiled() const;
     const std::string& Error() const { return error_; }

@@ -180,8 +180,12 @@ bool ScriptChunk::CompileFile(const char* path) {
 }
 
 int ScriptChunk::Run(const double* numbers, int count) const {
+    return Run(numbers, count, nullptr);
+}
+
+int ScriptChunk::Run(const double* numbers, int count, const ErrorEdit& edit) const {
     if (!Compiled()) {
-        if (!error_.empty()) ReportScriptError(error_.c_str());
+        if (!error_.empty()) ReportScriptError(edit ? edit(error_).c_str() : error_.c_str());
         return error_.empty() ? 0 : LUA_ERRSYNTAX;
     }
     lua_State* state = scriptState;
@@ -189,7 +193,16 @@ int ScriptChunk::Run(const double* numbers, int count) const {
     lua_rawgeti(state, LUA_REGISTRYINDEX, reference_);
     for (int i = 0; i < count; ++i) lua_pushnumber(state, numbers[i]);
     int status = lua_pcall(state, count, LUA_MULTRET, 0);
-    if (status != 0) ReportError(state);
+    if (status != 0) {
+        if (edit && lua_type(state, -1) == LUA_TSTRING) {
+            size_t length = 0;
+            const char* message = lua_tolstring(state, -1, &length);
+            std::string edited = edit(std::string(message, length));
+            lua_pop(state, 1);
+            lua_pushlstring(state, edited.data(), edited.size());
+        }
+        ReportError(state);
+    }
     lua_settop(state, base);
     return status;
 }

@@ -5,6 +5,7 @@
 #include "ui/arrow_button.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
+#include "ui/clock.h"
 #include "ui/colour_slider.h"
 #include "ui/colour_swatch.h"
 #include "ui/combo_box.h"
@@ -15,10 +16,12 @@
 #include "ui/icon_button.h"
 #include "ui/image_view.h"
 #include "ui/list_box.h"
+#include "ui/message_box.h"
 #include "ui/script_editor.h"
 #include "ui/scroll_bar.h"
 #include "ui/slider.h"
 #include "ui/slider_group.h"
+#include "ui/start_menu.h"
 #include "ui/static_text.h"
 #include "ui/text_editor.h"
 #include "ui/text_field.h"
@@ -93,6 +96,9 @@ const char* defaultName(int type) {
 const ControlClass* classOf(int type) {
     if (placementOf(type) == Placement::NotCreatable) return nullptr;
     if (type == LUI_WINDOW) return &windowClass;
+    if (type == LUI_START_MENU) return &startMenuClass;
+    if (type == LUI_MESSAGEBOX) return &messageBoxClass;
+    if (type == LUI_CLOCK) return &clockClass;
     if (type == LUI_FLOAT_SLIDER) return &floatSliderClass;
     if (type == LUI_INT_SLIDER) return &intSliderClass;
     if (type == LUI_FRAME_LAYOUT) return &frameLayoutClass;

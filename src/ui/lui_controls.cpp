@@ -42,6 +42,19 @@ Control* rangeSlider(Control* control) {
     }
 }
 
+// The float shake's minimum, maximum or step; it has no default.
+double shakeBoundOf(const Control* shake, RangeBound bound) {
+    return bound == RangeBound::Minimum   ? shakeMinimum(shake)
+           : bound == RangeBound::Maximum ? shakeMaximum(shake)
+                                          : shakeStep(shake);
+}
+
+void setShakeBoundOf(Control* shake, RangeBound bound, double value) {
+    if (bound == RangeBound::Minimum) setShakeMinimum(shake, value);
+    else if (bound == RangeBound::Maximum) setShakeMaximum(shake, value);
+    else setShakeStep(shake, value);
+}
+
 } // namespace
 
 Callback* commandOf(Control* control) {
@@ -56,18 +69,8 @@ Callback* commandOf(Control* control) {
 }
 
 double rangeBound(Control* control, RangeBound bound) {
-    if (floatShakeData(control)) {
-        switch (bound) {
-        case RangeBound::Minimum:
-            return shakeMinimum(control);
-        case RangeBound::Maximum:
-            return shakeMaximum(control);
-        case RangeBound::Step:
-            return shakeStep(control);
-        case RangeBound::Default:
-            break;
-        }
-    }
+    if (floatShakeData(control) && bound != RangeBound::Default)
+        return shakeBoundOf(control, bound);
     if (const Control* slider = rangeSlider(control)) {
         switch (bound) {
         case RangeBound::Minimum:
@@ -85,16 +88,8 @@ double rangeBound(Control* control, RangeBound bound) {
 
 void setRangeBound(Control* control, RangeBound bound, double value) {
     if (floatShakeData(control)) {
-        switch (bound) {
-        case RangeBound::Minimum:
-            return setShakeMinimum(control, value);
-        case RangeBound::Maximum:
-            return setShakeMaximum(control, value);
-        case RangeBound::Step:
-            return setShakeStep(control, value);
-        case RangeBound::Default:
-            return;
-        }
+        if (bound != RangeBound::Default) setShakeBoundOf(control, bound, value);
+        return;
     }
     if (Control* slider = rangeSlider(control)) {
         switch (bound) {
@@ -156,12 +151,5 @@ void setFileDialogPath(Control* control, const char* path) {
 const char* fileDialogPath(Control* control) {
     return fileDialogChosenPath(control);
 }
-
-Callback* messageBoxAnswer(Control*, MessageBoxAnswer) {
-    return nullptr;
-}
-void setMessageBoxText(Control*, const char*) {}
-void setMessageBoxIcon(Control*, int) {}
-void setMessageBoxType(Control*, int) {}
 
 } // namespace ui

@@ -72,8 +72,9 @@ void setFileDialogPath(Control* control, const char* path);
 // selected); null for other controls.
 const char* fileDialogPath(Control* control);
 
+// The message box's (message_box.cpp); other controls ignore them.
 enum class MessageBoxAnswer { Ok, Cancel, Abort, Retry, Yes, No, Continue };
-// The call-back run for an answer; null until the message box exists.
+// The call-back run for an answer; null for other controls.
 Callback* messageBoxAnswer(Control* control, MessageBoxAnswer answer);
 void setMessageBoxText(Control* control, const char* text);
 void setMessageBoxIcon(Control* control, int icon);

@@ -8,6 +8,7 @@
 #include "ui/icon_button.h"
 #include "ui/lui_controls.h"
 #include "ui/lui_lua_util.h"
+#include "ui/message_box.h"
 #include "ui/window.h"
 
 namespace {
@@ -182,6 +183,8 @@ void ReadMessageBox(lua_State* L, Control* control, string_view key) {
         if (lua_isnumber(L, -1)) setMessageBoxType(control, ScriptInt(lua_tonumber(L, -1)));
     } else {
         ReadCommon(L, control, key);
+        // The title is the label; the box grows to hold it.
+        if (IsKey(key, "l", "label")) fitMessageBox(control);
     }
 }
 

@@ -18,9 +18,9 @@ namespace ui {
 
 namespace {
 
-// The bound on storage a script can choose (the scene's script limits are
-// not on main yet).
-constexpr size_t kMaxFieldText = size_t{256} << 20;
+// A field's text stays within 16 MiB, well inside the bound on storage a
+// script may choose, so that pixel offsets along it fit an int.
+constexpr size_t kMaxFieldText = size_t{16} << 20;
 // The text starts this far in from the left edge; the caret must stay this
 // far from the right one.
 constexpr int kTextInset = 4;

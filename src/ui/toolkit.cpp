@@ -1,28 +1,28 @@
 #include "ui/toolkit.h"
 
-#include <chrono>
 #include <cstdio>
 
-#include "ui/caret_phase.h"
+#include "ui/clock.h"
 #include "ui/control.h"
 #include "ui/control_draw.h"
 #include "ui/dispatch.h"
 #include "ui/fonts.h"
 #include "ui/icons.h"
 #include "ui/script_editor.h"
+#include "ui/start_menu.h"
 #include "ui/syntax_scheme.h"
 
 namespace {
 
 void toolkitReshape(int width, int height) {
     ui::setScreenSize(width, height);
+    ui::placeStartMenu();
 }
 
 void toolkitIdle() {
     if (!ui::toolkitVisible()) return;
     ui::refreshOutputViews();
-    using namespace std::chrono;
-    ui::tickCaretPhase(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+    ui::tickClock();
 }
 
 bool toolkitMouse(int button, int state, int x, int y) {

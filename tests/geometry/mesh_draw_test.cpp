@@ -92,7 +92,7 @@ TEST_F(MeshDraw, VerticesBeyondSixteenBitNumbersDraw) {
 
 TEST(LastLoadedMesh, OutlivesItsDeletionAndStaysOnFailedLoads) {
     if (!SceneNodeManager()) SetSceneNodeManager(new CSceneNodeManager);
-    RegisterNodeType(3, "CMesh", MakeNode<CMesh>, nullptr);
+    RegisterNodeType(3, "CMesh", MakeNode<CMesh>);
     testing::internal::CaptureStdout();
     CMesh* mesh = LoadMesh(SCRIPTDESK_RUNTIME_DIR "/meshes/pyramid.obj");
     testing::internal::GetCapturedStdout();

@@ -1,6 +1,7 @@
 // The Sound and Mp3 libraries in this process, on OpenAL Soft's null output
 // (a device that mixes in real time and plays nothing).
 #include <gtest/gtest.h>
+#include <sndfile.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -62,6 +63,22 @@ class SoundLibrary : public ::testing::Test {
         Frames(1, 0.25f);
         EXPECT_EQ(Eval("Sound.IsPlaying(" + channel + ")"), "false");
     }
+    // An MP3 that decodes to no sound at all: its encoder tag says that the
+    // padding at the end takes every sample.
+    static std::string NothingToPlayMp3(const std::string& dir) {
+        if (RunCommand("ffmpeg -loglevel error -y -f lavfi -i anullsrc=r=44100:cl=mono -t 0.001 "
+                       "-c:a libmp3lame tiny.mp3",
+                       dir) != 0)
+            return {};
+        std::string mp3 = ReadFile(dir + "/tiny.mp3");
+        // The encoder's delay and padding, 12 bits each, lie 141 bytes after the "Info" mark.
+        size_t tag = mp3.find("Info");
+        if (tag == std::string::npos || tag + 144 > mp3.size()) return {};
+        char* delayAndPadding = &mp3[tag + 141];
+        delayAndPadding[1] = static_cast<char>((delayAndPadding[1] & 0xf0) | 0x09); // 2304
+        delayAndPadding[2] = 0;
+        return mp3;
+    }
     static int BusyDeviceChannels() {
         int busy = 0;
         for (int channel = 0; channel < SoundDevice::kChannelCount; ++channel)
@@ -91,6 +108,30 @@ TEST_F(SoundLibrary, NamesSamplesByPathAndLoadsWhatDamagedFilesHold) {
     // A third of 3.7 s survives the cut: a one-second sample.
     Run("ch = Sound.Play(Sound.Load(dir .. 'cut.wav'))");
     ExpectKnownForFrames("ch", 4);
+}
+
+TEST_F(SoundLibrary, FilesOfManyChannelsPlayAndMusicWithNothingToPlayFailsLikeASample) {
+    std::string dir = Eval("dir");
+    const std::vector<float> second(22050 * 6, 0.25f);
+    WriteFile(dir + "six.wav", SoundFileBytes(second, 22050, 6, SF_FORMAT_WAV | SF_FORMAT_PCM_16));
+    WriteFile(dir + "quad.aiff",
+              SoundFileBytes(second, 22050, 4, SF_FORMAT_AIFF | SF_FORMAT_PCM_16));
+    Run("ch = Sound.Play(Sound.Load(dir .. 'six.wav'))");
+    ExpectKnownForFrames("ch", 4); // all of its second
+    EXPECT_EQ(Eval("tostring(Mp3.Play(dir .. 'quad.aiff')) .. tostring(Mp3.IsPlaying())"),
+              "truetrue");
+
+    WriteFile(dir + "silent.wav", WavBytes({}, 22050));
+    std::string mp3 = NothingToPlayMp3(dir);
+    ASSERT_FALSE(mp3.empty()) << "needs the ffmpeg tool";
+    WriteFile(dir + "nothing.mp3", mp3);
+    for (const char* file : {"silent.wav", "nothing.mp3"}) {
+        std::string path = "dir .. '" + std::string(file) + "'";
+        EXPECT_EQ(Eval("Sound.Load(" + path + ") .. tostring(Mp3.Play(" + path +
+                       ")) .. tostring(Mp3.IsPlaying()) .. Mp3.Stop()"),
+                  "0falsefalse0")
+            << file;
+    }
 }
 
 TEST_F(SoundLibrary, ChannelsAreKnownForTheirWholeSecondsPlusOneFrameUnlessLoopingOrPaused) {

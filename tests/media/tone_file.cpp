@@ -24,14 +24,24 @@ std::vector<float> Melody(int notes, double noteSeconds) {
 }
 
 std::string WavBytes(const std::vector<float>& samples, int rate) {
-    std::string path = MakeWorkDir() + "/sound.wav";
+    return SoundFileBytes(samples, rate, 1, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+}
+
+std::string SoundFileBytes(const std::vector<float>& interleaved, int rate, int channels,
+                           int format, const std::vector<int>& channelMap) {
+    std::string path = MakeWorkDir() + "/sound";
     SF_INFO info{};
     info.samplerate = rate;
-    info.channels = 1;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    info.channels = channels;
+    info.format = format;
     SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
     if (!file) return {};
-    sf_writef_float(file, samples.data(), static_cast<sf_count_t>(samples.size()));
+    std::vector<int> map = channelMap;
+    if (!map.empty())
+        sf_command(file, SFC_SET_CHANNEL_MAP_INFO, map.data(),
+                   static_cast<int>(map.size() * sizeof(int)));
+    sf_writef_float(file, interleaved.data(),
+                    static_cast<sf_count_t>(interleaved.size() / channels));
     sf_close(file);
     return ReadFile(path);
 }

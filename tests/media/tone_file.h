@@ -11,6 +11,10 @@ std::vector<float> Tone(double seconds, double hz, int rate, double amplitude = 
 std::vector<float> Melody(int notes, double noteSeconds);
 // The bytes of a mono 16-bit PCM WAV file of samples in -1..1.
 std::string WavBytes(const std::vector<float>& samples, int rate);
+// The bytes of a sound file that libsndfile writes in this format (SF_FORMAT_
+// values) from interleaved samples, with the channel map when one is given.
+std::string SoundFileBytes(const std::vector<float>& interleaved, int rate, int channels,
+                           int format, const std::vector<int>& channelMap = {});
 
 struct DecodedSound {
     int rate = 0;

@@ -2,22 +2,23 @@
 #include <gtest/gtest.h>
 
 #include "scene/node_manager.h"
+#include "scene/scene_lua.h"
 #include "scene_test_state.h"
 
 TEST(NodeManager, EveryConstructedNodeConsumesAnId) {
     SceneTestState();
     CNode unregistered;
-    CNode* registered = CreateNamedNode(2, "after-unregistered");
-    EXPECT_EQ(registered->Id(), unregistered.Id() + 1);
+    uint32_t registered = CreateNamedNode(2, "after-unregistered")->Id();
+    EXPECT_EQ(registered, unregistered.Id() + 1);
     EXPECT_TRUE(DeleteNodeByName("after-unregistered"));
-    EXPECT_FALSE(DeleteNodeById(registered->Id()));
+    EXPECT_FALSE(DeleteNodeById(registered));
 }
 
 TEST(NodeTypeRegistry, KeepsTheFirstRecordOfANameAndRunsNoSecondLine) {
-    lua_State* state = SceneTestState();
-    RegisterNodeType(120, "CRegisteredTwice", nullptr, state);
+    SceneTestState();
+    RegisterScriptNodeType(120, "CRegisteredTwice", nullptr);
     RunChunk("CRegisteredTwice = CRegisteredTwice + 1000");
-    RegisterNodeType(121, "CRegisteredTwice", MakeNode<CNode>, state);
+    RegisterScriptNodeType(121, "CRegisteredTwice", MakeNode<CNode>);
     EXPECT_EQ(Evaluate("CRegisteredTwice"), "1120");
     EXPECT_EQ(TypeIdByName("CRegisteredTwice"), 120);
     EXPECT_EQ(SceneNodeManager()->CreateNode(120), 0u);

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "scene/node_manager.h"
-#include "scene/scene_graph.h"
+#include "scene/scene_lua.h"
 #include "script/script_host.h"
 
 namespace {
@@ -19,11 +19,11 @@ lua_State* SceneTestState() {
         lua_State* made = CreateScriptState();
         RegisterSceneLibraries();
         StartSceneGraph();
-        RegisterNodeType(101, "CTestTicker", MakeTicker<UpdateEveryFrame>, made);
-        RegisterNodeType(102, "CTestTicker60", MakeTicker<Update60Hz>, made);
-        RegisterNodeType(103, "CTestTicker30", MakeTicker<Update30Hz>, made);
-        RegisterNodeType(104, "CTestTicker15", MakeTicker<Update15Hz>, made);
-        RegisterNodeType(105, "CTestEmitter", MakeNode<TestEmitter>, made);
+        RegisterScriptNodeType(101, "CTestTicker", MakeTicker<UpdateEveryFrame>);
+        RegisterScriptNodeType(102, "CTestTicker60", MakeTicker<Update60Hz>);
+        RegisterScriptNodeType(103, "CTestTicker30", MakeTicker<Update30Hz>);
+        RegisterScriptNodeType(104, "CTestTicker15", MakeTicker<Update15Hz>);
+        RegisterScriptNodeType(105, "CTestEmitter", MakeNode<TestEmitter>);
         return made;
     }();
     return state;
@@ -42,9 +42,19 @@ std::string Evaluate(const std::string& expressions) {
     return printed.substr(0, printed.size() - 1);
 }
 
+std::vector<uint32_t>& DestroyedTestNodes() {
+    static std::vector<uint32_t> ids;
+    return ids;
+}
+
 TestTicker::TestTicker(UpdateMode mode) : IUpdate(mode) {
     all.push_back(this);
     IUpdate::Enable();
+}
+
+TestTicker::~TestTicker() {
+    std::erase(all, this);
+    DestroyedTestNodes().push_back(Id());
 }
 
 bool TestTicker::QueryInterface(int32_t interfaceId, void** out) {
@@ -63,10 +73,12 @@ void TestTicker::Update(float seconds) {
 void TestTicker::Render() { log.push_back(Name() + " render"); }
 
 void TestTicker::ResetAll() {
-    for (TestTicker* ticker : all) {
+    for (TestTicker* ticker : std::vector<TestTicker*>(all)) {
+        RetainNode(ticker); // a deleted ticker could be freed half-way
         if (ticker->IUpdate::Enabled()) ticker->IUpdate::Disable();
         ticker->IRender::Disable();
         DeleteNodeById(ticker->Id());
+        ReleaseNode(ticker);
     }
     log.clear();
 }
@@ -83,6 +95,8 @@ TestEmitter::TestEmitter() {
     DeclareInput("Mesh", InterfaceMesh, &mesh);
     DeclareInput("Curve", InterfaceCurve, &curve);
 }
+
+TestEmitter::~TestEmitter() { DestroyedTestNodes().push_back(Id()); }
 
 bool TestEmitter::QueryInterface(int32_t interfaceId, void** out) {
     if (interfaceId == InterfaceAttributes) *out = &attributes;

@@ -16,6 +16,8 @@ lua_State* SceneTestState();
 std::string RunChunk(const std::string& chunk);
 // The values of script expressions as print shows them, without the line break.
 std::string Evaluate(const std::string& expressions);
+// The ids of the test nodes below that have been destroyed, in that order.
+std::vector<uint32_t>& DestroyedTestNodes();
 
 // Registered as CTestTicker (every frame), CTestTicker60, CTestTicker30 and
 // CTestTicker15. Enables its update on construction and logs its calls as
@@ -23,10 +25,11 @@ std::string Evaluate(const std::string& expressions);
 class TestTicker : public CNode, public IUpdate, public IRender {
 public:
     explicit TestTicker(UpdateMode mode);
+    ~TestTicker() override;
     bool QueryInterface(int32_t interfaceId, void** out) override;
     void Update(float seconds) override;
     void Render() override;
-    // Disables every ticker ever made and unregisters them; clears the log.
+    // Disables every live ticker and deletes it; clears the log.
     static void ResetAll();
     inline static std::vector<std::string> log;
 
@@ -40,6 +43,7 @@ private:
 class TestEmitter : public CNode, public IEmitter {
 public:
     TestEmitter();
+    ~TestEmitter() override;
     bool QueryInterface(int32_t interfaceId, void** out) override;
     XVector& Position() override { return position; }
 

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 
 #include "scene/node_manager.h"
-#include "scene/scene_graph.h"
 #include "scene_test_state.h"
+#include "script/script_calls.h"
 
 namespace {
 
@@ -22,8 +24,8 @@ protected:
     void TearDown() override { TestTicker::ResetAll(); }
 
     // What the tickers logged in one update pass, or in one render pass.
-    static Lines UpdatePass(float seconds) { return Logged([&] { UpdateAll(SceneTestState(), seconds); }); }
-    static Lines RenderPass() { return Logged([] { RenderAll(SceneTestState()); }); }
+    static Lines UpdatePass(float seconds) { return Logged([&] { UpdateAll(seconds); }); }
+    static Lines RenderPass() { return Logged([] { RenderAll(); }); }
     template <class Pass> static Lines Logged(Pass pass) {
         TestTicker::log.clear();
         pass();
@@ -129,9 +131,21 @@ Render.SetOveride(long, "take")
     EXPECT_EQ(Evaluate("odd == hostile"), "true");
     RunChunk("odd = nil");
     UpdatePass(0);
-    RenderAll(SceneTestState());
+    RenderAll();
     EXPECT_EQ(Evaluate("odd == nil and got[1] == hostile and got[2] == long and not injected"),
               "true");
+}
+
+// B takes itself and A (already run) out and puts E in after itself: the pass
+// goes on from B's place, so E, C and D all run once.
+TEST_F(Scheduler, APassGoesOnFromThePlaceOfAnUpdateThatLeftIt) {
+    RunChunk("for name, priority in pairs({A = 200, B = 150, E = 120, C = 100, D = 50}) do "
+             "Node.Create(CTestTicker, name) Update.Disable(name) Update.SetPriority(name, priority) end "
+             "for _, name in ipairs({'A', 'B', 'C', 'D'}) do Update.Enable(name) end "
+             "function shuffle(name) Update.Disable('A') Update.Disable(name) Update.Enable('E') end "
+             "Update.SetOveride('B', 'shuffle')");
+    EXPECT_EQ(UpdatePass(0), (Lines{"A update 0", "E update 0", "C update 0", "D update 0"}));
+    EXPECT_EQ(UpdatePass(0), (Lines{"E update 0", "C update 0", "D update 0"}));
 }
 
 TEST_F(Scheduler, RendersRunInEnableOrderAndDirectCallsRunTheNodesOwnCode) {
@@ -165,4 +179,69 @@ TEST_F(Scheduler, ArgumentErrorsRaiseTheirMessages) {
     };
     for (const auto& [call, message] : calls)
         EXPECT_EQ(Evaluate(std::string("select(2, pcall(function() ") + call + " end))"), message) << call;
+}
+
+// Rows: function name, node name, and the call line the override stands for at
+// 1/60 s; the error each reports must read exactly as running that line does.
+TEST_F(Scheduler, OverrideErrorsReadAsTheirCallLineWould) {
+    const std::string longNode(40, 'n');
+    const std::string rows[][3] = {
+        {"missing", "ps1", "missing(\"ps1\",0.016667);"},
+        {"blame", "ps1", "blame(\"ps1\",0.016667);"},
+        {"drop", "ps1", "drop(\"ps1\",0.016667);"},
+        {"fx:missing", "ps1", "fx:missing(\"ps1\",0.016667);"},
+        {"odd\"missing", "p\"s", "_G[\"odd\\\"missing\"](\"p\\\"s\",0.016667);"},
+        {"1x", "ps1", "1x(\"ps1\",0.016667);"},
+        {"(function() return print", "ps1", "(function() return print(\"ps1\",0.016667);"},
+        {"missing", longNode, "missing(\"" + longNode + "\",0.016667);"},
+        {"blame", longNode.substr(0, 24), "blame(\"" + longNode.substr(0, 24) + "\",0.016667);"},
+        {"blame", longNode.substr(0, 25), "blame(\"" + longNode.substr(0, 25) + "\",0.016667);"},
+    };
+    RunChunk("fx = {} function blame(name) error('blamed ' .. name, 2) end "
+             "function drop(name) Update.SetOveride(name, '') error('dropped ' .. name, 2) end "
+             "function _ALERT(message) alerts = (alerts or '') .. message .. '|' end");
+    auto alerts = [](auto run) {
+        RunChunk("alerts = ''");
+        run();
+        return Evaluate("alerts");
+    };
+    for (const auto& [function, node, line] : rows) {
+        IUpdate* update = CreateNamedNode(TypeIdByName("CTestTicker"), node.c_str())
+                              ->Query<IUpdate>(InterfaceUpdate);
+        std::string expected = alerts([&] { RunScriptText(line.c_str()); });
+        update->SetOverride(node.c_str(), function.c_str());
+        EXPECT_NE(expected, "|") << line;
+        EXPECT_EQ(alerts([] { UpdateAll(1.0f / 60); }), expected) << line;
+        TestTicker::ResetAll();
+    }
+    CreateNamedNode(TypeIdByName("CTestTicker"), "ps1")
+        ->Query<IRender>(InterfaceRender)
+        ->SetOverride("ps1", "missing");
+    EXPECT_EQ(alerts([] { RenderAll(); }), alerts([] { RunScriptText("missing(\"ps1\");"); }));
+    RunChunk("_ALERT = nil");
+}
+
+// The seconds arrive as reading the call's "%f" text back gives them, ties
+// rounded to even; the text of an infinite time names no number.
+TEST_F(Scheduler, OverridesReceiveTheSecondsAsTheirCallLineWritesThem) {
+    RunChunk("function keep(name, s) kept = s end Node.Create(CTestTicker, 'kept') "
+             "Update.SetOveride('kept', 'keep')");
+    std::vector<float> seconds{1.0f / 60,   1.0f / 128, 3.0f / 128, 5e-7f, -0.25f,
+                               123456.789f, 1e30f,      0.0f,       -1e-9f};
+    uint32_t state = 12345;
+    for (int i = 0; i < 500; ++i) {
+        state = state * 1664525u + 1013904223u;
+        seconds.push_back(
+            std::ldexp(static_cast<float>(state >> 8), -static_cast<int>(state % 40) - 4));
+    }
+    for (float value : seconds) {
+        UpdateAll(value);
+        char written[64];
+        snprintf(written, sizeof written, "%f", value);
+        lua_getglobal(SceneTestState(), "kept");
+        EXPECT_EQ(lua_tonumber(SceneTestState(), -1), strtod(written, nullptr)) << written;
+        lua_pop(SceneTestState(), 1);
+    }
+    UpdateAll(INFINITY);
+    EXPECT_EQ(Evaluate("kept"), "nil");
 }

@@ -2,6 +2,8 @@
 
 #include <GL/freeglut.h>
 
+#include "platform/gl_context.h"
+
 void EnsureGlWindow(int width, int height) {
     static bool created = false;
     if (created) return;
@@ -16,6 +18,7 @@ void EnsureGlWindow(int width, int height) {
     glutDisplayFunc([] {});
     for (int i = 0; i < 10; ++i) glutMainLoopEvent();
     glViewport(0, 0, width, height);
+    KeepGlDriverLoaded();
 }
 
 std::vector<uint8_t> ReadGlPixels(int x, int y, int width, int height) {

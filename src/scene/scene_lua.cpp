@@ -1,6 +1,6 @@
-// Start-up registration of the scene graph: libraries, node types, global
-// functions and the node manager, in that order.
-#include "scene/scene_graph.h"
+// Start-up registration of the scene graph into the interpreter: libraries,
+// node types and global functions, in that order.
+#include "scene/scene_lua.h"
 
 #include "geometry/curve.h"
 #include "geometry/mesh.h"
@@ -14,8 +14,8 @@
 #include "scene/group.h"
 #include "scene/group_lua.h"
 #include "scene/node_lua.h"
-#include "scene/node_manager.h"
 #include "scene/scheduler_lua.h"
+#include "script/script_calls.h"
 #include "script/script_host.h"
 
 namespace {
@@ -50,6 +50,12 @@ const StartupNodeType startupNodeTypes[] = {
 
 } // namespace
 
+void RegisterScriptNodeType(int32_t typeId, const char* typeName, NodeFactory factory) {
+    if (!RegisterNodeType(typeId, typeName, factory)) return;
+    std::string line = std::string(typeName) + "=" + std::to_string(typeId) + ";";
+    RunScriptText(line.c_str());
+}
+
 void RegisterSceneLibraries() {
     lua_State* state = ScriptState();
     RegisterAttrLibrary(state);
@@ -60,11 +66,9 @@ void RegisterSceneLibraries() {
     RegisterParticleLibrary();
 
     for (const StartupNodeType& type : startupNodeTypes)
-        RegisterNodeType(type.typeId, type.typeName, type.factory, state);
+        RegisterScriptNodeType(type.typeId, type.typeName, type.factory);
 
     RegisterMeshFunctions();
     RegisterParticlePresets();
     RegisterEmitterFunctions();
 }
-
-void StartSceneGraph() { SetSceneNodeManager(new CSceneNodeManager); }

@@ -1,0 +1,42 @@
+// The message box: a title, a line of text beside an icon, and up to three
+// buttons, chosen by its type, that answer it. Pressing one runs the answer's
+// call-back with the box's name and closes the box.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "ui/callback.h"
+#include "ui/control.h"
+#include "ui/lui_controls.h"
+
+namespace ui {
+
+constexpr int kAnswerCount = 7;
+constexpr int kMessageBoxButtonCount = 3;
+
+struct MessageBoxData {
+    std::string text;               // the title is the control's label
+    int icon = 0;                   // an ICON_* id
+    int type = 0;                   // the button set
+    Callback answers[kAnswerCount]; // by MessageBoxAnswer
+};
+
+// The record of a message box; null for other controls.
+MessageBoxData* messageBoxData(const Control* control);
+
+// The labels of the buttons a type shows, left to right: types 1 to 7 each
+// have their row; other types show none.
+std::span<const char* const> messageBoxLabels(int type);
+// The answer a button gives by its label; none for "Ignore" and "Try".
+std::optional<MessageBoxAnswer> answerForLabel(std::string_view label);
+
+// Grows the box to what its title, text and icon need and lays out its
+// buttons again.
+void fitMessageBox(Control* control);
+
+extern const ControlClass messageBoxClass;
+
+} // namespace ui
