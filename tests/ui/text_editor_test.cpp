@@ -147,11 +147,15 @@ TEST_F(TextEditorControl, APressPlacesTheCursorAndAReleaseEndsTheSelection) {
     EXPECT_EQ(data->edit.text.substr(data->edit.selectionEnd, data->edit.anchor - 1), "ello\nwo");
 }
 
-TEST_F(TextEditorControl, TextGivenToItLosesItsNulsAndStopsAtTheBound) {
-    setEditorText(editor, std::string("a\0b", 3));
+TEST_F(TextEditorControl, TextGivenToItLosesItsNulsRingsItsBellsOnceAndStopsAtTheBound) {
+    testing::internal::CaptureStderr();
+    setEditorText(editor, std::string("a\0\ab", 4));
     appendEditorText(editor, std::string("\0c", 2));
-    EXPECT_EQ(data->edit.text, "abc");
-    EXPECT_EQ(data->extent, (TextExtent{18, 1, 18}));
+    render();
+    render();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "\a");
+    EXPECT_EQ(data->edit.text, "a\abc");
+    EXPECT_EQ(data->extent, (TextExtent{18, 1, 18})) << "a bell takes no room";
     appendEditorText(editor, std::string(kMaxEditorText, 'x'));
     EXPECT_EQ(data->edit.text.size(), kMaxEditorText);
 }
@@ -178,6 +182,18 @@ TEST_F(TextEditorControl, ATabMovesTheCaretToWhereTheNextCharacterIsDrawn) {
     EXPECT_GE(x.left, caretX);
     EXPECT_LE(x.left, caretX + 1);
     EXPECT_TRUE(sameColour(pixel(caretX + 6, 26), grey));
+}
+
+TEST_F(TextEditorControl, ScrollingAcrossShowsTheEndOfALongLine) {
+    loadScheme();
+    // 60 characters, 360 pixels, in a text area 190 wide: scrolled to the
+    // end, the last ones show against the area's right edge.
+    setString(editor, (std::string(59, '-') + "H").c_str());
+    Control* across = findControl("TE_LR");
+    setScrollBarPosition(across, 100);
+    scrollBarData(across)->command.invoke(across);
+    render();
+    EXPECT_GT(inkBox(*this, 20 + 180, 21, 20 + 190, 33).count, 0);
 }
 
 TEST_F(TextEditorControl, WithoutASchemePanelsSelectionAndCaretButNoText) {
