@@ -7,6 +7,7 @@
 
 #include "scene/node_manager.h"
 #include "scene/scene_lua.h"
+#include "script/script_calls.h"
 #include "script/script_host.h"
 
 namespace {
@@ -15,7 +16,8 @@ constexpr int kCallsPerRun = 1000;
 
 lua_State* BenchState() {
     static lua_State* state = [] {
-        lua_State* made = CreateScriptState();
+        OpenInterpreter();
+        lua_State* made = ScriptState();
         RegisterSceneLibraries();
         StartSceneGraph();
         RunString(made, R"(

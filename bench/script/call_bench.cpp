@@ -17,7 +17,7 @@ constexpr int kCallsPerLoop = 100000;
 
 void EnsureLibraries() {
     static bool registered = [] {
-        CreateScriptState();
+        OpenInterpreter();
         RegisterScriptLibraries();
         return true;
     }();

@@ -15,7 +15,6 @@
 #include "app/timer.h"
 #include "platform/glut_backend.h"
 #include "script/script_calls.h"
-#include "script/script_host.h"
 
 namespace {
 
@@ -93,14 +92,12 @@ std::optional<RunnerOptions> ParseRunnerArguments(int argc, char** argv) {
     return options;
 }
 
-void RunAutomation(const RunnerOptions& options, int* argc, char** argv,
-                   ExtraRegistration extra) {
+void RunAutomation(const RunnerOptions& options, int* argc, char** argv) {
     // Registered before the shell's handler, so it runs after it.
     if (options.strict) atexit(EndStrictRun);
     StartSystem(argc, argv);
     WaitForSurface();
     RegisterAutomationLibraries();
-    if (extra) extra(ScriptState());
     FrameTimer().SetFixedFrameTime(options.frameTime);
     RunScriptFile(options.scriptPath.c_str());
 

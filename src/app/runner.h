@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "script/lua_api.h"
 
 struct RunnerOptions {
     int frames = 1;
@@ -20,10 +19,7 @@ struct RunnerOptions {
 // are wrong.
 std::optional<RunnerOptions> ParseRunnerArguments(int argc, char** argv);
 
-// Registers extra script functions after start-up (test entry points).
-using ExtraRegistration = void (*)(lua_State* state);
 
 // Never returns: ends the process through the at-exit handler, with status 0
 // (or 1 in a strict run that reported script errors).
-[[noreturn]] void RunAutomation(const RunnerOptions& options, int* argc, char** argv,
-                                ExtraRegistration extra = nullptr);
+[[noreturn]] void RunAutomation(const RunnerOptions& options, int* argc, char** argv);

@@ -18,7 +18,6 @@
 #include "scene/node_manager.h"
 #include "scene/scheduler.h"
 #include "script/script_calls.h"
-#include "script/script_host.h"
 #include "ui/control.h"
 #include "ui/control_types.h"
 #include "ui/toolkit.h"
@@ -136,7 +135,7 @@ void StartSystem(int* argc, char** argv) {
     platform::OpenSurface(argc, argv);
     platform::RouteEvents(toolkitEvents(), kShellEvents);
 
-    CreateScriptState();
+    OpenInterpreter();
     RegisterScriptLibraries();
 
     StartSound();
@@ -204,7 +203,7 @@ void ShutdownAll() {
     ImageDeleteAll();
     // Finalizers run while the interpreter closes; whatever they draw goes nowhere.
     DetachGlContext();
-    CloseScriptState();
+    CloseInterpreter();
     fflush(stdout);
 }
 

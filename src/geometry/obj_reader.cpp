@@ -6,8 +6,12 @@
 #include <string>
 
 #include "geometry/vertex_merge.h"
+#include "platform/file_contents.h"
 
 namespace {
+
+// Larger files are not read: a mesh that size could not be drawn anyway.
+constexpr uint64_t kMaxObjFileBytes = uint64_t{1} << 30;
 
 bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
@@ -143,16 +147,8 @@ void ObjReader::Clear() {
 
 bool ObjReader::Read(const char* path) {
     Clear();
-    FILE* file = path ? std::fopen(path, "rb") : nullptr;
-    if (!file) return false;
     std::string text;
-    char chunk[65536];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        text.append(chunk, got);
-    bool failed = std::ferror(file);
-    std::fclose(file);
-    if (failed) return false;
+    if (!platform::ReadFileContents(path, kMaxObjFileBytes, text)) return false;
     ReadText(text);
     return true;
 }

@@ -7,6 +7,7 @@
 
 #include "image/picture_file.h"
 #include "image/picture_readers.h"
+#include "platform/file_contents.h"
 
 namespace {
 
@@ -56,8 +57,9 @@ const ReaderEntry* ReaderFor(const char* path) {
 
 // Reads the file and decodes it, with the reader's message when the file cannot be read.
 bool ReadAndDecode(const ReaderEntry& reader, const char* path, ImageRecord& record) {
-    std::vector<uint8_t> file;
-    if (ReadWholeFile(path, file)) return reader.decode(file, path, record);
+    std::string file;
+    if (platform::ReadFileContents(path, kMaxPictureFileBytes, file))
+        return reader.decode({reinterpret_cast<const uint8_t*>(file.data()), file.size()}, path, record);
     if (reader.unreadable) std::fputs(reader.unreadable, stdout);
     return false;
 }

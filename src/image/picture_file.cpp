@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 
 bool PictureSizeAllowed(uint64_t width, uint64_t height, uint64_t depth) {
     return width > 0 && height > 0 && depth > 0 && width <= kMaxPictureSide &&
@@ -18,24 +17,6 @@ void PrintTruncated(const char* name) {
 void PrintUnsupportedSize(const char* name, int64_t width, int64_t height) {
     std::printf("[ERROR] The picture in %s has an unsupported size %lld x %lld\n", name,
                 static_cast<long long>(width), static_cast<long long>(height));
-}
-
-bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes) {
-    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path, "rb"), std::fclose);
-    if (!file) return false;
-    bytes.clear();
-    if (std::fseek(file.get(), 0, SEEK_END) == 0) {
-        const long size = std::ftell(file.get());
-        if (size > 0 && uint64_t(size) <= kMaxPictureFileBytes) bytes.reserve(size);
-        std::rewind(file.get());
-    }
-    uint8_t chunk[65536];
-    size_t count;
-    while ((count = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
-        if (bytes.size() + count > kMaxPictureFileBytes) return false;
-        bytes.insert(bytes.end(), chunk, chunk + count);
-    }
-    return !std::ferror(file.get());
 }
 
 void CopyBgrAsRgb(const uint8_t* in, uint8_t* out, size_t pixel_count, uint32_t depth) {

@@ -24,9 +24,6 @@ void PrintUnsupportedSize(const char* name, int64_t width, int64_t height);
 // Larger files are not read: no picture within the limits needs one.
 constexpr uint64_t kMaxPictureFileBytes = uint64_t{1} << 30;
 
-// False when the file cannot be opened or read, or is larger than the limit.
-bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes);
-
 // Little-endian fields of a header.
 inline uint16_t ReadLe16(const uint8_t* bytes) {
     return static_cast<uint16_t>(bytes[0] | (bytes[1] << 8));

@@ -7,6 +7,12 @@
 #include <functional>
 #include <string>
 
+// The one interpreter: made with the standard libraries (base, table, io, os,
+// string, math) and kept as the state that registration and script calls
+// use; closed at exit, or with the state given to SetScriptState.
+void OpenInterpreter();
+void CloseInterpreter();
+
 // Runs in the one interpreter; 0 on success, else the error status. Without an
 // interpreter nothing runs and the status is nonzero.
 int RunScriptText(const char* text);

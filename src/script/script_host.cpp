@@ -42,14 +42,13 @@ int Finish(lua_State* state, int base, int status) {
 
 } // namespace
 
-lua_State* CreateScriptState() {
+void OpenInterpreter() {
     lua_State* state = lua_open();
     OpenStandardLibraries(state);
     SetScriptState(state);
-    return state;
 }
 
-void CloseScriptState() {
+void CloseInterpreter() {
     lua_State* state = scriptState;
     SetScriptState(nullptr);
     if (state) lua_close(state);

@@ -5,12 +5,7 @@
 
 #include "script/lua_api.h"
 
-// Creates the interpreter, opens the standard libraries and makes it the one
-// state that registration and the script calls use.
-lua_State* CreateScriptState();
-// Closes the state made by CreateScriptState (or given to SetScriptState).
-void CloseScriptState();
-
+// The state OpenInterpreter made (script/script_calls.h), or the one given here.
 void SetScriptState(lua_State* state);
 lua_State* ScriptState();
 

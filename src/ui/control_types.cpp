@@ -17,11 +17,13 @@
 #include "ui/image_view.h"
 #include "ui/list_box.h"
 #include "ui/message_box.h"
+#include "ui/script_editor.h"
 #include "ui/scroll_bar.h"
 #include "ui/slider.h"
 #include "ui/slider_group.h"
 #include "ui/start_menu.h"
 #include "ui/static_text.h"
+#include "ui/text_editor.h"
 #include "ui/text_field.h"
 #include "ui/video_view.h"
 #include "ui/window.h"
@@ -120,6 +122,8 @@ const ControlClass* classOf(int type) {
     if (type == LUI_ICON_BUTTON) return &iconButtonClass;
     if (type == LUI_CHECKBOX) return &checkBoxClass;
     if (type == LUI_FLOAT_SHAKE) return &floatShakeClass;
+    if (type == LUI_TEXT_EDITOR) return &textEditorClass;
+    if (type == LUI_SCRIPT_EDITOR) return &scriptEditorClass;
     if (type == LUI_FILE_DIALOG) return &fileDialogClass;
     return &kPlaceholders[type];
 }

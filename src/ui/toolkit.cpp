@@ -8,7 +8,9 @@
 #include "ui/dispatch.h"
 #include "ui/fonts.h"
 #include "ui/icons.h"
+#include "ui/script_editor.h"
 #include "ui/start_menu.h"
+#include "ui/syntax_scheme.h"
 
 namespace {
 
@@ -18,7 +20,9 @@ void toolkitReshape(int width, int height) {
 }
 
 void toolkitIdle() {
-    if (ui::toolkitVisible()) ui::tickClock();
+    if (!ui::toolkitVisible()) return;
+    ui::refreshOutputViews();
+    ui::tickClock();
 }
 
 bool toolkitMouse(int button, int state, int x, int y) {
@@ -63,6 +67,7 @@ const platform::EventFilter& toolkitEvents() {
 void initToolkit() {
     ui::createIconTextures();
     ui::loadFonts();
+    ui::loadSyntaxSchemes();
     fflush(stdout);
     if (!freopen("./stdout.log", "w", stdout))
         fprintf(stderr, "[ERROR] Unable to open ./stdout.log for output\n");

@@ -5,8 +5,9 @@
 
 #include "platform/glut_backend.h"
 
-// Toolkit start-up: creates the icon textures, loads the fonts and sends
-// standard output to "./stdout.log". Needs the GL surface.
+// Toolkit start-up: creates the icon textures, loads the fonts, reads the
+// syntax file and sends standard output to "./stdout.log". Needs the GL
+// surface.
 void initToolkit();
 // Draws every visible control with the toolkit's own pixel projection.
 void drawToolkit();

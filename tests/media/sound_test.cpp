@@ -13,6 +13,7 @@
 #include "media/sound_device.h"
 #include "media/sound_lua.h"
 #include "media/video_lua.h"
+#include "script/script_calls.h"
 #include "script/script_host.h"
 #include "script_state.h"
 #include "support/gl_window.h"
@@ -30,7 +31,8 @@ class SoundLibrary : public ::testing::Test {
     static void SetUpTestSuite() {
         setenv("ALSOFT_DRIVERS", "null", 1);
         EnsureGlWindow();
-        state = CreateScriptState();
+        OpenInterpreter();
+        state = ScriptState();
         RegisterVideoLibrary();
         RegisterMp3Library();
         RegisterSoundLibrary();
@@ -46,7 +48,7 @@ class SoundLibrary : public ::testing::Test {
         testing::internal::CaptureStdout();
         StopSound();
         testing::internal::GetCapturedStdout();
-        CloseScriptState();
+        CloseInterpreter();
     }
     void TearDown() override { Run("Sound.DeleteAll(); Mp3.Stop()"); }
 

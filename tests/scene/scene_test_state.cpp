@@ -6,6 +6,7 @@
 
 #include "scene/node_manager.h"
 #include "scene/scene_lua.h"
+#include "script/script_calls.h"
 #include "script/script_host.h"
 
 namespace {
@@ -16,7 +17,8 @@ template <UpdateMode Mode> CNode* MakeTicker() { return new TestTicker(Mode); }
 
 lua_State* SceneTestState() {
     static lua_State* state = [] {
-        lua_State* made = CreateScriptState();
+        OpenInterpreter();
+        lua_State* made = ScriptState();
         RegisterSceneLibraries();
         StartSceneGraph();
         RegisterScriptNodeType(101, "CTestTicker", MakeTicker<UpdateEveryFrame>);

@@ -3,6 +3,7 @@
 #include <string>
 #include <tuple>
 
+#include "script/script_calls.h"
 #include "script/script_host.h"
 #include "toolkit_fixture.h"
 #include "ui/callback.h"
@@ -161,7 +162,8 @@ TEST_F(ControlTree, FindWalksInPreOrderAndDestroyRunsEachDestroyBeforeTheChildre
 
 TEST_F(ControlTree, ScriptCallbacksReceiveTheControlNameWhateverItHolds) {
     EXPECT_EQ(callbackLine("f", "a\"b\\c\n"), "f(\"a\\\"b\\\\c\\n\");");
-    lua_State* state = CreateScriptState();
+    OpenInterpreter();
+        lua_State* state = ScriptState();
     RunString(state, "seen = '' function record(name) seen = seen .. name .. '\\n' end");
     Control* plain = createControl(LUI_BUTTON, "plain");
     Control* quoted = createControl(LUI_BUTTON, "say \"hi\"); os.exit(3); --\\");
@@ -183,7 +185,7 @@ TEST_F(ControlTree, ScriptCallbacksReceiveTheControlNameWhateverItHolds) {
     EXPECT_EQ(callback.invoke(plain), 7);
     callback.setScript("missingFunction");
     EXPECT_NE(callback.invoke(plain), 0);
-    CloseScriptState();
+    CloseInterpreter();
 }
 
 } // namespace
