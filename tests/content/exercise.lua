@@ -1,7 +1,7 @@
 -- Runs one start-menu example (the global `example`, a path from the working
 -- folder) the way the start menu does, twice, then presses, drags and types
 -- into every control the example put inside its windows, so that each command
--- runs once. Failures surface as script errors (the runner's --strict status)
+-- runs. Failures surface as script errors (the runner's --strict status)
 -- or as "[ERROR]" lines in stdout.log.
 
 -- A file the example names but cannot be read is a fault of the example even
@@ -80,9 +80,8 @@ local function topLevelOf(name)
 end
 function exercise_collect()
   for _, name in ipairs(luiList()) do
-    if not seen[name] and topLevelOf(name) ~= name and scripted[topLevelOf(name)] then
-      table.insert(targets, name)
-    end
+    local top = topLevelOf(name)
+    if not seen[name] and top ~= name and scripted[top] then table.insert(targets, name) end
     seen[name] = true
   end
 end
