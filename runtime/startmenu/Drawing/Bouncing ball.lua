@@ -19,7 +19,8 @@ ball_idle = AddIdleString([[
     ball.dx = -ball.dx
     ball.x = math.max(-10 + ball.radius, math.min(10 - ball.radius, ball.x))
   end
-  if ball.y < ball.radius then ball.y, ball.dy = ball.radius, math.abs(ball.dy) end
+  local floor = 0.7 + ball.radius  -- just above the task bar
+  if ball.y < floor then ball.y, ball.dy = floor, math.abs(ball.dy) end
   table.insert(ball.trail, 1, {ball.x, ball.y})
   if table.getn(ball.trail) > 12 then table.remove(ball.trail) end
   SetForeground(1, 0.6, 0.1)

@@ -15,15 +15,15 @@ colours_idle = AddIdleString([[
   SetTransparent(0)
   for i = 0, 3 do
     SetForeground(math.mod(i, 2), math.mod(i, 2), math.mod(i, 2))
-    DrawFilledRectangle(0.5 + i * 2.25, 0.5, 2.25, 1)
+    DrawFilledRectangle(0.5 + i * 2.25, 1, 2.25, 1)
   end
   SetTransparent(colours_transparency)
   SetForeground(1, 0, 0)
-  DrawFilledCircle(4, 4.3, 1.8)
+  DrawFilledCircle(4, 4.8, 1.8)
   SetForeground(0, 1, 0)
-  DrawFilledCircle(6, 4.3, 1.8)
+  DrawFilledCircle(6, 4.8, 1.8)
   SetForeground(0, 0, 1)
-  DrawFilledCircle(5, 2.6, 1.8)
+  DrawFilledCircle(5, 3.1, 1.8)
   SetTransparent(0)
 ]])
 

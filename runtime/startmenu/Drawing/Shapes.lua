@@ -18,22 +18,22 @@ shapes_idle = AddIdleString([[
   SetForeground(1, 1, 1)                 -- points, 1 to 6 pixels across
   for size = 1, 6 do
     SetPointSize(size)
-    DrawPoint(-9.5 + size * 0.5, 6.5)
+    DrawPoint(-9.5 + size * 0.5, 7)
   end
   SetForeground(1, 0.9, 0.2)             -- lines, 1 to 4 pixels wide
   for width = 1, 4 do
     SetLineWidth(width)
-    DrawLine(-6, 5.6 + width * 0.3, -1, 5.9 + width * 0.3)
+    DrawLine(-6, 6.1 + width * 0.3, -1, 6.4 + width * 0.3)
   end
   SetLineWidth(shapes_width)             -- outlines: square, rectangle, circle
   SetForeground(0.3, 0.7, 1)
-  DrawWireSquare(-9.5, 3, 2)
-  DrawWireRectangle(-7, 3, 3, 2)
-  DrawWireCircle(-2.5, 4, 1)
+  DrawWireSquare(-9.5, 3.5, 2)
+  DrawWireRectangle(-7, 3.5, 3, 2)
+  DrawWireCircle(-2.5, 4.5, 1)
   SetForeground(1, 0.45, 0.35)           -- the same shapes filled
-  DrawFilledSquare(-9.5, 0.5, 2)
-  DrawFilledRectangle(-7, 0.5, 3, 2)
-  DrawFilledCircle(-2.5, 1.5, 1)
+  DrawFilledSquare(-9.5, 1, 2)
+  DrawFilledRectangle(-7, 1, 3, 2)
+  DrawFilledCircle(-2.5, 2, 1)
 ]])
 
 function shapes_switch(box)

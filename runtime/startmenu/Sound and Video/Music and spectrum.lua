@@ -45,7 +45,7 @@ music_idle = AddIdleString([[
     for k = low, math.max(low, high - 1) do level = math.max(level, spectrum[k]) end
     local height = 8 * math.sqrt(level)
     SetForeground(height / 8, 1 - height / 16, 0.3)
-    DrawFilledRectangle(-9.5 + (b - 1) * width, 0.3, width * 0.8, height + 0.05)
+    DrawFilledRectangle(-9.5 + (b - 1) * width, 0.8, width * 0.8, height + 0.05)
   end
   SetTransparent(0)
 ]])
