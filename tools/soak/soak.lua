@@ -13,7 +13,7 @@ local function residentKb()
   return tonumber(string.match(text, "VmRSS:%s*(%d+)")) or -1
 end
 
-local window, system, mesh, picture, sample, video = nil, nil, nil, 0, 0, 0
+local window, mesh, picture, sample, video = nil, nil, 0, 0, 0
 local function churnWindow()
   if window then luiDestroy(window) end
   window = luiWindow{l = "soak", x = 40, y = 40, w = 360, h = 260}
@@ -24,14 +24,27 @@ local function churnWindow()
   luiSetParent("..")
 end
 
+-- A deleted node keeps running while the update or render pass still has it:
+-- a script rids itself of a node for good by taking it out of both first.
+-- Names address the oldest node of that name.
+local function removeNode(name)
+  Update.Disable(name)
+  Render.Disable(name)
+  Node.Delete(name)
+end
+
+-- The preset names its nodes "simple", "simple_emitter" and "simple_renderer".
+local particleRounds = 0
 local function churnParticles()
-  if system then Node.Delete({system, system .. "_emitter", system .. "_renderer"}) end
-  system = "soak" .. math.random(1000)
-  CreateSimple(system)
+  if particleRounds > 0 then
+    for _, name in ipairs({"simple", "simple_emitter", "simple_renderer"}) do removeNode(name) end
+  end
+  particleRounds = particleRounds + 1
+  CreateSimple()
 end
 
 local function churnMesh()
-  if mesh then Node.Delete("mesh1") end
+  if mesh then removeNode("mesh1") end
   MakeMesh("meshes/cube.obj")
   mesh = true
 end
@@ -41,7 +54,7 @@ local function churnMedia()
   picture = ImageLoad("startmenu/bliss.bmp")
   Sound.Delete(sample)
   sample = Sound.Load("startmenu/Startup.wav")
-  Sound.Play(sample, false)
+  Sound.Play(sample)
   Avi.Close(video)
   video = Avi.Open("soak.avi", 64, 64) or 0
   Mp3.Play("startmenu/Startup.wav")
