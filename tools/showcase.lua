@@ -1,17 +1,13 @@
--- Shown when scriptdesk runs without a display: an idle script drawing a
--- turning ring of coloured discs over the desktop.
-print("scriptdesk showcase")
-angle = 0
+-- Shown when scriptdesk runs without a display, and the README's first
+-- screenshot: a window of controls, the script editor on an example, and the
+-- start menu open on its folders with the Particles folder unfolded.
+dofile("startmenu/Controls/Buttons and fields.lua")
+dofile("startmenu/Editors/Script editor.lua")
+local function click(x, y) Runner.Move(x, y) Runner.Press(x, y) Runner.Release(x, y) end
+click(58, 754)
+-- The fifth row of the first level, a few frames later once the menu is open.
+frame = 0
 AddIdleString([[
-  angle = angle + FrameTime()
-  SetTransparent(0.25)
-  for i = 0, 11 do
-    local a = angle + i * math.pi / 6
-    SetForeground(0.5 + 0.5 * math.cos(a), 0.7, 0.5 + 0.5 * math.sin(a))
-    DrawFilledCircle(6 + 2.5 * math.cos(a), 11 + 2.5 * math.sin(a), 0.4)
-  end
-  SetTransparent(0)
-  SetForeground(1, 1, 1)
-  SetLineWidth(2)
-  DrawWireCircle(6, 11, 3.3)
+  frame = frame + 1
+  if frame == 2 then Runner.Move(40, 675) Runner.Press(40, 675) Runner.Release(40, 675) end
 ]])
