@@ -201,6 +201,7 @@ void ShutdownAll() {
     StopSound();
     destroyAll();
     ImageDeleteAll();
+    DestroyAllNodes();
     // Finalizers run while the interpreter closes; whatever they draw goes nowhere.
     DetachGlContext();
     CloseInterpreter();

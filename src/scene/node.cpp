@@ -1,11 +1,20 @@
 #include "scene/node.h"
 
+#include <unordered_set>
+
 #include "scene/node_manager.h"
 
 namespace {
 
 // Every node made consumes one id, registered with a manager or not.
 uint32_t lastNodeId = 0;
+
+// Every node that exists, registered or deleted and still held, so that all of
+// them can be freed at exit.
+std::unordered_set<CNode*> liveNodes;
+// Set at exit while every node is freed at once: holding and letting go no
+// longer count.
+bool destroyingAll = false;
 
 bool InRange(int64_t position, size_t count) {
     return position >= 0 && static_cast<uint64_t>(position) < count;
@@ -30,18 +39,19 @@ void Free(CNode* node) {
 
 } // namespace
 
-CNode::CNode() : id_(++lastNodeId) {}
+CNode::CNode() : id_(++lastNodeId) { liveNodes.insert(this); }
 
 CNode::~CNode() {
     for (NodeInput& input : inputs_) ReleaseNode(input.held);
+    liveNodes.erase(this);
 }
 
 void RetainNode(CNode* node) {
-    if (node) ++node->references_;
+    if (node && !destroyingAll) ++node->references_;
 }
 
 void ReleaseNode(CNode* node) {
-    if (!node || node->references_ == 0) return;
+    if (destroyingAll || !node || node->references_ == 0) return;
     if (--node->references_ == 0 && node->deleted_) Free(node);
 }
 
@@ -49,6 +59,14 @@ void FreeNodeWhenUnreferenced(CNode* node) {
     if (!node) return;
     node->deleted_ = true;
     if (node->references_ == 0) Free(node);
+}
+
+void DestroyAllNodes() {
+    destroyingAll = true;
+    for (CNodeManager* manager : NodeManagers()) manager->nodes.clear();
+    std::vector<CNode*> nodes(liveNodes.begin(), liveNodes.end());
+    for (CNode* node : nodes) delete node;
+    destroyingAll = false;
 }
 
 bool CNode::QueryInterface(int32_t, void**) { return false; }

@@ -107,6 +107,10 @@ void ReleaseNode(CNode* node);
 // when nothing holds it.
 void FreeNodeWhenUnreferenced(CNode* node);
 
+// At exit: frees every node there is, registered or deleted and still held,
+// and empties the managers.
+void DestroyAllNodes();
+
 // Lookups across every node manager, in the order the managers were made.
 CNode* FindNodeById(uint32_t id);
 // The smallest id among the nodes of that exact name (first manager first); 0 when none.

@@ -103,3 +103,23 @@ TEST_F(NodeLifetime, ANodeThatDeletesItselfInItsOverrideIsFreedAfterItsTurn) {
     EXPECT_EQ(TestTicker::log, (std::vector<std::string>{"after update 0"}));
     EXPECT_EQ(TimesFreed(after), 0);
 }
+
+// At exit every node goes, whether registered, held by a group or still
+// scheduled after its deletion, and the passes find nothing left to run.
+TEST_F(NodeLifetime, AtExitEveryNodeIsFreedWhateverHoldsIt) {
+    auto* group = static_cast<CGroup*>(Make("CGroup", "holder"));
+    uint32_t member = Make("CTestEmitter", "member")->Id();
+    uint32_t registered = Make("CTestEmitter", "registered")->Id();
+    uint32_t scheduled = Make("CTestTicker", "scheduled")->Id();
+    group->Group().AddById(member);
+    DeleteNodeById(member);
+    DeleteNodeById(scheduled);
+
+    DestroyAllNodes();
+    for (uint32_t id : {member, registered, scheduled}) EXPECT_EQ(TimesFreed(id), 1) << id;
+    EXPECT_TRUE(SceneNodeManager()->nodes.empty());
+    TestTicker::log.clear();
+    UpdateAll(0.0f);
+    RenderAll();
+    EXPECT_TRUE(TestTicker::log.empty());
+}
