@@ -9,7 +9,7 @@
 #include <cstdio>
 
 #include "scene/node.h"
-#include "scene/script_support.h"
+#include "scene/scene_lua_support.h"
 #include "script/script_limits.h"
 
 namespace {
