@@ -5,11 +5,6 @@
 
 namespace {
 
-std::string From(const std::string& log, const std::string& marker) {
-    size_t at = log.find(marker);
-    return at == std::string::npos ? "<no marker>" : log.substr(at);
-}
-
 TEST(Runner, WrongArgumentsRaiseAnErrorNamingTheFunction) {
     ScriptRunResult run = RunScript(R"(
         print("--")
@@ -28,7 +23,7 @@ TEST(Runner, WrongArgumentsRaiseAnErrorNamingTheFunction) {
         for _, call in ipairs(calls) do print(select(2, pcall(call))) end
     )");
     EXPECT_EQ(run.exitStatus, 0);
-    EXPECT_EQ(From(run.stdoutLog, "--"),
+    EXPECT_EQ(Between(run.stdoutLog, "--", ""),
               "--\nRunner.Move expects the numbers x and y\n"
               "Runner.Move expects the numbers x and y\n"
               "Runner.Press expects x, y, an optional button 0, 1 or 2 and an optional modifier "
@@ -76,7 +71,7 @@ TEST(Runner, KeysArriveBeforeTheNextIdlePassAndCtrlBracketIsEscape) {
                                     "  if n == 2 then Runner.Key('[', 'ctrl') end ]])\n",
                                     {.frames = 5, .arguments = {"--strict"}});
     EXPECT_EQ(run.exitStatus, 0) << run.errors;
-    EXPECT_EQ(From(run.stdoutLog, "frame"), "frame 1\nframe 2\nAvi Cleanup\n");
+    EXPECT_EQ(Between(run.stdoutLog, "frame", ""), "frame 1\nframe 2\nAvi Cleanup\n");
 }
 
 // Errors that end a chunk fail a strict run after the usual shutdown, however

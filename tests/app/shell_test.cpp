@@ -8,14 +8,6 @@
 
 namespace {
 
-// Lines of stdout.log written by the script itself, between its markers.
-std::string Between(const std::string& log, const std::string& first, const std::string& last) {
-    size_t begin = log.find(first);
-    size_t end = log.find(last, begin);
-    if (begin == std::string::npos || end == std::string::npos) return "<markers missing>";
-    return log.substr(begin, end + last.size() - begin);
-}
-
 // One run: the frame time before the first frame, the argument-count error,
 // SetBackgroundImage ignoring wrong arguments silently, output landing in a
 // truncated stdout.log, an error ending its chunk on stderr, and os.exit

@@ -58,6 +58,15 @@ int RunCommand(const std::string& command, const std::string& workDir) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+std::string Between(const std::string& log, const std::string& first, const std::string& last) {
+    const size_t from = log.find(first);
+    if (from == std::string::npos) return "<no " + first + "> " + log;
+    if (last.empty()) return log.substr(from);
+    const size_t to = log.find(last, from);
+    if (to == std::string::npos) return "<no " + last + "> " + log;
+    return log.substr(from, to + last.size() - from);
+}
+
 ScriptRunResult RunScript(const std::string& script, const ScriptRunOptions& options) {
     ScriptRunResult result;
     result.workDir = MakeWorkDir();

@@ -32,6 +32,11 @@ struct ScriptRunResult {
 
 ScriptRunResult RunScript(const std::string& script, const ScriptRunOptions& options = {});
 
+// The text of `log` from the first `first` up to and including the next
+// `last` (to the end when `last` is empty); a note naming what was missing
+// otherwise, so that a failed comparison shows the whole log.
+std::string Between(const std::string& log, const std::string& first, const std::string& last);
+
 // A new empty folder under the build's test-work folder, unique per call.
 std::string MakeWorkDir();
 std::string ReadFile(const std::string& path);

@@ -23,13 +23,6 @@ void PrintTo(const ControlScript& script, std::ostream* out) {
     *out << script.name;
 }
 
-std::string Between(const std::string& log, const std::string& first, const std::string& last) {
-    const size_t from = log.find(first);
-    if (from == std::string::npos) return "<no " + first + "> " + log;
-    const size_t to = log.find(last, from);
-    return log.substr(from, to == std::string::npos ? std::string::npos : to + last.size() - from);
-}
-
 class ControlScripts : public testing::TestWithParam<ControlScript> {};
 
 TEST_P(ControlScripts, PrintWhatTheirExpectedFileHolds) {

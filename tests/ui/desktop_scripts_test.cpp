@@ -16,13 +16,6 @@ namespace fs = std::filesystem;
 
 const fs::path kScripts = fs::path(__FILE__).parent_path() / "desktop";
 
-std::string Between(const std::string& log, const std::string& first, const std::string& last) {
-    const size_t from = log.find(first);
-    if (from == std::string::npos) return "<no " + first + "> " + log;
-    const size_t to = log.find(last, from);
-    return log.substr(from, to == std::string::npos ? std::string::npos : to + last.size() - from);
-}
-
 // Runs desktop/<name>.lua, one frame more than it has steps, on a desktop
 // without the shipped start menu, and compares its report.
 ScriptRunResult RunDesktopScript(const std::string& name, int steps,
