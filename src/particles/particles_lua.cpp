@@ -4,7 +4,7 @@
 
 #include "particles/particle_system.h"
 #include "particles/presets.h"
-#include "scene/scene_lua_support.h"
+#include "scene/node_argument_lua.h"
 #include "script/script_host.h"
 
 namespace {

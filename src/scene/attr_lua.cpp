@@ -9,7 +9,7 @@
 #include <cstdio>
 
 #include "scene/node.h"
-#include "scene/scene_lua_support.h"
+#include "scene/node_argument_lua.h"
 #include "script/script_limits.h"
 
 namespace {

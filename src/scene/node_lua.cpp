@@ -4,7 +4,7 @@
 
 #include "scene/emitter_interface.h"
 #include "scene/node_manager.h"
-#include "scene/scene_lua_support.h"
+#include "scene/node_argument_lua.h"
 #include "script/lua_api.h"
 #include "script/script_host.h"
 

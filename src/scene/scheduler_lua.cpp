@@ -6,7 +6,7 @@
 
 #include "scene/node_manager.h"
 #include "scene/scheduler.h"
-#include "scene/scene_lua_support.h"
+#include "scene/node_argument_lua.h"
 #include "script/script_numbers.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "ui/group.h"
 #include "ui/icon_button.h"
 #include "ui/lui_controls.h"
-#include "ui/lui_lua_util.h"
+#include "ui/lui_arguments_lua.h"
 #include "ui/message_box.h"
 #include "ui/window.h"
 

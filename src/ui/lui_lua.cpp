@@ -10,7 +10,7 @@
 #include "ui/lui_controls.h"
 #include "ui/lui_creators_lua.h"
 #include "ui/lui_dialogs_lua.h"
-#include "ui/lui_lua_util.h"
+#include "ui/lui_arguments_lua.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// Pieces the scene's script bindings share.
+// The node a script argument names, for the scene's script bindings.
 #pragma once
 
 #include "scene/node.h"
