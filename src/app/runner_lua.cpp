@@ -91,12 +91,14 @@ int PressOrRelease(lua_State* L, bool down, const char* function, const char* us
 
 int Press(lua_State* L) {
     return PressOrRelease(L, true, "Runner.Press",
-                          "Runner.Press expects x, y, an optional button 0, 1 or 2 and an optional modifier string");
+                          "Runner.Press expects x, y, an optional button 0, 1 or 2 and an "
+                          "optional modifier string");
 }
 
 int Release(lua_State* L) {
     return PressOrRelease(L, false, "Runner.Release",
-                          "Runner.Release expects x, y, an optional button 0, 1 or 2 and an optional modifier string");
+                          "Runner.Release expects x, y, an optional button 0, 1 or 2 and an "
+                          "optional modifier string");
 }
 
 int Key(lua_State* L) {

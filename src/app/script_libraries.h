@@ -2,8 +2,8 @@
 #pragma once
 
 // Registers all libraries into the one interpreter, in start-up order: the
-// shell's functions, Avi, Mp3 and Sound, pictures, 2D drawing and idle
-// scripts, then the scene graph with its node types.
+// shell's functions, Avi, Mp3 and Sound, pictures, lui, 2D drawing and idle
+// scripts, then the scene graph with its node types, particles and meshes.
 void RegisterScriptLibraries();
 
 // The automation runner's own library, Runner: scriptdesk-run only.

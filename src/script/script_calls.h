@@ -53,6 +53,9 @@ public:
     void Reset();
 
 private:
+    // Forgets what was compiled; false (with the error kept) without an interpreter.
+    bool Start();
+
     int reference_ = -1;       // the function in the interpreter's registry
     unsigned generation_ = 0;  // which interpreter it was compiled in
     std::string error_;

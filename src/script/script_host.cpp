@@ -157,25 +157,21 @@ bool KeepLoaded(lua_State* state, int status, int* reference, std::string* error
 
 } // namespace
 
-bool ScriptChunk::Compile(const char* text, size_t length, const char* chunkName) {
+bool ScriptChunk::Start() {
     Reset();
-    if (!scriptState) {
-        error_ = "no interpreter";
-        return false;
-    }
     generation_ = stateGeneration;
-    return KeepLoaded(scriptState, luaL_loadbuffer(scriptState, text, length, chunkName),
+    if (!scriptState) error_ = "no interpreter";
+    return scriptState != nullptr;
+}
+
+bool ScriptChunk::Compile(const char* text, size_t length, const char* chunkName) {
+    return Start() &&
+           KeepLoaded(scriptState, luaL_loadbuffer(scriptState, text, length, chunkName),
                       &reference_, &error_);
 }
 
 bool ScriptChunk::CompileFile(const char* path) {
-    Reset();
-    if (!scriptState) {
-        error_ = "no interpreter";
-        return false;
-    }
-    generation_ = stateGeneration;
-    return KeepLoaded(scriptState, luaL_loadfile(scriptState, path), &reference_, &error_);
+    return Start() && KeepLoaded(scriptState, luaL_loadfile(scriptState, path), &reference_, &error_);
 }
 
 int ScriptChunk::Run(const double* numbers, int count) const {
