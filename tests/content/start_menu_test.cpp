@@ -17,29 +17,41 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kRuntime = SCRIPTDESK_RUNTIME_DIR;
+const std::string kMenuChoice = (fs::path(CONTENT_EXERCISE).parent_path() / "menu_choice.lua").string();
 
-// The scripts the start menu lists: ".lua" files under startmenu, skipping
-// names that begin with a dot, as paths from the runtime folder.
+// The names a menu level shows: folders first, then ".lua" files without
+// their ending, each group in byte order; names beginning with a dot hidden.
+std::vector<std::pair<std::string, bool>> Level(const fs::path& folder) {
+    std::vector<std::string> folders, files;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        std::string name = entry.path().filename().string();
+        if (name.starts_with(".")) continue;
+        if (entry.is_directory()) folders.push_back(name);
+        else if (entry.path().extension() == ".lua") files.push_back(entry.path().stem().string());
+    }
+    std::sort(folders.begin(), folders.end());
+    std::sort(files.begin(), files.end());
+    std::vector<std::pair<std::string, bool>> level;
+    for (const std::string& name : folders) level.push_back({name, true});
+    for (const std::string& name : files) level.push_back({name, false});
+    return level;
+}
+
+// Every script of the shipped menu, as "Folder/Name" in menu order (the menu
+// has one level of folders).
 std::vector<std::string> StartMenuScripts() {
     std::vector<std::string> scripts;
-    const fs::path menu = kRuntime / "startmenu";
-    for (auto it = fs::recursive_directory_iterator(menu); it != fs::recursive_directory_iterator();
-         ++it) {
-        const std::string name = it->path().filename().string();
-        if (name.starts_with(".")) {
-            if (it->is_directory()) it.disable_recursion_pending();
-            continue;
-        }
-        if (it->is_regular_file() && it->path().extension() == ".lua")
-            scripts.push_back(fs::relative(it->path(), kRuntime).generic_string());
+    for (const auto& [name, isFolder] : Level(kRuntime / "startmenu")) {
+        if (!isFolder) scripts.push_back(name);
+        else
+            for (const auto& [file, isSubfolder] : Level(kRuntime / "startmenu" / name))
+                scripts.push_back(name + "/" + file + (isSubfolder ? "/" : ""));
     }
-    std::sort(scripts.begin(), scripts.end());
     return scripts;
 }
 
 std::string TestName(const testing::TestParamInfo<std::string>& info) {
-    std::string name = info.param.substr(std::string("startmenu/").size());
-    name = name.substr(0, name.size() - std::string(".lua").size());
+    std::string name = info.param;
     for (char& c : name)
         if (!isalnum(static_cast<unsigned char>(c))) c = '_';
     return name;
@@ -66,7 +78,7 @@ TEST_P(StartMenuScript, RunsAndEveryControlFiresWithoutError) {
         if (entry.is_directory())
             fs::create_directory_symlink(entry.path(), workDir / entry.path().filename());
     WriteFile(workDir + "/run.lua",
-              "example = [[" + GetParam() + "]]\ndofile([[" CONTENT_EXERCISE "]])\n");
+              "example = [[startmenu/" + GetParam() + ".lua]]\ndofile([[" CONTENT_EXERCISE "]])\n");
 
     // A sound device that plays nothing, so that the sound examples run their
     // whole course on a machine without a sound card.
@@ -84,5 +96,32 @@ TEST_P(StartMenuScript, RunsAndEveryControlFiresWithoutError) {
 
 INSTANTIATE_TEST_SUITE_P(Examples, StartMenuScript, testing::ValuesIn(StartMenuScripts()),
                          TestName);
+
+// The menu's tree mirrored with scripts that print their own path: every
+// entry is reached by clicking Start, its folder and its name, in menu order.
+TEST(StartMenuChoice, EveryShippedExampleIsReachedThroughThePointer) {
+    ScriptRunOptions options;
+    options.withRuntime = false; // only the mirrored menu, not the examples themselves
+    std::string menu = "menu = {\n", expected = "--\n";
+    std::string folder;
+    for (const std::string& script : StartMenuScripts()) {
+        options.files.push_back({"startmenu/" + script + ".lua", "print('ran " + script + "')\n"});
+        expected += "ran " + script + "\n";
+        const size_t slash = script.find('/');
+        const std::string entryFolder = slash == std::string::npos ? "" : script.substr(0, slash);
+        if (entryFolder != folder && !folder.empty()) menu += "}},\n";
+        if (entryFolder.empty()) menu += "\"" + script + "\",\n";
+        else if (entryFolder != folder) menu += "{\"" + entryFolder + "\", {";
+        if (!entryFolder.empty()) menu += "\"" + script.substr(slash + 1) + "\", ";
+        folder = entryFolder;
+    }
+    if (!folder.empty()) menu += "}},\n";
+    options.files.push_back({"menu.lua", menu + "}\nprint('--')\n"});
+    options.frames = static_cast<int>(StartMenuScripts().size()) + 2;
+    options.arguments = {"--strict"};
+    ScriptRunResult run = RunScript(ReadFile(kMenuChoice), options);
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    EXPECT_EQ(Between(run.stdoutLog, "--\n", "==\n"), expected + "==\n");
+}
 
 } // namespace

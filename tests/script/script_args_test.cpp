@@ -66,6 +66,12 @@ TEST_F(ScriptArgsTest, WrongCountPrintsTheErrorAndReturnsNothing) {
     EXPECT_EQ(Run("a, b, c = ProbeNumbers(7, 8, 9) assert(a == 9 and b == 0.5 and c == true)"), "");
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0], "byte=7 short=8 int=9 double=7 string=null");
+    // Getters past the last argument give their defaults.
+    ASSERT_TRUE(ScriptArgs::Begin(state, 0));
+    EXPECT_EQ(ScriptArgs::GetInt(0), 0);
+    EXPECT_EQ(ScriptArgs::GetDouble(-1), 0.0);
+    EXPECT_EQ(ScriptArgs::GetString(3), nullptr);
+    EXPECT_EQ(ScriptArgs::End(), 0);
 }
 
 TEST_F(ScriptArgsTest, NumbersTruncateTowardZeroAndKeepTheirLowBits) {
@@ -90,14 +96,6 @@ TEST_F(ScriptArgsTest, NumericStringsBooleansAndTablesAreReadAsNumbers) {
     EXPECT_EQ(seen[2], "null, number 123.000000");
     EXPECT_EQ(seen[3], "string:abc");
     EXPECT_EQ(seen[4], "null, number 0.000000");
-}
-
-TEST_F(ScriptArgsTest, GettersPastTheLastArgumentGiveDefaults) {
-    ASSERT_TRUE(ScriptArgs::Begin(state, 0));
-    EXPECT_EQ(ScriptArgs::GetInt(0), 0);
-    EXPECT_EQ(ScriptArgs::GetDouble(-1), 0.0);
-    EXPECT_EQ(ScriptArgs::GetString(3), nullptr);
-    EXPECT_EQ(ScriptArgs::End(), 0);
 }
 
 TEST_F(ScriptArgsTest, LibrariesAndGlobalsAreReachableFromScripts) {
