@@ -9,9 +9,8 @@ build="$root/build"
 if [ "${1:-}" = "--sanitize" ]; then
   shift
   build="$root/build-asan"
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCRIPTDESK_SANITIZE=ON \
-    -DSCRIPTDESK_BENCHMARKS=OFF >/dev/null
-  cmake --build "$build" -j"$(nproc)"
+  SCRIPTDESK_BUILD_DIR="$build" bash "$root/tools/build.sh" -DSCRIPTDESK_SANITIZE=ON \
+    -DSCRIPTDESK_BENCHMARKS=OFF
   export ASAN_OPTIONS=detect_leaks=1
   export LSAN_OPTIONS="suppressions=$root/tools/lsan.supp:print_suppressions=0"
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
