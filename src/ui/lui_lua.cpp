@@ -6,11 +6,13 @@
 #include "script/script_host.h"
 #include "ui/control_types.h"
 #include "ui/draw.h"
+#include "ui/file_dialog.h"
+#include "ui/item_list.h"
+#include "ui/lui_arguments_lua.h"
 #include "ui/lui_constants.h"
 #include "ui/lui_controls.h"
 #include "ui/lui_creators_lua.h"
 #include "ui/lui_dialogs_lua.h"
-#include "ui/lui_arguments_lua.h"
 
 namespace {
 
@@ -275,14 +277,14 @@ int LuiSetStep(lua_State* L) {
 int LuiSetItems(lua_State* L) {
     int count = lua_gettop(L);
     Control* control = count >= 2 ? ControlAt(L, 1) : nullptr;
-    if (!control || !holdsItems(control)) return 0;
-    clearItems(control);
+    if (!control || !hasItemList(control)) return 0;
+    setListItemCount(control, 0);
     if (lua_istable(L, 2)) {
         AppendItemsFromTable(L, 2, control);
         return 0;
     }
     for (int index = 2; index <= count; ++index)
-        if (lua_isstring(L, index)) appendItem(control, lua_tostring(L, index));
+        if (lua_isstring(L, index)) appendListItem(control, lua_tostring(L, index));
     return 0;
 }
 
@@ -308,7 +310,7 @@ int LuiGetSelectedItems(lua_State* L) {
 
 int LuiGetFilePath(lua_State* L) {
     Control* control = lua_gettop(L) == 1 ? ControlAt(L, 1) : nullptr;
-    const char* path = control ? fileDialogPath(control) : nullptr;
+    const char* path = control ? fileDialogChosenPath(control) : nullptr;
     if (!path) return 0;
     lua_pushstring(L, path);
     return 1;

@@ -196,8 +196,6 @@ void fitMessageBox(Control* control) {
     if (messageBoxData(control)) setSize(control, control->width, control->height);
 }
 
-// ---- What the script library sets ----------------------------------------------
-
 Callback* messageBoxAnswer(Control* control, MessageBoxAnswer answer) {
     MessageBoxData* data = messageBoxData(control);
     return data ? &data->answers[static_cast<int>(answer)] : nullptr;

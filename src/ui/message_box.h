@@ -10,10 +10,11 @@
 
 #include "ui/callback.h"
 #include "ui/control.h"
-#include "ui/lui_controls.h"
 
 namespace ui {
 
+// The answers a box's buttons give, each with its call-back.
+enum class MessageBoxAnswer { Ok, Cancel, Abort, Retry, Yes, No, Continue };
 constexpr int kAnswerCount = 7;
 constexpr int kMessageBoxButtonCount = 3;
 
@@ -32,6 +33,14 @@ MessageBoxData* messageBoxData(const Control* control);
 std::span<const char* const> messageBoxLabels(int type);
 // The answer a button gives by its label; none for "Ignore" and "Try".
 std::optional<MessageBoxAnswer> answerForLabel(std::string_view label);
+
+// The call-back run for an answer; null for other controls.
+Callback* messageBoxAnswer(Control* control, MessageBoxAnswer answer);
+// The text, the icon and the button set (by type); other controls ignore
+// them. Each grows the box to what it needs.
+void setMessageBoxText(Control* control, const char* text);
+void setMessageBoxIcon(Control* control, int icon);
+void setMessageBoxType(Control* control, int type);
 
 // Grows the box to what its title, text and icon need and lays out its
 // buttons again.

@@ -120,6 +120,11 @@ void layOutColumns(Control* const (&columns)[kColumnCount], const float (&shares
     }
 }
 
+Callback* sliderGroupCommand(Control* control) {
+    SliderGroupData* data = groupData(control);
+    return data ? &data->command : nullptr;
+}
+
 Control* createPart(Control* parent, int type) {
     Control* part = createControl(type, "");
     attachChild(parent, part);

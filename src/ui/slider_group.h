@@ -24,6 +24,9 @@ struct SliderGroupData {
 void layOutColumns(Control* const (&columns)[kColumnCount], const float (&shares)[kColumnCount],
                    int width, int height);
 
+// The group's command; null for other controls.
+Callback* sliderGroupCommand(Control* control);
+
 // A new child of `parent`, created with an empty name.
 Control* createPart(Control* parent, int type);
 // How slider groups and colour sliders start once their parts exist: shown
