@@ -67,9 +67,9 @@ void destroyColourSlider(Control* control) {
 }
 
 void resizeColourSlider(Control* control, int width, int height) {
-    if (const ColourSliderData* data = colourData(control))
+    if (colourData(control))
         layOutColumns({childOfType(control, LUI_TEXT), sliderOf(control), swatchOf(control)},
-                      data->shares, width, height);
+                      width, height);
 }
 
 double getColourValue(Control* control) {

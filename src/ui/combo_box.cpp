@@ -91,7 +91,6 @@ int pressDropped(Control* control, ComboBoxData* combo, int button, int state, i
     closeDropDown(control, combo);
     if (row < 0) return 1;
     combo->items.selectOnly(row);
-    combo->currentIndex = row;
     combo->command.invoke(control);
     return 1;
 }

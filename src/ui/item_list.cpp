@@ -166,17 +166,9 @@ bool appendListItem(Control* control, const char* text) {
     return list && list->items.append(text) && scrolledToTop(control, list);
 }
 
-void setListItemText(Control* control, int index, const char* text) {
-    if (ListData* list = listData(control)) list->items.setText(index, text);
-}
-
 const char* listItemText(const Control* control, int index) {
     const ListData* list = listData(control);
     return list ? list->items.text(index) : nullptr;
-}
-
-void clearListSelection(Control* control) {
-    if (ListData* list = listData(control)) list->items.clearSelection();
 }
 
 int listSelectionCount(const Control* control) {
@@ -193,20 +185,8 @@ void selectListItem(Control* control, int index) {
     if (ListData* list = listData(control)) list->items.select(index);
 }
 
-void deselectListItem(Control* control, int index) {
-    if (ListData* list = listData(control)) list->items.deselect(index);
-}
-
-bool isListItemSelected(const Control* control, int index) {
-    const ListData* list = listData(control);
-    return list && list->items.isSelected(index);
-}
-
 void setCurrentListItem(Control* control, int index) {
-    ListData* list = listData(control);
-    if (!list || !list->items.text(index)) return;
-    list->currentIndex = index;
-    list->items.selectOnly(index);
+    if (ListData* list = listData(control)) list->items.selectOnly(index);
 }
 
 } // namespace ui

@@ -60,7 +60,6 @@ class ItemList {
 struct ListData {
     Callback command;
     ItemList items;
-    int currentIndex = 0;
     int visibleRows = 5;
     int scroll = 0; // pixels the rows are moved up by
 };
@@ -92,16 +91,12 @@ int listItemCount(const Control* control);
 // Also scrolls back to the first row. False when refused (see ItemList).
 bool setListItemCount(Control* control, int count);
 bool appendListItem(Control* control, const char* text);
-void setListItemText(Control* control, int index, const char* text);
 const char* listItemText(const Control* control, int index);
-void clearListSelection(Control* control);
 int listSelectionCount(const Control* control);
 int listSelectedIndex(const Control* control, int position);
 void selectListItem(Control* control, int index);
-void deselectListItem(Control* control, int index);
-bool isListItemSelected(const Control* control, int index);
-// Makes a valid index the current item and the only one selected (the
-// integer value both types take).
+// Makes a valid index the only one selected (the integer value both types
+// take).
 void setCurrentListItem(Control* control, int index);
 
 } // namespace ui

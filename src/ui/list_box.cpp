@@ -77,7 +77,6 @@ int listBoxMouseButton(Control* control, int button, int state, int x, int y) {
                 list->items.toggle(row);
             else
                 list->items.selectOnly(row);
-            list->currentIndex = row;
             requestRedisplay();
             list->command.invoke(control);
             if (!isLiveControl(control)) return 1;

@@ -199,10 +199,6 @@ template <typename Number> constexpr ControlClass sliderClass(int type) {
 const ControlClass floatSliderClass = sliderClass<float>(LUI_FLOAT_SLIDER);
 const ControlClass intSliderClass = sliderClass<int>(LUI_INT_SLIDER);
 
-bool isSlider(const Control* control) {
-    return sliderData<float>(control) || sliderData<int>(control);
-}
-
 Callback* sliderCommand(Control* control) {
     if (auto* slider = sliderData<float>(control)) return &slider->command;
     if (auto* slider = sliderData<int>(control)) return &slider->command;

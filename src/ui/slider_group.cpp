@@ -80,10 +80,9 @@ void destroyGroup(Control* control) {
 }
 
 void resizeGroup(Control* control, int width, int height) {
-    if (const SliderGroupData* data = groupData(control)) {
-        GroupParts parts = partsOf(control);
-        layOutColumns({parts.label, parts.slider, parts.field}, data->shares, width, height);
-    }
+    if (!groupData(control)) return;
+    GroupParts parts = partsOf(control);
+    layOutColumns({parts.label, parts.slider, parts.field}, width, height);
 }
 
 template <bool Floats> constexpr ControlClass sliderGroupClass() {
@@ -107,16 +106,15 @@ template <bool Floats> constexpr ControlClass sliderGroupClass() {
 const ControlClass floatSliderGroupClass = sliderGroupClass<true>();
 const ControlClass intSliderGroupClass = sliderGroupClass<false>();
 
-void layOutColumns(Control* const (&columns)[kColumnCount], const float (&shares)[kColumnCount],
-                   int width, int height) {
+void layOutColumns(Control* const (&columns)[kColumnCount], int width, int height) {
     const float usable = static_cast<float>(width - 20);
     float left = 5;
     for (int column = 0; column < kColumnCount; ++column) {
         if (Control* control = columns[column]) {
             setPosition(control, static_cast<int>(left), 2);
-            setSize(control, static_cast<int>(shares[column] * usable), height - 4);
+            setSize(control, static_cast<int>(kColumnShares[column] * usable), height - 4);
         }
-        left += shares[column] * usable + 5;
+        left += kColumnShares[column] * usable + 5;
     }
 }
 

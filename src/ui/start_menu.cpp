@@ -34,7 +34,7 @@ void placeBar(Control* bar) {
 }
 
 void openLevel(StartMenuData* menu, std::string path, int openedFrom) {
-    MenuLevel level{std::move(path), {}, {}, openedFrom};
+    MenuLevel level{std::move(path), {}, {}};
     level.entries = listMenuFolder(level.path);
     const int font = fontForRole(2);
     int widest = 0;

@@ -16,7 +16,6 @@ struct MenuLevel {
     std::string path; // "./startmenu" and the folders opened on the way
     std::vector<MenuEntry> entries;
     LevelBox box;
-    int openedFrom = -1; // the entry of the previous level that opened it
 };
 
 struct StartMenuData {
