@@ -14,22 +14,6 @@ int captionFont() {
     return fontForRole(1);
 }
 
-// Buttons count their edges as inside.
-bool overButton(const Control* control, int x, int y) {
-    return x >= 0 && x <= control->width && y >= 0 && y <= control->height;
-}
-
-void createButton(Control* control) {
-    control->data = new ButtonData{};
-    setLeafDefaults(control);
-    setStyle(control, kStyleShown);
-}
-
-void destroyButton(Control* control) {
-    delete buttonData(control);
-    control->data = nullptr;
-}
-
 int buttonMinWidth(Control* control) {
     return textWidth(captionFont(), control->label) + 4;
 }
@@ -63,6 +47,17 @@ const ControlClass buttonClass{
     .setInt = buttonSetInt,
 };
 
+void createButton(Control* control) {
+    control->data = new ButtonData{};
+    setLeafDefaults(control);
+    setStyle(control, kStyleShown);
+}
+
+void destroyButton(Control* control) {
+    delete buttonData(control);
+    control->data = nullptr;
+}
+
 ButtonData* buttonData(const Control* control) {
     if (!control || !control->data) return nullptr;
     switch (controlType(control)) {
@@ -87,14 +82,14 @@ int buttonMouseButton(Control* control, int, int state, int x, int y) {
     // a gesture begun elsewhere runs nothing.
     const bool pressed = capturedControl() == control;
     if (pressed) releaseCapture();
-    if (!overButton(control, x, y)) return 0;
+    if (!insideControlOrOnEdge(control, x, y)) return 0;
     if (pressed) button->command.invoke(control);
     return 1;
 }
 
 int buttonDrag(Control* control, int x, int y, int, int) {
     if (capturedControl() != control) return 0;
-    buttonData(control)->down = overButton(control, x, y);
+    buttonData(control)->down = insideControlOrOnEdge(control, x, y);
     return 1;
 }
 

@@ -57,12 +57,7 @@ int checkBoxMouseButton(Control* control, int button, int state, int x, int y) {
 void drawCheckBox(Control* control) {
     const CheckBoxData* box = checkBoxData(control);
     const int w = control->width, h = control->height, font = captionFont();
-    int depth = 0;
-    if (control->style & kCheckBoxBevelled)
-        depth = box->checked ? -1 : 1;
-    else if (control->style & kCheckBoxFlat)
-        depth = 2;
-    drawFace(control, 0, 0, w, h, depth);
+    drawBorderedFace(control, box->checked);
     const int lean = control->hovered ? 1 : 0;
     setColour(LUI_COLOR_BLACK);
     drawText(font, control->label, kCaptionX - lean, (h - fontHeight(font)) / 2);

@@ -8,6 +8,7 @@
 #include "ui/draw.h"
 #include "ui/fonts.h"
 #include "ui/group.h"
+#include "ui/leaf_control.h"
 #include "ui/scroll_bar.h"
 
 namespace ui {
@@ -22,10 +23,6 @@ int dropDownRowsHeight(const ListData* combo) {
 // The drop-down below the box: its rows and a 4-pixel margin.
 int dropDownHeight(const ListData* combo) {
     return dropDownRowsHeight(combo) + 4;
-}
-
-bool inBox(const Control* control, int x, int y) {
-    return x >= 0 && x < control->width && y >= 0 && y < control->height;
 }
 
 bool inDropDown(const Control* control, const ListData* combo, int x, int y) {
@@ -78,7 +75,7 @@ int pressDropped(Control* control, ComboBoxData* combo, int button, int state, i
     if (!inDropDown(control, combo, x, y)) {
         // A press on the box closes the list on its release; elsewhere at once,
         // and the press goes on to what lies there.
-        if (inBox(control, x, y)) return 1;
+        if (insideControl(control, x, y)) return 1;
         closeDropDown(control, combo);
         return 0;
     }
@@ -100,7 +97,7 @@ int comboMouseButton(Control* control, int button, int state, int x, int y) {
     if (!combo || button != kLeftButton) return 0;
     if (state == kButtonDown) {
         if (combo->dropped) return pressDropped(control, combo, button, state, x, y);
-        if (!inBox(control, x, y)) return 0;
+        if (!insideControl(control, x, y)) return 0;
         setCapture(control);
         return 1;
     }
@@ -111,7 +108,7 @@ int comboMouseButton(Control* control, int button, int state, int x, int y) {
     }
     // Only the release of a press on the box opens or closes the list.
     if (capturedControl() != control) return 0;
-    if (!inBox(control, x, y)) {
+    if (!insideControl(control, x, y)) {
         closeDropDown(control, combo);
         return 0;
     }
@@ -150,7 +147,7 @@ void drawComboBox(Control* control) {
     const ComboBoxData* combo = comboBoxData(control);
     if (!combo) return;
     const int width = control->width, height = control->height, font = fontForRole(2);
-    drawListFace(control, combo->dropped);
+    drawBorderedFace(control, combo->dropped);
     whitePanel(4, 4, width - 24, height - 8);
     setColour(control->hovered ? LUI_COLOR_DARK_GREY : LUI_COLOR_BLACK);
     drawText(font, combo->items.text(combo->items.selectedIndex(0)), 8,
@@ -172,8 +169,7 @@ void createComboBox(Control* control) {
     // The record is kept as its ListData head, which the item functions read.
     ListData* head = new ComboBoxData{};
     control->data = head;
-    setPosition(control, 10, 10);
-    control->width = 80;
+    setLeafDefaults(control);
     control->height = fontHeight(fontForRole(1)) + 12;
     setStyle(control, kStyleFlatBorder);
     Control* bar = createControl(LUI_SCROLL_BAR, "combo box scroll");

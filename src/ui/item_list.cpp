@@ -5,8 +5,6 @@
 #include <cstring>
 
 #include "ui/control_types.h"
-#include "ui/draw.h"
-#include "ui/group.h"
 #include "ui/scroll_bar.h"
 
 namespace ui {
@@ -104,18 +102,6 @@ Control* ownScrollBar(const Control* control) {
     for (Control* child : control->children)
         if (scrollBarData(child)) return child;
     return nullptr;
-}
-
-void drawListFace(const Control* control, bool sunken) {
-    int depth = 0;
-    if (control->style & kStyleRaisedBorder)
-        depth = sunken ? -1 : 1;
-    else if (control->style & kStyleFlatBorder)
-        depth = 2;
-    if (control->hovered)
-        highlightPanel(0, 0, control->width, control->height, depth);
-    else
-        panel(0, 0, control->width, control->height, false, depth);
 }
 
 // ---- Arithmetic ----------------------------------------------------------------

@@ -69,10 +69,6 @@ ListData* listData(const Control* control);
 // The control's scroll bar child; null when there is none.
 Control* ownScrollBar(const Control* control);
 
-// The face of a list or combo box: bevelled (sunken when asked) or outlined
-// flat by its style, in the highlight colour while hovered.
-void drawListFace(const Control* control, bool sunken);
-
 // ---- Row and scroll arithmetic (no GL) -------------------------------------
 
 // The item under `y` when rows `rowHeight` high start at `top` and are moved

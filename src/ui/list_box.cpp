@@ -9,6 +9,7 @@
 #include "ui/draw.h"
 #include "ui/fonts.h"
 #include "ui/group.h"
+#include "ui/leaf_control.h"
 #include "ui/scroll_bar.h"
 
 namespace ui {
@@ -49,8 +50,7 @@ void placeScrollBar(Control* control, int width, int height) {
 void createListBox(Control* control) {
     auto* list = new ListData{};
     control->data = list;
-    setPosition(control, 10, 10);
-    control->width = 80;
+    setLeafDefaults(control);
     control->height = list->visibleRows * fontHeight(fontForRole(1)) + 22;
     setStyle(control, kStyleFlatBorder);
     Control* bar = createControl(LUI_SCROLL_BAR, "list box scroll");
@@ -90,7 +90,7 @@ void drawListBox(Control* control) {
     const ListData* list = listBoxData(control);
     if (!list) return;
     const int width = control->width, height = control->height;
-    drawListFace(control, false);
+    drawBorderedFace(control, false);
     whitePanel(2, 1, width - 14, height - 2);
     pushClipLocal(2, 1, width - 14, height - 2);
     const int font = fontForRole(2), rowHeight = listRowHeight();

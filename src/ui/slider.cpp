@@ -76,8 +76,7 @@ template <typename Number> void createSlider(Control* control) {
     else
         slider->range = {.minimum = 0, .maximum = 100, .step = 1, .value = 50};
     control->data = slider;
-    setPosition(control, 10, 10);
-    setSize(control, 80, 25);
+    setLeafDefaults(control);
     setStyle(control, kLabelRight);
 }
 
@@ -94,7 +93,7 @@ int sliderMouseButton(Control* control, int button, int state, int x, int y) {
         if (capturedControl() == control) releaseCapture();
         return 0;
     }
-    if (x < 0 || x > control->width || y < 0 || y > control->height) return 0;
+    if (!insideControlOrOnEdge(control, x, y)) return 0;
     setCapture(control);
     if (!slider->horizontal) {
         int handle = sliderHandleStart(control, control->height);
@@ -140,10 +139,7 @@ template <typename Number> void drawSlider(Control* control) {
     const auto* slider = sliderData<Number>(control);
     if (!slider) return;
     const int width = control->width, height = control->height;
-    if (control->hovered)
-        highlightPanel(0, 0, width, height, 0);
-    else
-        panel(0, 0, width, height, false, 0);
+    drawFace(control, 0, 0, width, height, 0);
 
     setColour(LUI_COLOR_BLACK);
     const int halfTick = kTickLength / 2;
