@@ -50,9 +50,9 @@ int sliderMoved(Control* slider) {
 
 void createColourSlider(Control* control) {
     control->data = new ColourSliderData{};
-    setStyle(createPart(control, LUI_TEXT), kColumnLabelStyle);
-    Control* slider = createPart(control, LUI_FLOAT_SLIDER);
-    createPart(control, kColourSliderPartType);
+    setStyle(createChild(control, LUI_TEXT, ""), kColumnLabelStyle);
+    Control* slider = createChild(control, LUI_FLOAT_SLIDER, "");
+    createChild(control, kColourSliderPartType, "");
     sliderCommand(slider)->setNative(sliderMoved);
     setSliderValue(slider, 0);
     setSliderMinimum(slider, 0);

@@ -43,7 +43,7 @@ int comboScrolled(Control* bar) {
 
 void openDropDown(Control* control, ComboBoxData* combo) {
     combo->dropped = 1;
-    if (Control* bar = ownScrollBar(control))
+    if (Control* bar = childOfType(control, LUI_SCROLL_BAR))
         bar->shown = combo->items.count() > combo->visibleRows;
     setCapture(control);
     requestRedisplay();
@@ -52,14 +52,14 @@ void openDropDown(Control* control, ComboBoxData* combo) {
 void closeDropDown(Control* control, ComboBoxData* combo) {
     combo->dropped = 0;
     combo->barGesture = 0;
-    if (Control* bar = ownScrollBar(control)) bar->shown = 0;
+    if (Control* bar = childOfType(control, LUI_SCROLL_BAR)) bar->shown = 0;
     if (capturedControl() == control) releaseCapture();
     requestRedisplay();
 }
 
 // The bar of an open drop-down takes the presses on its strip.
 Control* shownBar(const Control* control, const ComboBoxData* combo) {
-    Control* bar = ownScrollBar(control);
+    Control* bar = childOfType(control, LUI_SCROLL_BAR);
     return combo->dropped && bar && bar->shown ? bar : nullptr;
 }
 
@@ -159,7 +159,7 @@ void drawComboBox(Control* control) {
 
 void placeScrollBar(Control* control, int width, int height) {
     const ComboBoxData* combo = comboBoxData(control);
-    Control* bar = ownScrollBar(control);
+    Control* bar = childOfType(control, LUI_SCROLL_BAR);
     if (!combo || !bar) return;
     setPosition(bar, width - kBarWidth, height);
     setSize(bar, kBarWidth, dropDownRowsHeight(combo));
@@ -172,8 +172,7 @@ void createComboBox(Control* control) {
     setLeafDefaults(control);
     control->height = fontHeight(fontForRole(1)) + 12;
     setStyle(control, kStyleFlatBorder);
-    Control* bar = createControl(LUI_SCROLL_BAR, "combo box scroll");
-    attachChild(control, bar);
+    Control* bar = createChild(control, LUI_SCROLL_BAR, "combo box scroll");
     scrollBarData(bar)->command.setNative(comboScrolled);
     placeScrollBar(control, control->width, control->height);
 }

@@ -97,13 +97,6 @@ ListData* listData(const Control* control) {
     return static_cast<ListData*>(control->data);
 }
 
-// Looked up rather than remembered: a script may destroy or move the bar.
-Control* ownScrollBar(const Control* control) {
-    for (Control* child : control->children)
-        if (scrollBarData(child)) return child;
-    return nullptr;
-}
-
 // ---- Arithmetic ----------------------------------------------------------------
 
 int rowAt(int y, int top, int scroll, int rowHeight, int count) {
@@ -136,7 +129,7 @@ namespace {
 // A new count of items starts at the first row.
 bool scrolledToTop(Control* control, ListData* list) {
     list->scroll = 0;
-    setScrollBarPosition(ownScrollBar(control), 0);
+    setScrollBarPosition(childOfType(control, LUI_SCROLL_BAR), 0);
     return true;
 }
 

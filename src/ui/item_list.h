@@ -66,8 +66,6 @@ struct ListData {
 
 // The record of a list box or combo box; null for other controls.
 ListData* listData(const Control* control);
-// The control's scroll bar child; null when there is none.
-Control* ownScrollBar(const Control* control);
 
 // ---- Row and scroll arithmetic (no GL) -------------------------------------
 

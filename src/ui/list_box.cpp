@@ -41,7 +41,7 @@ int listScrolled(Control* bar) {
 }
 
 void placeScrollBar(Control* control, int width, int height) {
-    Control* bar = ownScrollBar(control);
+    Control* bar = childOfType(control, LUI_SCROLL_BAR);
     if (!bar) return;
     setPosition(bar, width - kBarWidth, 0);
     setSize(bar, kBarWidth, height);
@@ -53,8 +53,7 @@ void createListBox(Control* control) {
     setLeafDefaults(control);
     control->height = list->visibleRows * fontHeight(fontForRole(1)) + 22;
     setStyle(control, kStyleFlatBorder);
-    Control* bar = createControl(LUI_SCROLL_BAR, "list box scroll");
-    attachChild(control, bar);
+    Control* bar = createChild(control, LUI_SCROLL_BAR, "list box scroll");
     scrollBarData(bar)->command.setNative(listScrolled);
     placeScrollBar(control, control->width, control->height);
 }
@@ -113,7 +112,7 @@ int listBoxMinHeight(Control*) {
 void resizeListBox(Control* control, int width, int height) {
     placeScrollBar(control, width, height);
     if (ListData* list = listBoxData(control))
-        scrollTo(list, scrollBarPosition(ownScrollBar(control)), height);
+        scrollTo(list, scrollBarPosition(childOfType(control, LUI_SCROLL_BAR)), height);
 }
 
 } // namespace

@@ -120,8 +120,7 @@ int messageBoxMinHeight(Control* box) {
 void createMessageBox(Control* box) {
     box->data = new MessageBoxData{};
     for (int i = 0; i < kMessageBoxButtonCount; ++i) {
-        Control* button = createControl(LUI_BUTTON, "");
-        attachChild(box, button);
+        Control* button = createChild(box, LUI_BUTTON, "");
         buttonData(button)->command.setNative(answerPressed);
     }
     setPosition(box, 200, 200);

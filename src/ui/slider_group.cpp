@@ -58,10 +58,10 @@ int keepInStep(Control* changed) {
 
 template <bool Floats> void createGroup(Control* control) {
     control->data = new SliderGroupData{};
-    Control* label = createPart(control, LUI_TEXT);
+    Control* label = createChild(control, LUI_TEXT, "");
     setStyle(label, kColumnLabelStyle);
-    Control* field = createPart(control, Floats ? LUI_FLOATFIELD : LUI_INTFIELD);
-    Control* slider = createPart(control, Floats ? LUI_FLOAT_SLIDER : LUI_INT_SLIDER);
+    Control* field = createChild(control, Floats ? LUI_FLOATFIELD : LUI_INTFIELD, "");
+    Control* slider = createChild(control, Floats ? LUI_FLOAT_SLIDER : LUI_INT_SLIDER, "");
     fieldData(field)->command.setNative(keepInStep);
     sliderCommand(slider)->setNative(keepInStep);
     setSliderMinimum(slider, 0);
@@ -123,23 +123,11 @@ Callback* sliderGroupCommand(Control* control) {
     return data ? &data->command : nullptr;
 }
 
-Control* createPart(Control* parent, int type) {
-    Control* part = createControl(type, "");
-    attachChild(parent, part);
-    return part;
-}
-
 void placeColumns(Control* control) {
     setPosition(control, 10, 10);
     control->shown = 1;
     setStyle(control, 0x3000);
     setSize(control, 250, 25);
-}
-
-Control* childOfType(const Control* parent, int type) {
-    for (Control* child : parent->children)
-        if (controlType(child) == type) return child;
-    return nullptr;
 }
 
 } // namespace ui

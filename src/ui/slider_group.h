@@ -26,14 +26,9 @@ void layOutColumns(Control* const (&columns)[kColumnCount], int width, int heigh
 // The group's command; null for other controls.
 Callback* sliderGroupCommand(Control* control);
 
-// A new child of `parent`, created with an empty name.
-Control* createPart(Control* parent, int type);
 // How slider groups and colour sliders start once their parts exist: shown
 // at (10, 10) with style 0x3000, laid out 250x25.
 void placeColumns(Control* control);
-
-// The first child of a control of the given type, or null.
-Control* childOfType(const Control* parent, int type);
 
 extern const ControlClass floatSliderGroupClass;
 extern const ControlClass intSliderGroupClass;

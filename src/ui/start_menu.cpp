@@ -19,7 +19,7 @@ int startPressed(Control* button) {
 }
 
 void setStartButtonDown(const Control* bar, bool down) {
-    if (ButtonData* button = buttonData(startButtonOf(bar))) button->down = down;
+    if (ButtonData* button = buttonData(childOfType(bar, LUI_BUTTON))) button->down = down;
 }
 
 void placeBar(Control* bar) {
@@ -27,7 +27,7 @@ void placeBar(Control* bar) {
     setPosition(bar, 0, screenHeight() - height);
     bar->width = screenWidth();
     bar->height = height;
-    if (Control* button = startButtonOf(bar)) {
+    if (Control* button = childOfType(bar, LUI_BUTTON)) {
         setPosition(button, 8, 3);
         setSize(button, 100, height - 6);
     }
@@ -121,8 +121,7 @@ void pressTaskButton(int index) {
 void createStartMenu(Control* bar) {
     bar->data = new StartMenuData{};
     bar->hovered = 0;
-    Control* button = createControl(LUI_BUTTON, "Start");
-    attachChild(bar, button);
+    Control* button = createChild(bar, LUI_BUTTON, "Start");
     setLabel(button, "Start");
     buttonData(button)->command.setNative(startPressed);
     placeBar(bar);
@@ -186,13 +185,6 @@ const ControlClass startMenuClass{
 StartMenuData* startMenuData(const Control* control) {
     if (!control || !control->data || controlType(control) != LUI_START_MENU) return nullptr;
     return static_cast<StartMenuData*>(control->data);
-}
-
-Control* startButtonOf(const Control* bar) {
-    if (!bar) return nullptr;
-    for (Control* child : bar->children)
-        if (controlType(child) == LUI_BUTTON) return child;
-    return nullptr;
 }
 
 int startMenuBarHeight() {

@@ -33,9 +33,6 @@ constexpr const char* kMenuFolder = "startmenu";
 // The start menu's record; null for other controls.
 StartMenuData* startMenuData(const Control* control);
 
-// The bar's Start button; null once a script has destroyed it.
-Control* startButtonOf(const Control* bar);
-
 // The role-1 font's height + 15.
 int startMenuBarHeight();
 // One menu entry: the role-2 font's height + 5.

@@ -131,8 +131,7 @@ int scrolledDown(Control* bar) {
 }
 
 Control* createBar(Control* control, const char* name, bool across, NativeCallback scrolled) {
-    Control* bar = createControl(LUI_SCROLL_BAR, name);
-    attachChild(control, bar);
+    Control* bar = createChild(control, LUI_SCROLL_BAR, name);
     scrollBarData(bar)->horizontal = across;
     scrollBarData(bar)->command.setNative(scrolled);
     setScrollBarThumbSize(bar, 100);
