@@ -243,14 +243,9 @@ int dialogMinHeight(Control*) {
 
 } // namespace
 
-// The window's operations (windowClass is constant-initialised, so it is
-// filled before this copy is made) with the dialog's own record, layout,
-// minimum size and value.
-const ControlClass fileDialogClass = [] {
-    ControlClass cls = windowClass;
-    cls.typeId = LUI_FILE_DIALOG;
-    cls.create = createFileDialog;
-    cls.destroy = destroyFileDialog;
+// The window's operations with the dialog's own layout, minimum size and value.
+constinit const ControlClass fileDialogClass = [] {
+    ControlClass cls = windowOperations(LUI_FILE_DIALOG, createFileDialog, destroyFileDialog);
     cls.minWidth = dialogMinWidth;
     cls.minHeight = dialogMinHeight;
     cls.resize = layOutDialog;

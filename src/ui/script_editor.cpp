@@ -281,12 +281,9 @@ void scriptEditorSetString(Control* control, const char* text) {
 
 } // namespace
 
-// The window's operations with the editor's own record, layout and value.
-const ControlClass scriptEditorClass = [] {
-    ControlClass cls = windowClass;
-    cls.typeId = LUI_SCRIPT_EDITOR;
-    cls.create = createScriptEditor;
-    cls.destroy = destroyScriptEditor;
+// The window's operations with the editor's own layout, minimum size and value.
+constinit const ControlClass scriptEditorClass = [] {
+    ControlClass cls = windowOperations(LUI_SCRIPT_EDITOR, createScriptEditor, destroyScriptEditor);
     cls.minWidth = scriptEditorMinWidth;
     cls.minHeight = scriptEditorMinHeight;
     cls.resize = layOutScriptEditor;
