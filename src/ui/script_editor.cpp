@@ -309,6 +309,10 @@ Control* scriptEditorResult(const Control* control) {
 
 void refreshOutputViews() {
     std::fflush(stdout);
+    // Nobody to show the log to: it is not looked at until a script editor exists.
+    if (std::none_of(outputPlaces.begin(), outputPlaces.end(),
+                     [](const OutputPlace& place) { return place.editor; }))
+        return;
     FileTail& log = outputLog();
     log.refresh();
     // An empty log leaves the views as they are.
