@@ -32,7 +32,7 @@ void drawArrowButton(Control* control) {
 const ControlClass arrowButtonClass{
     .typeId = LUI_ARROW_BUTTON,
     .create = createButton,
-    .destroy = destroyButton,
+    .destroy = destroyRecord<ButtonData>,
     .onDrag = buttonDrag,
     .onHover = leafHover,
     .onMouseButton = buttonMouseButton,

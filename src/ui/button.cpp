@@ -36,7 +36,7 @@ void drawButton(Control* control) {
 const ControlClass buttonClass{
     .typeId = LUI_BUTTON,
     .create = createButton,
-    .destroy = destroyButton,
+    .destroy = destroyRecord<ButtonData>,
     .onDrag = buttonDrag,
     .onHover = leafHover,
     .onMouseButton = buttonMouseButton,
@@ -51,11 +51,6 @@ void createButton(Control* control) {
     control->data = new ButtonData{};
     setLeafDefaults(control);
     setStyle(control, kStyleShown);
-}
-
-void destroyButton(Control* control) {
-    delete buttonData(control);
-    control->data = nullptr;
 }
 
 ButtonData* buttonData(const Control* control) {

@@ -18,7 +18,6 @@ ButtonData* buttonData(const Control* control);
 
 // The button's record, place and style; the arrow button's too.
 void createButton(Control* control);
-void destroyButton(Control* control);
 
 // Shared button input: any button pressed takes the pointer and pushes the
 // button in; it pops out while dragged off and back in when dragged back; the

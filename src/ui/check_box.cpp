@@ -26,11 +26,6 @@ void createCheckBox(Control* control) {
     setStyle(control, kCheckBoxFlat);
 }
 
-void destroyCheckBox(Control* control) {
-    delete checkBoxData(control);
-    control->data = nullptr;
-}
-
 int checkBoxMinWidth(Control* control) {
     return textWidth(captionFont(), control->label) + 28;
 }
@@ -76,7 +71,7 @@ void checkBoxSetInt(Control* control, int value) {
 const ControlClass checkBoxClass{
     .typeId = LUI_CHECKBOX,
     .create = createCheckBox,
-    .destroy = destroyCheckBox,
+    .destroy = destroyRecord<CheckBoxData>,
     .onHover = leafHover,
     .onMouseButton = checkBoxMouseButton,
     .draw = drawCheckBox,

@@ -61,15 +61,10 @@ void createColourSlider(Control* control) {
     placeColumns(control);
 }
 
-void destroyColourSlider(Control* control) {
-    delete colourData(control);
-    control->data = nullptr;
-}
-
 void resizeColourSlider(Control* control, int width, int height) {
     if (colourData(control))
-        layOutColumns({childOfType(control, LUI_TEXT), sliderOf(control), swatchOf(control)},
-                      width, height);
+        layOutColumns({childOfType(control, LUI_TEXT), sliderOf(control), swatchOf(control)}, width,
+                      height);
 }
 
 double getColourValue(Control* control) {
@@ -95,7 +90,7 @@ const ControlClass colourSliderClass{
     .typeId = LUI_COLOR_SLIDER,
     .isContainer = 1,
     .create = createColourSlider,
-    .destroy = destroyColourSlider,
+    .destroy = destroyRecord<ColourSliderData>,
     .onKey = forwardKey,
     .onSpecialKey = forwardSpecialKey,
     .onDrag = forwardDrag,

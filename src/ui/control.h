@@ -57,6 +57,12 @@ struct Control {
 
 inline int controlType(const Control* control) { return control->cls ? control->cls->typeId : 0; }
 
+// The destroy operation of types whose `data` is one record of type Data.
+template <class Data> void destroyRecord(Control* control) {
+    delete static_cast<Data*>(control->data);
+    control->data = nullptr;
+}
+
 // ---- The tree --------------------------------------------------------------
 
 // The statically allocated root named "main"; its children are the

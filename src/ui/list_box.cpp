@@ -58,11 +58,6 @@ void createListBox(Control* control) {
     placeScrollBar(control, control->width, control->height);
 }
 
-void destroyListBox(Control* control) {
-    delete listBoxData(control);
-    control->data = nullptr;
-}
-
 // A left press on a row selects it alone, or with Ctrl adds it to the
 // selection or takes it out, and runs the command.
 int listBoxMouseButton(Control* control, int button, int state, int x, int y) {
@@ -125,7 +120,7 @@ const ControlClass listBoxClass{
     .typeId = LUI_LIST_BOX,
     .isContainer = 1,
     .create = createListBox,
-    .destroy = destroyListBox,
+    .destroy = destroyRecord<ListData>,
     .onKey = forwardKey,
     .onSpecialKey = forwardSpecialKey,
     .onDrag = forwardDrag,

@@ -80,11 +80,6 @@ template <typename Number> void createSlider(Control* control) {
     setStyle(control, kLabelRight);
 }
 
-template <typename Number> void destroySlider(Control* control) {
-    delete sliderData<Number>(control);
-    control->data = nullptr;
-}
-
 template <typename Number>
 int sliderMouseButton(Control* control, int button, int state, int x, int y) {
     auto* slider = sliderData<Number>(control);
@@ -178,7 +173,7 @@ template <typename Number> constexpr ControlClass sliderClass(int type) {
     return {
         .typeId = type,
         .create = createSlider<Number>,
-        .destroy = destroySlider<Number>,
+        .destroy = destroyRecord<SliderData<Number>>,
         .onDrag = sliderDrag<Number>,
         .onHover = leafHover,
         .onMouseButton = sliderMouseButton<Number>,

@@ -74,11 +74,6 @@ template <bool Floats> void createGroup(Control* control) {
     placeColumns(control);
 }
 
-void destroyGroup(Control* control) {
-    delete groupData(control);
-    control->data = nullptr;
-}
-
 void resizeGroup(Control* control, int width, int height) {
     if (!groupData(control)) return;
     GroupParts parts = partsOf(control);
@@ -90,7 +85,7 @@ template <bool Floats> constexpr ControlClass sliderGroupClass() {
         .typeId = Floats ? LUI_FLOAT_SLIDER_GRP : LUI_INT_SLIDER_GRP,
         .isContainer = 1,
         .create = createGroup<Floats>,
-        .destroy = destroyGroup,
+        .destroy = destroyRecord<SliderGroupData>,
         .onKey = forwardKey,
         .onSpecialKey = forwardSpecialKey,
         .onDrag = forwardDrag,

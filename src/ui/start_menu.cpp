@@ -127,11 +127,6 @@ void createStartMenu(Control* bar) {
     placeBar(bar);
 }
 
-void destroyStartMenu(Control* bar) {
-    delete startMenuData(bar);
-    bar->data = nullptr;
-}
-
 int startMenuMouseButton(Control* bar, int button, int state, int x, int y) {
     StartMenuData* menu = startMenuData(bar);
     if (!menu) return 0;
@@ -172,7 +167,7 @@ const ControlClass startMenuClass{
     .typeId = LUI_START_MENU,
     .isContainer = 1,
     .create = createStartMenu,
-    .destroy = destroyStartMenu,
+    .destroy = destroyRecord<StartMenuData>,
     // Keys pass through to the shell unless a child takes them.
     .onKey = forwardKey,
     .onSpecialKey = forwardSpecialKey,

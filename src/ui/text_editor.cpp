@@ -158,11 +158,6 @@ void createEditor(Control* control) {
     setSize(control, 300, 500);
 }
 
-void destroyEditor(Control* control) {
-    delete textEditorData(control);
-    control->data = nullptr;
-}
-
 // The text position under a point of the control.
 size_t indexAtPoint(const TextEditorData& editor, int x, int y) {
     return indexNearest(editor.edit.text, int64_t{x} - kEditorTextLeft + editor.edit.scroll,
@@ -380,7 +375,7 @@ const ControlClass textEditorClass{
     .typeId = LUI_TEXT_EDITOR,
     .isContainer = 1,
     .create = createEditor,
-    .destroy = destroyEditor,
+    .destroy = destroyRecord<TextEditorData>,
     .onKey = editorOnKey,
     .onSpecialKey = editorOnSpecialKey,
     .onDrag = forwardDrag,

@@ -110,19 +110,14 @@ template <FieldKind Kind> void createField(Control* control) {
     setLeafDefaults(control);
 }
 
-void destroyField(Control* control) {
-    delete fieldData(control);
-    control->data = nullptr;
-}
-
 } // namespace
 
 const ControlClass textFieldClass =
-    fieldOperations(LUI_TEXTFIELD, createField<FieldKind::Text>, destroyField);
+    fieldOperations(LUI_TEXTFIELD, createField<FieldKind::Text>, destroyRecord<FieldData>);
 const ControlClass intFieldClass =
-    fieldOperations(LUI_INTFIELD, createField<FieldKind::Integer>, destroyField);
+    fieldOperations(LUI_INTFIELD, createField<FieldKind::Integer>, destroyRecord<FieldData>);
 const ControlClass floatFieldClass =
-    fieldOperations(LUI_FLOATFIELD, createField<FieldKind::Float>, destroyField);
+    fieldOperations(LUI_FLOATFIELD, createField<FieldKind::Float>, destroyRecord<FieldData>);
 
 FieldData* fieldData(const Control* control) {
     if (!control || !control->data) return nullptr;
