@@ -75,8 +75,7 @@ int buttonMouseButton(Control* control, int, int state, int x, int y) {
     button->down = 0;
     // Only the release of a press on this button is a click: one that ends
     // a gesture begun elsewhere runs nothing.
-    const bool pressed = capturedControl() == control;
-    if (pressed) releaseCapture();
+    const bool pressed = releaseCaptureOf(control);
     if (!insideControlOrOnEdge(control, x, y)) return 0;
     if (pressed) button->command.invoke(control);
     return 1;

@@ -40,8 +40,7 @@ int checkBoxMouseButton(Control* control, int button, int state, int x, int y) {
         return 1;
     }
     // Like a button, only a release that ends a press on the box toggles it.
-    const bool pressed = capturedControl() == control;
-    if (pressed) releaseCapture();
+    const bool pressed = releaseCaptureOf(control);
     if (!pressed || !insideControl(control, x, y)) return 0;
     CheckBoxData* box = checkBoxData(control);
     box->checked = !box->checked;

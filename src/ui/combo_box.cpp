@@ -53,7 +53,7 @@ void closeDropDown(Control* control, ComboBoxData* combo) {
     combo->dropped = 0;
     combo->barGesture = 0;
     if (Control* bar = childOfType(control, LUI_SCROLL_BAR)) bar->shown = 0;
-    if (capturedControl() == control) releaseCapture();
+    releaseCaptureOf(control);
     requestRedisplay();
 }
 

@@ -28,7 +28,7 @@ int shakeMouseButton(Control* control, int button, int state, int x, int y) {
         return 1;
     }
     shake->shaking = 0;
-    if (capturedControl() == control) releaseCapture();
+    releaseCaptureOf(control);
     return 1;
 }
 

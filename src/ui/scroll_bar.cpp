@@ -41,7 +41,7 @@ int scrollBarMouseButton(Control* control, int button, int state, int x, int y) 
     ScrollBarData* bar = scrollBarData(control);
     if (state == kButtonUp) {
         bar->thumbDrag = 0;
-        if (capturedControl() == control) releaseCapture();
+        releaseCaptureOf(control);
         return 0;
     }
     if (button != kLeftButton || !insideControl(control, x, y)) return 1;

@@ -85,7 +85,7 @@ int sliderMouseButton(Control* control, int button, int state, int x, int y) {
     auto* slider = sliderData<Number>(control);
     if (!slider || button != kLeftButton) return 0;
     if (state == kButtonUp) {
-        if (capturedControl() == control) releaseCapture();
+        releaseCaptureOf(control);
         return 0;
     }
     if (!insideControlOrOnEdge(control, x, y)) return 0;

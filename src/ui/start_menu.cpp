@@ -66,7 +66,7 @@ void closeMenu(Control* bar, StartMenuData* menu) {
     menu->levels.clear();
     menu->pointerLevel = menu->pointerEntry = -1;
     setStartButtonDown(bar, false);
-    if (capturedControl() == bar) releaseCapture();
+    releaseCaptureOf(bar);
     clearHover();
 }
 

@@ -171,7 +171,7 @@ int editorMouseButton(Control* control, int button, int state, int x, int y) {
                         y < control->height - kEditorBarWidth;
     if (!inText) {
         // The selection stays, for the buttons that copy or cut it.
-        if (capturedControl() == control) releaseCapture();
+        releaseCaptureOf(control);
         return forwardMouseButton(control, button, state, x, y);
     }
     if (state == kButtonDown) {
@@ -195,7 +195,7 @@ int editorOnKey(Control* control, int character, int, int) {
     case EditorKeyResult::NotClaimed:
         return 0;
     case EditorKeyResult::Release:
-        if (capturedControl() == control) releaseCapture();
+        releaseCaptureOf(control);
         return 1;
     case EditorKeyResult::Claimed:
         break;

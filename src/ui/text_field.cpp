@@ -97,7 +97,7 @@ FieldKeyResult ctrlKey(FieldData& field, int character) {
 
 // Finishing an edit gives the focus back and tells the owner.
 void finishEditing(Control* control) {
-    if (capturedControl() == control) releaseCapture();
+    releaseCaptureOf(control);
     fieldData(control)->command.invoke(control);
 }
 
