@@ -52,13 +52,6 @@ int64_t contentHeight(const TextEditorData& editor) {
     return editor.extent.lines * editorMetrics().lineHeight + kEditorTextTop;
 }
 
-void clampToText(FieldData& edit) {
-    const int length = static_cast<int>(edit.text.size());
-    edit.cursor = std::clamp(edit.cursor, 0, length);
-    edit.anchor = std::clamp(edit.anchor, 0, length);
-    edit.selectionEnd = std::clamp(edit.selectionEnd, 0, length);
-}
-
 // Pasting may have gone past the editor's bound.
 void keepWithinBound(FieldData& edit) {
     if (edit.text.size() <= kMaxEditorText) return;

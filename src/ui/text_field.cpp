@@ -218,10 +218,14 @@ int fieldIndexAt(const FieldData& field, int font, int x) {
     return length(field);
 }
 
-void keepCursorInView(FieldData& field, int font, int width) {
+void clampToText(FieldData& field) {
     field.cursor = clampIndex(field, field.cursor);
     field.anchor = clampIndex(field, field.anchor);
     field.selectionEnd = clampIndex(field, field.selectionEnd);
+}
+
+void keepCursorInView(FieldData& field, int font, int width) {
+    clampToText(field);
     const int caret = fieldPixelOffset(field, font, field.cursor);
     if (caret > field.scroll + width - 2 * kTextInset || caret < field.scroll)
         field.scroll = std::max(0, caret - width / 2);
