@@ -183,10 +183,10 @@ void ReadMessageBox(lua_State* L, Control* control, string_view key) {
         if (lua_isnumber(L, -1)) setMessageBoxIcon(control, ScriptInt(lua_tonumber(L, -1)));
     } else if (IsKey(key, "type")) {
         if (lua_isnumber(L, -1)) setMessageBoxType(control, ScriptInt(lua_tonumber(L, -1)));
+    } else if (IsKey(key, "l", "label")) {
+        if (const char* title = TextValue(L)) setMessageBoxTitle(control, title);
     } else {
         ReadCommon(L, control, key);
-        // The title is the label; the box grows to hold it.
-        if (IsKey(key, "l", "label")) fitMessageBox(control);
     }
 }
 

@@ -79,6 +79,12 @@ int answerPressed(Control* button) {
     return 1;
 }
 
+// Grows the box to what its title, text and icon need and lays out its
+// buttons again.
+void fitMessageBox(Control* box) {
+    setSize(box, box->width, box->height);
+}
+
 void layOutButtons(Control* box, int width, int height) {
     const std::span<const char* const> labels = messageBoxLabels(messageBoxData(box)->type);
     const int count = static_cast<int>(labels.size());
@@ -191,13 +197,15 @@ std::optional<MessageBoxAnswer> answerForLabel(std::string_view label) {
     return std::nullopt;
 }
 
-void fitMessageBox(Control* control) {
-    if (messageBoxData(control)) setSize(control, control->width, control->height);
-}
-
 Callback* messageBoxAnswer(Control* control, MessageBoxAnswer answer) {
     MessageBoxData* data = messageBoxData(control);
     return data ? &data->answers[static_cast<int>(answer)] : nullptr;
+}
+
+void setMessageBoxTitle(Control* control, const char* title) {
+    if (!messageBoxData(control)) return;
+    setLabel(control, title);
+    fitMessageBox(control);
 }
 
 void setMessageBoxText(Control* control, const char* text) {

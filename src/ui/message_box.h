@@ -36,15 +36,12 @@ std::optional<MessageBoxAnswer> answerForLabel(std::string_view label);
 
 // The call-back run for an answer; null for other controls.
 Callback* messageBoxAnswer(Control* control, MessageBoxAnswer answer);
-// The text, the icon and the button set (by type); other controls ignore
-// them. Each grows the box to what it needs.
+// The title (the label), the text, the icon and the button set (by type);
+// other controls ignore them. Each grows the box to what it needs.
+void setMessageBoxTitle(Control* control, const char* title);
 void setMessageBoxText(Control* control, const char* text);
 void setMessageBoxIcon(Control* control, int icon);
 void setMessageBoxType(Control* control, int type);
-
-// Grows the box to what its title, text and icon need and lays out its
-// buttons again.
-void fitMessageBox(Control* control);
 
 extern const ControlClass messageBoxClass;
 
