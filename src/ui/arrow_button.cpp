@@ -12,13 +12,6 @@ namespace {
 constexpr int kSymbolInset = 4;
 constexpr int kSmallestArrowButton = 10;
 
-void createArrowButton(Control* control) {
-    buttonClass.create(control);
-}
-void destroyArrowButton(Control* control) {
-    buttonClass.destroy(control);
-}
-
 int arrowButtonMinimum(Control*) {
     return kSmallestArrowButton;
 }
@@ -38,8 +31,8 @@ void drawArrowButton(Control* control) {
 
 const ControlClass arrowButtonClass{
     .typeId = LUI_ARROW_BUTTON,
-    .create = createArrowButton,
-    .destroy = destroyArrowButton,
+    .create = createButton,
+    .destroy = destroyRecord<ButtonData>,
     .onDrag = buttonDrag,
     .onHover = leafHover,
     .onMouseButton = buttonMouseButton,

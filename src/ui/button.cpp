@@ -14,22 +14,6 @@ int captionFont() {
     return fontForRole(1);
 }
 
-// Buttons count their edges as inside.
-bool overButton(const Control* control, int x, int y) {
-    return x >= 0 && x <= control->width && y >= 0 && y <= control->height;
-}
-
-void createButton(Control* control) {
-    control->data = new ButtonData{};
-    setLeafDefaults(control);
-    setStyle(control, kStyleShown);
-}
-
-void destroyButton(Control* control) {
-    delete buttonData(control);
-    control->data = nullptr;
-}
-
 int buttonMinWidth(Control* control) {
     return textWidth(captionFont(), control->label) + 4;
 }
@@ -52,7 +36,7 @@ void drawButton(Control* control) {
 const ControlClass buttonClass{
     .typeId = LUI_BUTTON,
     .create = createButton,
-    .destroy = destroyButton,
+    .destroy = destroyRecord<ButtonData>,
     .onDrag = buttonDrag,
     .onHover = leafHover,
     .onMouseButton = buttonMouseButton,
@@ -62,6 +46,12 @@ const ControlClass buttonClass{
     .getInt = buttonGetInt,
     .setInt = buttonSetInt,
 };
+
+void createButton(Control* control) {
+    control->data = new ButtonData{};
+    setLeafDefaults(control);
+    setStyle(control, kStyleShown);
+}
 
 ButtonData* buttonData(const Control* control) {
     if (!control || !control->data) return nullptr;
@@ -85,16 +75,15 @@ int buttonMouseButton(Control* control, int, int state, int x, int y) {
     button->down = 0;
     // Only the release of a press on this button is a click: one that ends
     // a gesture begun elsewhere runs nothing.
-    const bool pressed = capturedControl() == control;
-    if (pressed) releaseCapture();
-    if (!overButton(control, x, y)) return 0;
+    const bool pressed = releaseCaptureOf(control);
+    if (!insideControlOrOnEdge(control, x, y)) return 0;
     if (pressed) button->command.invoke(control);
     return 1;
 }
 
 int buttonDrag(Control* control, int x, int y, int, int) {
     if (capturedControl() != control) return 0;
-    buttonData(control)->down = overButton(control, x, y);
+    buttonData(control)->down = insideControlOrOnEdge(control, x, y);
     return 1;
 }
 

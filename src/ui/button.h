@@ -16,6 +16,9 @@ struct ButtonData {
 // The record of a button, arrow button or icon button; null for other controls.
 ButtonData* buttonData(const Control* control);
 
+// The button's record, place and style; the arrow button's too.
+void createButton(Control* control);
+
 // Shared button input: any button pressed takes the pointer and pushes the
 // button in; it pops out while dragged off and back in when dragged back; the
 // release runs the command when it happens over the button.

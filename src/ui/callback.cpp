@@ -1,6 +1,5 @@
 #include "ui/callback.h"
 
-
 #include "script/script_calls.h"
 #include "ui/control.h"
 

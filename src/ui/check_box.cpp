@@ -26,11 +26,6 @@ void createCheckBox(Control* control) {
     setStyle(control, kCheckBoxFlat);
 }
 
-void destroyCheckBox(Control* control) {
-    delete checkBoxData(control);
-    control->data = nullptr;
-}
-
 int checkBoxMinWidth(Control* control) {
     return textWidth(captionFont(), control->label) + 28;
 }
@@ -45,8 +40,7 @@ int checkBoxMouseButton(Control* control, int button, int state, int x, int y) {
         return 1;
     }
     // Like a button, only a release that ends a press on the box toggles it.
-    const bool pressed = capturedControl() == control;
-    if (pressed) releaseCapture();
+    const bool pressed = releaseCaptureOf(control);
     if (!pressed || !insideControl(control, x, y)) return 0;
     CheckBoxData* box = checkBoxData(control);
     box->checked = !box->checked;
@@ -57,12 +51,7 @@ int checkBoxMouseButton(Control* control, int button, int state, int x, int y) {
 void drawCheckBox(Control* control) {
     const CheckBoxData* box = checkBoxData(control);
     const int w = control->width, h = control->height, font = captionFont();
-    int depth = 0;
-    if (control->style & kCheckBoxBevelled)
-        depth = box->checked ? -1 : 1;
-    else if (control->style & kCheckBoxFlat)
-        depth = 2;
-    drawFace(control, 0, 0, w, h, depth);
+    drawBorderedFace(control, box->checked);
     const int lean = control->hovered ? 1 : 0;
     setColour(LUI_COLOR_BLACK);
     drawText(font, control->label, kCaptionX - lean, (h - fontHeight(font)) / 2);
@@ -81,7 +70,7 @@ void checkBoxSetInt(Control* control, int value) {
 const ControlClass checkBoxClass{
     .typeId = LUI_CHECKBOX,
     .create = createCheckBox,
-    .destroy = destroyCheckBox,
+    .destroy = destroyRecord<CheckBoxData>,
     .onHover = leafHover,
     .onMouseButton = checkBoxMouseButton,
     .draw = drawCheckBox,

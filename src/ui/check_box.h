@@ -3,11 +3,13 @@
 
 #include "ui/callback.h"
 #include "ui/control.h"
+#include "ui/group.h"
 
 namespace ui {
 
-constexpr uint32_t kCheckBoxBevelled = 0x2000; // raised face, sunken while checked
-constexpr uint32_t kCheckBoxFlat = 0x1000;     // flat outlined face (the default)
+// The face, as for list boxes.
+constexpr uint32_t kCheckBoxBevelled = kStyleRaisedBorder; // raised, sunken while checked
+constexpr uint32_t kCheckBoxFlat = kStyleFlatBorder;       // flat outlined (the default)
 
 struct CheckBoxData {
     Callback command; // runs after each toggle

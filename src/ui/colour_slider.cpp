@@ -50,9 +50,9 @@ int sliderMoved(Control* slider) {
 
 void createColourSlider(Control* control) {
     control->data = new ColourSliderData{};
-    setStyle(createPart(control, LUI_TEXT), kColumnLabelStyle);
-    Control* slider = createPart(control, LUI_FLOAT_SLIDER);
-    createPart(control, kColourSliderPartType);
+    setStyle(createChild(control, LUI_TEXT, ""), kColumnLabelStyle);
+    Control* slider = createChild(control, LUI_FLOAT_SLIDER, "");
+    createChild(control, kColourSliderPartType, "");
     sliderCommand(slider)->setNative(sliderMoved);
     setSliderValue(slider, 0);
     setSliderMinimum(slider, 0);
@@ -61,15 +61,10 @@ void createColourSlider(Control* control) {
     placeColumns(control);
 }
 
-void destroyColourSlider(Control* control) {
-    delete colourData(control);
-    control->data = nullptr;
-}
-
 void resizeColourSlider(Control* control, int width, int height) {
-    if (const ColourSliderData* data = colourData(control))
-        layOutColumns({childOfType(control, LUI_TEXT), sliderOf(control), swatchOf(control)},
-                      data->shares, width, height);
+    if (colourData(control))
+        layOutColumns({childOfType(control, LUI_TEXT), sliderOf(control), swatchOf(control)}, width,
+                      height);
 }
 
 double getColourValue(Control* control) {
@@ -95,7 +90,7 @@ const ControlClass colourSliderClass{
     .typeId = LUI_COLOR_SLIDER,
     .isContainer = 1,
     .create = createColourSlider,
-    .destroy = destroyColourSlider,
+    .destroy = destroyRecord<ColourSliderData>,
     .onKey = forwardKey,
     .onSpecialKey = forwardSpecialKey,
     .onDrag = forwardDrag,

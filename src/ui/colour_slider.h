@@ -10,8 +10,6 @@ namespace ui {
 
 // The `data` of a colour slider.
 struct ColourSliderData {
-    int columns = kColumnCount;
-    float shares[kColumnCount] = {0.3f, 0.45f, 0.25f};
     float colour[4] = {}; // red, green, blue, alpha of the swatch
 };
 

@@ -15,11 +15,6 @@ void createSwatch(Control* control) {
     setSize(control, 20, 20);
 }
 
-void destroySwatch(Control* control) {
-    delete static_cast<SwatchData*>(control->data);
-    control->data = nullptr;
-}
-
 // Over the control's own rectangle: the draw pass has already moved the
 // origin to its position.
 void drawSwatch(Control* control) {
@@ -33,7 +28,7 @@ void drawSwatch(Control* control) {
 const ControlClass colourSwatchClass{
     .typeId = kColourSwatchType,
     .create = createSwatch,
-    .destroy = destroySwatch,
+    .destroy = destroyRecord<SwatchData>,
     .draw = drawSwatch,
 };
 

@@ -8,6 +8,7 @@
 #include "ui/draw.h"
 #include "ui/fonts.h"
 #include "ui/group.h"
+#include "ui/leaf_control.h"
 #include "ui/scroll_bar.h"
 
 namespace ui {
@@ -22,10 +23,6 @@ int dropDownRowsHeight(const ListData* combo) {
 // The drop-down below the box: its rows and a 4-pixel margin.
 int dropDownHeight(const ListData* combo) {
     return dropDownRowsHeight(combo) + 4;
-}
-
-bool inBox(const Control* control, int x, int y) {
-    return x >= 0 && x < control->width && y >= 0 && y < control->height;
 }
 
 bool inDropDown(const Control* control, const ListData* combo, int x, int y) {
@@ -46,7 +43,7 @@ int comboScrolled(Control* bar) {
 
 void openDropDown(Control* control, ComboBoxData* combo) {
     combo->dropped = 1;
-    if (Control* bar = ownScrollBar(control))
+    if (Control* bar = childOfType(control, LUI_SCROLL_BAR))
         bar->shown = combo->items.count() > combo->visibleRows;
     setCapture(control);
     requestRedisplay();
@@ -55,14 +52,14 @@ void openDropDown(Control* control, ComboBoxData* combo) {
 void closeDropDown(Control* control, ComboBoxData* combo) {
     combo->dropped = 0;
     combo->barGesture = 0;
-    if (Control* bar = ownScrollBar(control)) bar->shown = 0;
-    if (capturedControl() == control) releaseCapture();
+    if (Control* bar = childOfType(control, LUI_SCROLL_BAR)) bar->shown = 0;
+    releaseCaptureOf(control);
     requestRedisplay();
 }
 
 // The bar of an open drop-down takes the presses on its strip.
 Control* shownBar(const Control* control, const ComboBoxData* combo) {
-    Control* bar = ownScrollBar(control);
+    Control* bar = childOfType(control, LUI_SCROLL_BAR);
     return combo->dropped && bar && bar->shown ? bar : nullptr;
 }
 
@@ -78,7 +75,7 @@ int pressDropped(Control* control, ComboBoxData* combo, int button, int state, i
     if (!inDropDown(control, combo, x, y)) {
         // A press on the box closes the list on its release; elsewhere at once,
         // and the press goes on to what lies there.
-        if (inBox(control, x, y)) return 1;
+        if (insideControl(control, x, y)) return 1;
         closeDropDown(control, combo);
         return 0;
     }
@@ -91,7 +88,6 @@ int pressDropped(Control* control, ComboBoxData* combo, int button, int state, i
     closeDropDown(control, combo);
     if (row < 0) return 1;
     combo->items.selectOnly(row);
-    combo->currentIndex = row;
     combo->command.invoke(control);
     return 1;
 }
@@ -101,7 +97,7 @@ int comboMouseButton(Control* control, int button, int state, int x, int y) {
     if (!combo || button != kLeftButton) return 0;
     if (state == kButtonDown) {
         if (combo->dropped) return pressDropped(control, combo, button, state, x, y);
-        if (!inBox(control, x, y)) return 0;
+        if (!insideControl(control, x, y)) return 0;
         setCapture(control);
         return 1;
     }
@@ -112,7 +108,7 @@ int comboMouseButton(Control* control, int button, int state, int x, int y) {
     }
     // Only the release of a press on the box opens or closes the list.
     if (capturedControl() != control) return 0;
-    if (!inBox(control, x, y)) {
+    if (!insideControl(control, x, y)) {
         closeDropDown(control, combo);
         return 0;
     }
@@ -151,7 +147,7 @@ void drawComboBox(Control* control) {
     const ComboBoxData* combo = comboBoxData(control);
     if (!combo) return;
     const int width = control->width, height = control->height, font = fontForRole(2);
-    drawListFace(control, combo->dropped);
+    drawBorderedFace(control, combo->dropped);
     whitePanel(4, 4, width - 24, height - 8);
     setColour(control->hovered ? LUI_COLOR_DARK_GREY : LUI_COLOR_BLACK);
     drawText(font, combo->items.text(combo->items.selectedIndex(0)), 8,
@@ -163,7 +159,7 @@ void drawComboBox(Control* control) {
 
 void placeScrollBar(Control* control, int width, int height) {
     const ComboBoxData* combo = comboBoxData(control);
-    Control* bar = ownScrollBar(control);
+    Control* bar = childOfType(control, LUI_SCROLL_BAR);
     if (!combo || !bar) return;
     setPosition(bar, width - kBarWidth, height);
     setSize(bar, kBarWidth, dropDownRowsHeight(combo));
@@ -173,12 +169,10 @@ void createComboBox(Control* control) {
     // The record is kept as its ListData head, which the item functions read.
     ListData* head = new ComboBoxData{};
     control->data = head;
-    setPosition(control, 10, 10);
-    control->width = 80;
+    setLeafDefaults(control);
     control->height = fontHeight(fontForRole(1)) + 12;
     setStyle(control, kStyleFlatBorder);
-    Control* bar = createControl(LUI_SCROLL_BAR, "combo box scroll");
-    attachChild(control, bar);
+    Control* bar = createChild(control, LUI_SCROLL_BAR, "combo box scroll");
     scrollBarData(bar)->command.setNative(comboScrolled);
     placeScrollBar(control, control->width, control->height);
 }

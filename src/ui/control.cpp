@@ -151,6 +151,23 @@ void detach(Control* control) {
     control->parent = nullptr;
 }
 
+Control* createChild(Control* parent, int type, const char* name) {
+    Control* child = createControl(type, name);
+    attachChild(parent, child);
+    return child;
+}
+
+bool isChildOf(const Control* parent, const Control* child) {
+    return child && std::find(parent->children.begin(), parent->children.end(), child) !=
+                        parent->children.end();
+}
+
+Control* childOfType(const Control* parent, int type) {
+    for (Control* child : parent->children)
+        if (controlType(child) == type) return child;
+    return nullptr;
+}
+
 void destroyControl(Control* control) {
     if (!control || control == rootControl()) return;
     if (ownsTaskEntry(controlType(control))) removeTask(control);
@@ -192,6 +209,12 @@ void setSize(Control* control, int width, int height) {
 void setPosition(Control* control, int x, int y) {
     control->x = x;
     control->y = y;
+}
+
+void placeControl(Control* control, int x, int y, int width, int height) {
+    if (!control) return;
+    setPosition(control, x, y);
+    setSize(control, width, height);
 }
 
 void setStyle(Control* control, uint32_t style) {

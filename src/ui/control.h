@@ -57,6 +57,12 @@ struct Control {
 
 inline int controlType(const Control* control) { return control->cls ? control->cls->typeId : 0; }
 
+// The destroy operation of types whose `data` is one record of type Data.
+template <class Data> void destroyRecord(Control* control) {
+    delete static_cast<Data*>(control->data);
+    control->data = nullptr;
+}
+
 // ---- The tree --------------------------------------------------------------
 
 // The statically allocated root named "main"; its children are the
@@ -76,6 +82,15 @@ void renameControl(Control* control, const char* name);
 // child's own subtree.
 bool attachChild(Control* parent, Control* child);
 void detach(Control* control);
+
+// A part of a composite control: a new control of `type` named by the naming
+// rule from `name` and attached to `parent`.
+Control* createChild(Control* parent, int type, const char* name);
+// Whether `child` is one of `parent`'s children now: scripts may destroy or
+// move the parts of composite controls.
+bool isChildOf(const Control* parent, const Control* child);
+// The first child of the given type; null when there is none.
+Control* childOfType(const Control* parent, int type);
 
 // Removes the task entry, detaches and destroys the control with everything
 // below it. The root cannot be destroyed.
@@ -98,6 +113,8 @@ void setCurrentParent(Control* control);
 // Clamps to the class's minimum size, lets the class re-lay out, stores.
 void setSize(Control* control, int width, int height);
 void setPosition(Control* control, int x, int y);
+// Both of the above; a null control is left alone.
+void placeControl(Control* control, int x, int y, int width, int height);
 // Stores the style; 0x40000 shows and 0x80000 hides window-family controls.
 void setStyle(Control* control, uint32_t style);
 // Keeps the first 63 characters.

@@ -48,25 +48,13 @@ constexpr std::array<const char*, 54> kNameTable = {
     "luiColorButton", "luiColorTab",
 };
 
-// Classes of types whose controls have no behaviour of their own yet: a type
-// number and, for containers, the container flag.
-constexpr ControlClass placeholder(int typeId, int isContainer = 0) {
-    ControlClass cls;
-    cls.typeId = typeId;
-    cls.isContainer = isContainer;
-    return cls;
-}
-
+// Classes of types whose controls have no behaviour: a type number and, for
+// the scroll layout, the container flag.
 constexpr std::array<ControlClass, kControlTypeCount> kPlaceholders = [] {
     std::array<ControlClass, kControlTypeCount> classes{};
-    for (int type = 0; type < kControlTypeCount; ++type) classes[type] = placeholder(type);
-    for (int type : {LUI_FILE_DIALOG, LUI_MESSAGEBOX, LUI_SCRIPT_EDITOR, LUI_START_MENU,
-                     LUI_TEXT_EDITOR, LUI_COLOR_SLIDER, LUI_COMBO_BOX, LUI_FLOAT_SLIDER_GRP,
-                     LUI_INT_SLIDER_GRP, LUI_LIST_BOX, LUI_FRAME_LAYOUT, LUI_GROUP,
-                     LUI_SCROLL_LAYOUT})
-        classes[type].isContainer = 1;
+    for (int type = 0; type < kControlTypeCount; ++type) classes[type].typeId = type;
+    classes[LUI_SCROLL_LAYOUT].isContainer = 1;
     classes[LUI_MENU].typeId = 0;
-    classes[kColourSliderPartType].typeId = 0;
     return classes;
 }();
 

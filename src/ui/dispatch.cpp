@@ -106,6 +106,11 @@ void setScreenSize(int width, int height) {
 Control* capturedControl() { return input.captured; }
 void setCapture(Control* control) { input.captured = control; }
 void releaseCapture() { input.captured = nullptr; }
+bool releaseCaptureOf(const Control* control) {
+    if (input.captured != control) return false;
+    releaseCapture();
+    return true;
+}
 
 Control* hoverControl() { return input.hover; }
 

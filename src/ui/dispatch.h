@@ -30,6 +30,9 @@ void setScreenSize(int width, int height);
 Control* capturedControl();
 void setCapture(Control* control);
 void releaseCapture();
+// Ends a control's own capture: false, changing nothing, when another control
+// (or none) holds it.
+bool releaseCaptureOf(const Control* control);
 
 // The control under the pointer that last claimed hover (its `hovered` is 1).
 Control* hoverControl();

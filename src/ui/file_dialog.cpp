@@ -65,10 +65,7 @@ FileDialogData* dialogData(const Control* control) {
 // move them elsewhere.
 Control* part(const Control* dialog, Part which) {
     const FileDialogData* data = dialogData(dialog);
-    Control* candidate = data ? data->parts[which] : nullptr;
-    for (Control* child : dialog->children)
-        if (child == candidate) return child;
-    return nullptr;
+    return data && isChildOf(dialog, data->parts[which]) ? data->parts[which] : nullptr;
 }
 
 // The dialog a part's command belongs to.
@@ -199,24 +196,18 @@ constexpr NativeCallback kPartCommands[kPartCount] = {
 
 // ---- Layout and the class ----------------------------------------------------------
 
-void place(Control* control, int x, int y, int width, int height) {
-    if (!control) return;
-    setPosition(control, x, y);
-    setSize(control, width, height);
-}
-
 // In the client area, below the title bar.
 void layOutDialog(Control* dialog, int w, int h) {
     const int c = h - titleBarHeight();
     const int buttonWidth = w * 48 / 100;
-    place(part(dialog, kLookIn), 5, 5, w - 90, 36);
-    place(part(dialog, kHome), w - 80, 5, 30, 30);
-    place(part(dialog, kUp), w - 40, 5, 30, 30);
-    place(part(dialog, kList), 4, 45, w - 8, c - 140);
-    place(part(dialog, kFileName), 5, c - 90, w - 10, 25);
-    place(part(dialog, kHidden), 5, c - 60, w - 10, 25);
-    place(part(dialog, kOk), 5, c - 30, buttonWidth, 25);
-    place(part(dialog, kCancel), w - buttonWidth - 5, c - 30, buttonWidth, 25);
+    placeControl(part(dialog, kLookIn), 5, 5, w - 90, 36);
+    placeControl(part(dialog, kHome), w - 80, 5, 30, 30);
+    placeControl(part(dialog, kUp), w - 40, 5, 30, 30);
+    placeControl(part(dialog, kList), 4, 45, w - 8, c - 140);
+    placeControl(part(dialog, kFileName), 5, c - 90, w - 10, 25);
+    placeControl(part(dialog, kHidden), 5, c - 60, w - 10, 25);
+    placeControl(part(dialog, kOk), 5, c - 30, buttonWidth, 25);
+    placeControl(part(dialog, kCancel), w - buttonWidth - 5, c - 30, buttonWidth, 25);
 }
 
 void createFileDialog(Control* dialog) {
@@ -225,8 +216,7 @@ void createFileDialog(Control* dialog) {
     initWindow(dialog, data);
     setPosition(dialog, 100, 100);
     for (int which = 0; which < kPartCount; ++which) {
-        Control* made = createControl(kParts[which].type, kParts[which].name);
-        attachChild(dialog, made);
+        Control* made = createChild(dialog, kParts[which].type, kParts[which].name);
         setLabel(made, kParts[which].label);
         if (Callback* command = partCommand(made)) command->setNative(kPartCommands[which]);
         data->parts[which] = made;
@@ -253,14 +243,9 @@ int dialogMinHeight(Control*) {
 
 } // namespace
 
-// The window's operations (windowClass is constant-initialised, so it is
-// filled before this copy is made) with the dialog's own record, layout,
-// minimum size and value.
-const ControlClass fileDialogClass = [] {
-    ControlClass cls = windowClass;
-    cls.typeId = LUI_FILE_DIALOG;
-    cls.create = createFileDialog;
-    cls.destroy = destroyFileDialog;
+// The window's operations with the dialog's own layout, minimum size and value.
+constinit const ControlClass fileDialogClass = [] {
+    ControlClass cls = windowOperations(LUI_FILE_DIALOG, createFileDialog, destroyFileDialog);
     cls.minWidth = dialogMinWidth;
     cls.minHeight = dialogMinHeight;
     cls.resize = layOutDialog;

@@ -18,11 +18,6 @@ void createFloatShake(Control* control) {
     fieldSetFloat(control, 0.5f);
 }
 
-void destroyFloatShake(Control* control) {
-    delete floatShakeData(control);
-    control->data = nullptr;
-}
-
 int shakeMouseButton(Control* control, int button, int state, int x, int y) {
     if (button != kMiddleButton) return fieldMouseButton(control, button, state, x, y);
     FloatShakeData* shake = floatShakeData(control);
@@ -33,7 +28,7 @@ int shakeMouseButton(Control* control, int button, int state, int x, int y) {
         return 1;
     }
     shake->shaking = 0;
-    if (capturedControl() == control) releaseCapture();
+    releaseCaptureOf(control);
     return 1;
 }
 
@@ -63,7 +58,8 @@ void setBound(Control* control, Bound bound, double value) {
 } // namespace
 
 const ControlClass floatShakeClass = [] {
-    ControlClass cls = fieldOperations(LUI_FLOAT_SHAKE, createFloatShake, destroyFloatShake);
+    ControlClass cls =
+        fieldOperations(LUI_FLOAT_SHAKE, createFloatShake, destroyRecord<FloatShakeData>);
     cls.onDrag = shakeDrag;
     cls.onMouseButton = shakeMouseButton;
     return cls;

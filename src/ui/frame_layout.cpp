@@ -36,11 +36,6 @@ void createFrameLayout(Control* control) {
     setStyle(control, kStyleRaisedBorder | kStyleFlatBorder);
 }
 
-void destroyFrameLayout(Control* control) {
-    delete frameData(control);
-    control->data = nullptr;
-}
-
 int frameMouseButton(Control* control, int button, int state, int x, int y) {
     FrameLayoutData* frame = frameData(control);
     if (!frame) return 0;
@@ -86,7 +81,7 @@ const ControlClass frameLayoutClass{
     .typeId = LUI_FRAME_LAYOUT,
     .isContainer = 1,
     .create = createFrameLayout,
-    .destroy = destroyFrameLayout,
+    .destroy = destroyRecord<FrameLayoutData>,
     .onKey = forwardKey,
     .onSpecialKey = forwardSpecialKey,
     .onDrag = forwardDrag,

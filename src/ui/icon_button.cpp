@@ -19,11 +19,6 @@ void createIconButton(Control* control) {
     setLeafDefaults(control);
 }
 
-void destroyIconButton(Control* control) {
-    delete iconButtonData(control);
-    control->data = nullptr;
-}
-
 int iconButtonMinimum(Control* control) {
     return iconSize(iconButtonIcon(control)) + 4;
 }
@@ -44,7 +39,7 @@ void drawIconButton(Control* control) {
 const ControlClass iconButtonClass{
     .typeId = LUI_ICON_BUTTON,
     .create = createIconButton,
-    .destroy = destroyIconButton,
+    .destroy = destroyRecord<IconButtonData>,
     .onDrag = buttonDrag,
     .onHover = leafHover,
     .onMouseButton = buttonMouseButton,

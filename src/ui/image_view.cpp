@@ -13,11 +13,6 @@ void createImageView(Control* control) {
     setSize(control, 200, 200);
 }
 
-void destroyImageView(Control* control) {
-    delete static_cast<ImageViewData*>(control->data);
-    control->data = nullptr;
-}
-
 // Ids are 16-bit: a larger number keeps its low bits.
 void setPicture(Control* control, int id) {
     static_cast<ImageViewData*>(control->data)->pictureId = static_cast<uint16_t>(id);
@@ -34,7 +29,7 @@ void drawImageView(Control* control) {
 const ControlClass imageViewClass{
     .typeId = kImageViewType,
     .create = createImageView,
-    .destroy = destroyImageView,
+    .destroy = destroyRecord<ImageViewData>,
     .draw = drawImageView,
     .setInt = setPicture,
 };

@@ -5,8 +5,6 @@
 #include <cstring>
 
 #include "ui/control_types.h"
-#include "ui/draw.h"
-#include "ui/group.h"
 #include "ui/scroll_bar.h"
 
 namespace ui {
@@ -99,25 +97,6 @@ ListData* listData(const Control* control) {
     return static_cast<ListData*>(control->data);
 }
 
-// Looked up rather than remembered: a script may destroy or move the bar.
-Control* ownScrollBar(const Control* control) {
-    for (Control* child : control->children)
-        if (scrollBarData(child)) return child;
-    return nullptr;
-}
-
-void drawListFace(const Control* control, bool sunken) {
-    int depth = 0;
-    if (control->style & kStyleRaisedBorder)
-        depth = sunken ? -1 : 1;
-    else if (control->style & kStyleFlatBorder)
-        depth = 2;
-    if (control->hovered)
-        highlightPanel(0, 0, control->width, control->height, depth);
-    else
-        panel(0, 0, control->width, control->height, false, depth);
-}
-
 // ---- Arithmetic ----------------------------------------------------------------
 
 int rowAt(int y, int top, int scroll, int rowHeight, int count) {
@@ -150,7 +129,7 @@ namespace {
 // A new count of items starts at the first row.
 bool scrolledToTop(Control* control, ListData* list) {
     list->scroll = 0;
-    setScrollBarPosition(ownScrollBar(control), 0);
+    setScrollBarPosition(childOfType(control, LUI_SCROLL_BAR), 0);
     return true;
 }
 
@@ -166,17 +145,9 @@ bool appendListItem(Control* control, const char* text) {
     return list && list->items.append(text) && scrolledToTop(control, list);
 }
 
-void setListItemText(Control* control, int index, const char* text) {
-    if (ListData* list = listData(control)) list->items.setText(index, text);
-}
-
 const char* listItemText(const Control* control, int index) {
     const ListData* list = listData(control);
     return list ? list->items.text(index) : nullptr;
-}
-
-void clearListSelection(Control* control) {
-    if (ListData* list = listData(control)) list->items.clearSelection();
 }
 
 int listSelectionCount(const Control* control) {
@@ -193,20 +164,8 @@ void selectListItem(Control* control, int index) {
     if (ListData* list = listData(control)) list->items.select(index);
 }
 
-void deselectListItem(Control* control, int index) {
-    if (ListData* list = listData(control)) list->items.deselect(index);
-}
-
-bool isListItemSelected(const Control* control, int index) {
-    const ListData* list = listData(control);
-    return list && list->items.isSelected(index);
-}
-
 void setCurrentListItem(Control* control, int index) {
-    ListData* list = listData(control);
-    if (!list || !list->items.text(index)) return;
-    list->currentIndex = index;
-    list->items.selectOnly(index);
+    if (ListData* list = listData(control)) list->items.selectOnly(index);
 }
 
 } // namespace ui

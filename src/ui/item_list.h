@@ -60,19 +60,12 @@ class ItemList {
 struct ListData {
     Callback command;
     ItemList items;
-    int currentIndex = 0;
     int visibleRows = 5;
     int scroll = 0; // pixels the rows are moved up by
 };
 
 // The record of a list box or combo box; null for other controls.
 ListData* listData(const Control* control);
-// The control's scroll bar child; null when there is none.
-Control* ownScrollBar(const Control* control);
-
-// The face of a list or combo box: bevelled (sunken when asked) or outlined
-// flat by its style, in the highlight colour while hovered.
-void drawListFace(const Control* control, bool sunken);
 
 // ---- Row and scroll arithmetic (no GL) -------------------------------------
 
@@ -92,16 +85,12 @@ int listItemCount(const Control* control);
 // Also scrolls back to the first row. False when refused (see ItemList).
 bool setListItemCount(Control* control, int count);
 bool appendListItem(Control* control, const char* text);
-void setListItemText(Control* control, int index, const char* text);
 const char* listItemText(const Control* control, int index);
-void clearListSelection(Control* control);
 int listSelectionCount(const Control* control);
 int listSelectedIndex(const Control* control, int position);
 void selectListItem(Control* control, int index);
-void deselectListItem(Control* control, int index);
-bool isListItemSelected(const Control* control, int index);
-// Makes a valid index the current item and the only one selected (the
-// integer value both types take).
+// Makes a valid index the only one selected (the integer value both types
+// take).
 void setCurrentListItem(Control* control, int index);
 
 } // namespace ui

@@ -2,6 +2,7 @@
 
 #include "ui/dispatch.h"
 #include "ui/draw.h"
+#include "ui/group.h"
 
 namespace ui {
 
@@ -18,8 +19,21 @@ void drawFace(const Control* control, int x, int y, int w, int h, int depth) {
         panel(x, y, w, h, false, depth);
 }
 
+void drawBorderedFace(const Control* control, bool sunken) {
+    int depth = 0;
+    if (control->style & kStyleRaisedBorder)
+        depth = sunken ? -1 : 1;
+    else if (control->style & kStyleFlatBorder)
+        depth = 2;
+    drawFace(control, 0, 0, control->width, control->height, depth);
+}
+
 bool insideControl(const Control* control, int x, int y) {
     return x >= 0 && x < control->width && y >= 0 && y < control->height;
+}
+
+bool insideControlOrOnEdge(const Control* control, int x, int y) {
+    return x >= 0 && x <= control->width && y >= 0 && y <= control->height;
 }
 
 int leafHover(Control* control, int x, int y, int, int) {

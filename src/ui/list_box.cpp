@@ -9,6 +9,7 @@
 #include "ui/draw.h"
 #include "ui/fonts.h"
 #include "ui/group.h"
+#include "ui/leaf_control.h"
 #include "ui/scroll_bar.h"
 
 namespace ui {
@@ -40,7 +41,7 @@ int listScrolled(Control* bar) {
 }
 
 void placeScrollBar(Control* control, int width, int height) {
-    Control* bar = ownScrollBar(control);
+    Control* bar = childOfType(control, LUI_SCROLL_BAR);
     if (!bar) return;
     setPosition(bar, width - kBarWidth, 0);
     setSize(bar, kBarWidth, height);
@@ -49,19 +50,12 @@ void placeScrollBar(Control* control, int width, int height) {
 void createListBox(Control* control) {
     auto* list = new ListData{};
     control->data = list;
-    setPosition(control, 10, 10);
-    control->width = 80;
+    setLeafDefaults(control);
     control->height = list->visibleRows * fontHeight(fontForRole(1)) + 22;
     setStyle(control, kStyleFlatBorder);
-    Control* bar = createControl(LUI_SCROLL_BAR, "list box scroll");
-    attachChild(control, bar);
+    Control* bar = createChild(control, LUI_SCROLL_BAR, "list box scroll");
     scrollBarData(bar)->command.setNative(listScrolled);
     placeScrollBar(control, control->width, control->height);
-}
-
-void destroyListBox(Control* control) {
-    delete listBoxData(control);
-    control->data = nullptr;
 }
 
 // A left press on a row selects it alone, or with Ctrl adds it to the
@@ -77,7 +71,6 @@ int listBoxMouseButton(Control* control, int button, int state, int x, int y) {
                 list->items.toggle(row);
             else
                 list->items.selectOnly(row);
-            list->currentIndex = row;
             requestRedisplay();
             list->command.invoke(control);
             if (!isLiveControl(control)) return 1;
@@ -91,7 +84,7 @@ void drawListBox(Control* control) {
     const ListData* list = listBoxData(control);
     if (!list) return;
     const int width = control->width, height = control->height;
-    drawListFace(control, false);
+    drawBorderedFace(control, false);
     whitePanel(2, 1, width - 14, height - 2);
     pushClipLocal(2, 1, width - 14, height - 2);
     const int font = fontForRole(2), rowHeight = listRowHeight();
@@ -114,7 +107,7 @@ int listBoxMinHeight(Control*) {
 void resizeListBox(Control* control, int width, int height) {
     placeScrollBar(control, width, height);
     if (ListData* list = listBoxData(control))
-        scrollTo(list, scrollBarPosition(ownScrollBar(control)), height);
+        scrollTo(list, scrollBarPosition(childOfType(control, LUI_SCROLL_BAR)), height);
 }
 
 } // namespace
@@ -127,7 +120,7 @@ const ControlClass listBoxClass{
     .typeId = LUI_LIST_BOX,
     .isContainer = 1,
     .create = createListBox,
-    .destroy = destroyListBox,
+    .destroy = destroyRecord<ListData>,
     .onKey = forwardKey,
     .onSpecialKey = forwardSpecialKey,
     .onDrag = forwardDrag,

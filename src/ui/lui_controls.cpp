@@ -1,11 +1,12 @@
 #include "ui/lui_controls.h"
 
+#include <cstddef>
+
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/control_types.h"
 #include "ui/file_dialog.h"
 #include "ui/float_shake.h"
-#include "ui/icon_button.h"
 #include "ui/item_list.h"
 #include "ui/scroll_bar.h"
 #include "ui/slider.h"
@@ -20,11 +21,6 @@ void moveCurrentParentUp() {
 }
 
 namespace {
-
-bool isSliderGroup(const Control* control) {
-    int type = controlType(control);
-    return type == LUI_FLOAT_SLIDER_GRP || type == LUI_INT_SLIDER_GRP;
-}
 
 // The slider whose range a control reports: a slider itself, a slider group's
 // slider child; null for other controls.
@@ -42,17 +38,36 @@ Control* rangeSlider(Control* control) {
     }
 }
 
-// The float shake's minimum, maximum or step; it has no default.
-double shakeBoundOf(const Control* shake, RangeBound bound) {
-    return bound == RangeBound::Minimum   ? shakeMinimum(shake)
-           : bound == RangeBound::Maximum ? shakeMaximum(shake)
-                                          : shakeStep(shake);
-}
+// How one bound of a range is read and set.
+struct BoundAccess {
+    double (*get)(const Control*);
+    void (*set)(Control*, double);
+};
 
-void setShakeBoundOf(Control* shake, RangeBound bound, double value) {
-    if (bound == RangeBound::Minimum) setShakeMinimum(shake, value);
-    else if (bound == RangeBound::Maximum) setShakeMaximum(shake, value);
-    else setShakeStep(shake, value);
+// By RangeBound.
+constexpr BoundAccess kSliderBounds[] = {
+    {sliderMinimum, setSliderMinimum},
+    {sliderMaximum, setSliderMaximum},
+    {sliderStep, setSliderStep},
+    {sliderDefault, setSliderDefault},
+};
+constexpr BoundAccess kShakeBounds[] = {
+    {shakeMinimum, setShakeMinimum},
+    {shakeMaximum, setShakeMaximum},
+    {shakeStep, setShakeStep},
+    {nullptr, nullptr}, // the float shake has no default
+};
+
+// The control holding the range a control reports, and how the bound is
+// reached there; null for controls without one.
+const BoundAccess* boundAccess(Control* control, RangeBound bound, Control** holder) {
+    const auto index = static_cast<size_t>(bound);
+    if (floatShakeData(control)) {
+        *holder = control;
+        return kShakeBounds[index].get ? &kShakeBounds[index] : nullptr;
+    }
+    *holder = rangeSlider(control);
+    return *holder ? &kSliderBounds[index] : nullptr;
 }
 
 } // namespace
@@ -63,46 +78,21 @@ Callback* commandOf(Control* control) {
     if (FieldData* field = fieldData(control)) return &field->command;
     if (ListData* list = listData(control)) return &list->command;
     if (ScrollBarData* bar = scrollBarData(control)) return &bar->command;
-    if (isSliderGroup(control) && control->data)
-        return &static_cast<SliderGroupData*>(control->data)->command;
+    if (Callback* command = sliderGroupCommand(control)) return command;
     return sliderCommand(control);
 }
 
 double rangeBound(Control* control, RangeBound bound) {
-    if (floatShakeData(control) && bound != RangeBound::Default)
-        return shakeBoundOf(control, bound);
-    if (const Control* slider = rangeSlider(control)) {
-        switch (bound) {
-        case RangeBound::Minimum:
-            return sliderMinimum(slider);
-        case RangeBound::Maximum:
-            return sliderMaximum(slider);
-        case RangeBound::Step:
-            return sliderStep(slider);
-        case RangeBound::Default:
-            return sliderDefault(slider);
-        }
-    }
+    Control* holder = nullptr;
+    if (const BoundAccess* access = boundAccess(control, bound, &holder))
+        return access->get(holder);
     return bound == RangeBound::Maximum ? kNoRangeMaximum : kNoRangeMinimum;
 }
 
 void setRangeBound(Control* control, RangeBound bound, double value) {
-    if (floatShakeData(control)) {
-        if (bound != RangeBound::Default) setShakeBoundOf(control, bound, value);
-        return;
-    }
-    if (Control* slider = rangeSlider(control)) {
-        switch (bound) {
-        case RangeBound::Minimum:
-            return setSliderMinimum(slider, value);
-        case RangeBound::Maximum:
-            return setSliderMaximum(slider, value);
-        case RangeBound::Step:
-            return setSliderStep(slider, value);
-        case RangeBound::Default:
-            return setSliderDefault(slider, value);
-        }
-    }
+    Control* holder = nullptr;
+    if (const BoundAccess* access = boundAccess(control, bound, &holder))
+        access->set(holder, value);
 }
 
 namespace {
@@ -114,15 +104,6 @@ Control* itemSource(Control* control) {
 
 } // namespace
 
-bool holdsItems(const Control* control) {
-    return hasItemList(control);
-}
-void clearItems(Control* control) {
-    setListItemCount(control, 0);
-}
-void appendItem(Control* control, const char* text) {
-    appendListItem(control, text);
-}
 int itemCount(Control* control) {
     return listItemCount(itemSource(control));
 }
@@ -140,16 +121,6 @@ const char* selectedItemText(Control* control, int position) {
 void setGroupLabel(Control* group, const char* text) {
     setLabel(group, text);
     if (Control* caption = childOfType(group, LUI_TEXT)) setLabel(caption, text);
-}
-
-Callback* fileDialogCommand(Control* control) {
-    return fileDialogOkCommand(control);
-}
-void setFileDialogPath(Control* control, const char* path) {
-    setFileDialogFolder(control, path);
-}
-const char* fileDialogPath(Control* control) {
-    return fileDialogChosenPath(control);
 }
 
 } // namespace ui

@@ -1,6 +1,5 @@
 // What the lui script library needs of controls beyond the tree and the
-// value slots: listing, commands, slider ranges, list items, and the parts of
-// types that are built on this library later (file dialog, message box).
+// value slots: listing, commands, slider ranges, list items and group labels.
 #pragma once
 
 #include "ui/callback.h"
@@ -35,8 +34,8 @@ constexpr double kNoRangeMaximum = 999999999.0;
 constexpr double kNoRangeMinimum = -999999999.0;
 
 // Sliders report their own bounds, slider groups their slider's, the float
-// shake its own; other controls report kNoRangeMaximum as their maximum and
-// kNoRangeMinimum as their minimum and step.
+// shake its own (it has no default); other controls report kNoRangeMaximum
+// as their maximum and kNoRangeMinimum as their minimum and step.
 double rangeBound(Control* control, RangeBound bound);
 // Through the slider's own value rules (integer sliders truncate); controls
 // without a range ignore it.
@@ -44,10 +43,6 @@ void setRangeBound(Control* control, RangeBound bound, double value);
 
 // ---- Items --------------------------------------------------------------------
 
-// List boxes and combo boxes hold items a script may set.
-bool holdsItems(const Control* control);
-void clearItems(Control* control);
-void appendItem(Control* control, const char* text);
 // The items of list and combo boxes and of a file dialog's list; none for
 // other controls.
 int itemCount(Control* control);
@@ -60,25 +55,5 @@ const char* selectedItemText(Control* control, int position);
 
 // The label of a slider group is also its caption child's.
 void setGroupLabel(Control* group, const char* text);
-
-// ---- Types built on this library later ------------------------------------------
-// These do nothing (or give nothing) until the file dialog and the message box
-// exist; the script library already hands them the properties.
-
-// The file dialog's OK command; null for other controls.
-Callback* fileDialogCommand(Control* control);
-void setFileDialogPath(Control* control, const char* path);
-// The folder joined with the first selected entry ("" when nothing is
-// selected); null for other controls.
-const char* fileDialogPath(Control* control);
-
-// The message box's (message_box.cpp); other controls ignore them.
-enum class MessageBoxAnswer { Ok, Cancel, Abort, Retry, Yes, No, Continue };
-// The call-back run for an answer; null for other controls.
-Callback* messageBoxAnswer(Control* control, MessageBoxAnswer answer);
-void setMessageBoxText(Control* control, const char* text);
-void setMessageBoxIcon(Control* control, int icon);
-// The button set.
-void setMessageBoxType(Control* control, int type);
 
 } // namespace ui

@@ -4,10 +4,12 @@
 
 #include "script/script_host.h"
 #include "ui/control_types.h"
+#include "ui/file_dialog.h"
 #include "ui/group.h"
 #include "ui/icon_button.h"
-#include "ui/lui_controls.h"
+#include "ui/item_list.h"
 #include "ui/lui_arguments_lua.h"
+#include "ui/lui_controls.h"
 #include "ui/message_box.h"
 #include "ui/window.h"
 
@@ -124,7 +126,7 @@ void ReadRangeThen(lua_State* L, Control* control, string_view key) {
 
 template <Reader Next> void ReadItemsThen(lua_State* L, Control* control, string_view key) {
     if (!IsKey(key, "items")) return Next(L, control, key);
-    if (lua_istable(L, -1) && holdsItems(control)) AppendItemsFromTable(L, lua_gettop(L), control);
+    if (lua_istable(L, -1) && hasItemList(control)) AppendItemsFromTable(L, lua_gettop(L), control);
 }
 
 // ---- Per-creator keys ------------------------------------------------------------------
@@ -148,9 +150,9 @@ void ReadWindow(lua_State* L, Control* control, string_view key) {
 void ReadFileDialog(lua_State* L, Control* control, string_view key) {
     bool flag = false;
     if (IsKey(key, "c", "command")) {
-        SetCallback(L, fileDialogCommand(control));
+        SetCallback(L, fileDialogOkCommand(control));
     } else if (IsKey(key, "path")) {
-        if (const char* path = TextValue(L)) setFileDialogPath(control, path);
+        if (const char* path = TextValue(L)) setFileDialogFolder(control, path);
     } else if (IsKey(key, "sz", "sizeable")) {
         if (ReadFlag(L, &flag)) SetStyleBit(control, kStyleSizeable, flag);
     } else {
@@ -181,10 +183,10 @@ void ReadMessageBox(lua_State* L, Control* control, string_view key) {
         if (lua_isnumber(L, -1)) setMessageBoxIcon(control, ScriptInt(lua_tonumber(L, -1)));
     } else if (IsKey(key, "type")) {
         if (lua_isnumber(L, -1)) setMessageBoxType(control, ScriptInt(lua_tonumber(L, -1)));
+    } else if (IsKey(key, "l", "label")) {
+        if (const char* title = TextValue(L)) setMessageBoxTitle(control, title);
     } else {
         ReadCommon(L, control, key);
-        // The title is the label; the box grows to hold it.
-        if (IsKey(key, "l", "label")) fitMessageBox(control);
     }
 }
 
@@ -377,7 +379,7 @@ const luaL_reg kCreators[] = {
 void AppendItemsFromTable(lua_State* L, int index, Control* control) {
     lua_pushnil(L);
     while (lua_next(L, index)) {
-        if (lua_isstring(L, -1)) appendItem(control, lua_tostring(L, -1));
+        if (lua_isstring(L, -1)) appendListItem(control, lua_tostring(L, -1));
         lua_pop(L, 1);
     }
 }

@@ -6,15 +6,42 @@
 #include "script/script_host.h"
 #include "ui/control_types.h"
 #include "ui/draw.h"
+#include "ui/file_dialog.h"
+#include "ui/item_list.h"
+#include "ui/lui_arguments_lua.h"
 #include "ui/lui_constants.h"
 #include "ui/lui_controls.h"
 #include "ui/lui_creators_lua.h"
 #include "ui/lui_dialogs_lua.h"
-#include "ui/lui_arguments_lua.h"
 
 namespace {
 
 using namespace ui;
+
+// ---- Argument checks ---------------------------------------------------------------
+// Like luaL_check*, these raise the library's exact message and do not return
+// when the arguments are wrong: callers keep nothing with a destructor.
+
+// The control a getter reads, named by its one argument.
+Control* CheckGetterTarget(lua_State* L, const char* countMessage) {
+    if (lua_gettop(L) != 1) RaiseMessage(L, countMessage);
+    Control* control = ControlAt(L, 1);
+    if (!control) RaiseMessage(L, "[ERROR] Unknown control name\n");
+    return control;
+}
+
+// The control a setter changes: `count` arguments, its name and then values
+// that each pass `isValue` (lua_isnumber or lua_isstring).
+Control* CheckSetterTarget(lua_State* L, int count, int (*isValue)(lua_State*, int),
+                           const char* countMessage, const char* typesMessage) {
+    if (lua_gettop(L) != count) RaiseMessage(L, countMessage);
+    if (!lua_isstring(L, 1)) RaiseMessage(L, typesMessage);
+    for (int index = 2; index <= count; ++index)
+        if (!isValue(L, index)) RaiseMessage(L, typesMessage);
+    Control* control = ControlAt(L, 1);
+    if (!control) RaiseMessage(L, "[ERROR] Unknown widget");
+    return control;
+}
 
 // ---- Tree ----------------------------------------------------------------------
 
@@ -44,9 +71,7 @@ int LuiDestroy(lua_State* L) {
 }
 
 int LuiGetParent(lua_State* L) {
-    if (lua_gettop(L) != 1) return RaiseMessage(L, "Incorrect num of args for luiGetParent");
-    Control* control = ControlAt(L, 1);
-    if (!control) return RaiseMessage(L, "[ERROR] Unknown control name\n");
+    Control* control = CheckGetterTarget(L, "Incorrect num of args for luiGetParent");
     lua_pushstring(L, control->parent ? control->parent->name : "none");
     return 1;
 }
@@ -155,63 +180,47 @@ int LuiSetString(lua_State* L) {
 // ---- Label, position and size ------------------------------------------------------
 
 int LuiGetLabel(lua_State* L) {
-    if (lua_gettop(L) != 1)
-        return RaiseMessage(L, "[ERROR] Incorrect number of arguments for LuiGetLabel\n");
-    Control* control = ControlAt(L, 1);
-    if (!control) return RaiseMessage(L, "[ERROR] Unknown control name\n");
+    Control* control =
+        CheckGetterTarget(L, "[ERROR] Incorrect number of arguments for LuiGetLabel\n");
     lua_pushstring(L, control->label);
     return 1;
 }
 
 int LuiSetLabel(lua_State* L) {
-    if (lua_gettop(L) != 2) return RaiseMessage(L, "Incorrect num of args for luiSetLabel");
-    if (!lua_isstring(L, 1) || !lua_isstring(L, 2))
-        return RaiseMessage(L, "[ERROR] Incorrect arguments for luiSetLabel");
-    Control* control = ControlAt(L, 1);
-    if (!control) return RaiseMessage(L, "[ERROR] Unknown widget");
+    Control* control =
+        CheckSetterTarget(L, 2, lua_isstring, "Incorrect num of args for luiSetLabel",
+                          "[ERROR] Incorrect arguments for luiSetLabel");
     setLabel(control, lua_tostring(L, 2));
     return 0;
 }
 
 int LuiGetPosition(lua_State* L) {
-    if (lua_gettop(L) != 1)
-        return RaiseMessage(L, "[ERROR] Incorrect number of arguments for LuiGetPosition\n");
-    Control* control = ControlAt(L, 1);
-    if (!control) return RaiseMessage(L, "[ERROR] Unknown control name\n");
+    Control* control =
+        CheckGetterTarget(L, "[ERROR] Incorrect number of arguments for LuiGetPosition\n");
     lua_pushnumber(L, control->x);
     lua_pushnumber(L, control->y);
     return 2;
 }
 
-bool NameAndTwoNumbers(lua_State* L) {
-    return lua_isstring(L, 1) && lua_isnumber(L, 2) && lua_isnumber(L, 3);
-}
-
 int LuiSetPosition(lua_State* L) {
-    if (lua_gettop(L) != 3) return RaiseMessage(L, "Incorrect num of args for luiSetPosition");
-    if (!NameAndTwoNumbers(L))
-        return RaiseMessage(L, "[ERROR] Incorrect arguments for luiSetPosition");
-    Control* control = ControlAt(L, 1);
-    if (!control) return RaiseMessage(L, "[ERROR] Unknown widget");
+    Control* control =
+        CheckSetterTarget(L, 3, lua_isnumber, "Incorrect num of args for luiSetPosition",
+                          "[ERROR] Incorrect arguments for luiSetPosition");
     setPosition(control, ScriptInt(lua_tonumber(L, 2)), ScriptInt(lua_tonumber(L, 3)));
     return 0;
 }
 
 int LuiGetSize(lua_State* L) {
-    if (lua_gettop(L) != 1)
-        return RaiseMessage(L, "[ERROR] Incorrect number of arguments for luiGetSize\n");
-    Control* control = ControlAt(L, 1);
-    if (!control) return RaiseMessage(L, "[ERROR] Unknown control name\n");
+    Control* control =
+        CheckGetterTarget(L, "[ERROR] Incorrect number of arguments for luiGetSize\n");
     lua_pushnumber(L, control->width);
     lua_pushnumber(L, control->height);
     return 2;
 }
 
 int LuiSetSize(lua_State* L) {
-    if (lua_gettop(L) != 3) return RaiseMessage(L, "Incorrect num of args for luiSetSize");
-    if (!NameAndTwoNumbers(L)) return RaiseMessage(L, "[ERROR] Incorrect arguments for luiSetSize");
-    Control* control = ControlAt(L, 1);
-    if (!control) return RaiseMessage(L, "[ERROR] Unknown widget");
+    Control* control = CheckSetterTarget(L, 3, lua_isnumber, "Incorrect num of args for luiSetSize",
+                                         "[ERROR] Incorrect arguments for luiSetSize");
     setSize(control, ScriptInt(lua_tonumber(L, 2)), ScriptInt(lua_tonumber(L, 3)));
     return 0;
 }
@@ -225,18 +234,14 @@ struct RangeMessages {
 };
 
 int GetRange(lua_State* L, RangeBound bound, const RangeMessages& messages) {
-    if (lua_gettop(L) != 1) return RaiseMessage(L, messages.getterCount);
-    Control* control = ControlAt(L, 1);
-    if (!control) return RaiseMessage(L, "[ERROR] Unknown control name\n");
+    Control* control = CheckGetterTarget(L, messages.getterCount);
     lua_pushnumber(L, rangeBound(control, bound));
     return 1;
 }
 
 int SetRange(lua_State* L, RangeBound bound, const RangeMessages& messages) {
-    if (lua_gettop(L) != 2) return RaiseMessage(L, messages.setterCount);
-    if (!lua_isstring(L, 1) || !lua_isnumber(L, 2)) return RaiseMessage(L, messages.setterTypes);
-    Control* control = ControlAt(L, 1);
-    if (!control) return RaiseMessage(L, "[ERROR] Unknown widget");
+    Control* control =
+        CheckSetterTarget(L, 2, lua_isnumber, messages.setterCount, messages.setterTypes);
     setRangeBound(control, bound, lua_tonumber(L, 2));
     return 0;
 }
@@ -275,14 +280,14 @@ int LuiSetStep(lua_State* L) {
 int LuiSetItems(lua_State* L) {
     int count = lua_gettop(L);
     Control* control = count >= 2 ? ControlAt(L, 1) : nullptr;
-    if (!control || !holdsItems(control)) return 0;
-    clearItems(control);
+    if (!control || !hasItemList(control)) return 0;
+    setListItemCount(control, 0);
     if (lua_istable(L, 2)) {
         AppendItemsFromTable(L, 2, control);
         return 0;
     }
     for (int index = 2; index <= count; ++index)
-        if (lua_isstring(L, index)) appendItem(control, lua_tostring(L, index));
+        if (lua_isstring(L, index)) appendListItem(control, lua_tostring(L, index));
     return 0;
 }
 
@@ -308,7 +313,7 @@ int LuiGetSelectedItems(lua_State* L) {
 
 int LuiGetFilePath(lua_State* L) {
     Control* control = lua_gettop(L) == 1 ? ControlAt(L, 1) : nullptr;
-    const char* path = control ? fileDialogPath(control) : nullptr;
+    const char* path = control ? fileDialogChosenPath(control) : nullptr;
     if (!path) return 0;
     lua_pushstring(L, path);
     return 1;

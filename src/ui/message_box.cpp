@@ -79,6 +79,12 @@ int answerPressed(Control* button) {
     return 1;
 }
 
+// Grows the box to what its title, text and icon need and lays out its
+// buttons again.
+void fitMessageBox(Control* box) {
+    setSize(box, box->width, box->height);
+}
+
 void layOutButtons(Control* box, int width, int height) {
     const std::span<const char* const> labels = messageBoxLabels(messageBoxData(box)->type);
     const int count = static_cast<int>(labels.size());
@@ -120,8 +126,7 @@ int messageBoxMinHeight(Control* box) {
 void createMessageBox(Control* box) {
     box->data = new MessageBoxData{};
     for (int i = 0; i < kMessageBoxButtonCount; ++i) {
-        Control* button = createControl(LUI_BUTTON, "");
-        attachChild(box, button);
+        Control* button = createChild(box, LUI_BUTTON, "");
         buttonData(button)->command.setNative(answerPressed);
     }
     setPosition(box, 200, 200);
@@ -192,15 +197,15 @@ std::optional<MessageBoxAnswer> answerForLabel(std::string_view label) {
     return std::nullopt;
 }
 
-void fitMessageBox(Control* control) {
-    if (messageBoxData(control)) setSize(control, control->width, control->height);
-}
-
-// ---- What the script library sets ----------------------------------------------
-
 Callback* messageBoxAnswer(Control* control, MessageBoxAnswer answer) {
     MessageBoxData* data = messageBoxData(control);
     return data ? &data->answers[static_cast<int>(answer)] : nullptr;
+}
+
+void setMessageBoxTitle(Control* control, const char* title) {
+    if (!messageBoxData(control)) return;
+    setLabel(control, title);
+    fitMessageBox(control);
 }
 
 void setMessageBoxText(Control* control, const char* text) {

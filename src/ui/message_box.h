@@ -10,10 +10,11 @@
 
 #include "ui/callback.h"
 #include "ui/control.h"
-#include "ui/lui_controls.h"
 
 namespace ui {
 
+// The answers a box's buttons give, each with its call-back.
+enum class MessageBoxAnswer { Ok, Cancel, Abort, Retry, Yes, No, Continue };
 constexpr int kAnswerCount = 7;
 constexpr int kMessageBoxButtonCount = 3;
 
@@ -33,9 +34,14 @@ std::span<const char* const> messageBoxLabels(int type);
 // The answer a button gives by its label; none for "Ignore" and "Try".
 std::optional<MessageBoxAnswer> answerForLabel(std::string_view label);
 
-// Grows the box to what its title, text and icon need and lays out its
-// buttons again.
-void fitMessageBox(Control* control);
+// The call-back run for an answer; null for other controls.
+Callback* messageBoxAnswer(Control* control, MessageBoxAnswer answer);
+// The title (the label), the text, the icon and the button set (by type);
+// other controls ignore them. Each grows the box to what it needs.
+void setMessageBoxTitle(Control* control, const char* title);
+void setMessageBoxText(Control* control, const char* text);
+void setMessageBoxIcon(Control* control, int icon);
+void setMessageBoxType(Control* control, int type);
 
 extern const ControlClass messageBoxClass;
 

@@ -18,7 +18,6 @@
 #include "ui/icon_button.h"
 #include "ui/icons.h"
 #include "ui/item_list.h"
-#include "ui/slider_group.h"
 #include "ui/text_editor.h"
 
 namespace ui {
@@ -79,13 +78,8 @@ void feed(OutputPlace& place, const FileTail& log) {
 
 // ---- Parts and actions -----------------------------------------------------------
 
-bool isChild(const Control* parent, const Control* child) {
-    return child && std::find(parent->children.begin(), parent->children.end(), child) !=
-                        parent->children.end();
-}
-
 Control* ownPart(const Control* editor, Control* part) {
-    return isChild(editor, part) ? part : nullptr;
+    return isChildOf(editor, part) ? part : nullptr;
 }
 
 Control* ownEditorPart(const Control* editor, Control* part) {
@@ -220,16 +214,8 @@ const ButtonSpec kButtons[kScriptEditorButtons] = {
 
 // ---- The class -------------------------------------------------------------------
 
-Control* makePart(Control* editor, int type, const char* name) {
-    Control* part = createControl(type, name);
-    attachChild(editor, part);
-    return part;
-}
-
 void place(Control* part, const Box& box) {
-    if (!part) return;
-    setPosition(part, box.x, box.y);
-    setSize(part, box.width, box.height);
+    placeControl(part, box.x, box.y, box.width, box.height);
 }
 
 void layOutScriptEditor(Control* control, int width, int height) {
@@ -250,19 +236,19 @@ void createScriptEditor(Control* control) {
     auto* data = new ScriptEditorData{};
     initWindow(control, &data->window);
     ScriptEditorParts& parts = data->parts;
-    parts.code = makePart(control, LUI_TEXT_EDITOR, "scriptEd_Text");
-    parts.result = makePart(control, LUI_TEXT_EDITOR, "scriptEd_Result");
+    parts.code = createChild(control, LUI_TEXT_EDITOR, "scriptEd_Text");
+    parts.result = createChild(control, LUI_TEXT_EDITOR, "scriptEd_Result");
     textEditorData(parts.result)->highlight = 0;
     for (int i = 0; i < kScriptEditorButtons; ++i) {
-        Control* button = makePart(control, LUI_ICON_BUTTON, kButtons[i].name);
+        Control* button = createChild(control, LUI_ICON_BUTTON, kButtons[i].name);
         setIconButtonIcon(button, kButtons[i].icon);
         buttonData(button)->command.setNative(kButtons[i].action);
         parts.buttons[i] = button;
     }
-    parts.execute = makePart(control, LUI_BUTTON, "scriptEd_Execute");
+    parts.execute = createChild(control, LUI_BUTTON, "scriptEd_Execute");
     setLabel(parts.execute, "Execute!");
     buttonData(parts.execute)->command.setNative(executeScript);
-    parts.syntax = makePart(control, LUI_CHECKBOX, "scriptEd_Syntax");
+    parts.syntax = createChild(control, LUI_CHECKBOX, "scriptEd_Syntax");
     setLabel(parts.syntax, "Enable Highlighting");
     checkBoxData(parts.syntax)->checked = 1;
     checkBoxData(parts.syntax)->command.setNative(onCode<toggleEditorHighlight>);
@@ -295,12 +281,9 @@ void scriptEditorSetString(Control* control, const char* text) {
 
 } // namespace
 
-// The window's operations with the editor's own record, layout and value.
-const ControlClass scriptEditorClass = [] {
-    ControlClass cls = windowClass;
-    cls.typeId = LUI_SCRIPT_EDITOR;
-    cls.create = createScriptEditor;
-    cls.destroy = destroyScriptEditor;
+// The window's operations with the editor's own layout, minimum size and value.
+constinit const ControlClass scriptEditorClass = [] {
+    ControlClass cls = windowOperations(LUI_SCRIPT_EDITOR, createScriptEditor, destroyScriptEditor);
     cls.minWidth = scriptEditorMinWidth;
     cls.minHeight = scriptEditorMinHeight;
     cls.resize = layOutScriptEditor;
@@ -326,6 +309,10 @@ Control* scriptEditorResult(const Control* control) {
 
 void refreshOutputViews() {
     std::fflush(stdout);
+    // Nobody to show the log to: it is not looked at until a script editor exists.
+    if (std::none_of(outputPlaces.begin(), outputPlaces.end(),
+                     [](const OutputPlace& place) { return place.editor; }))
+        return;
     FileTail& log = outputLog();
     log.refresh();
     // An empty log leaves the views as they are.

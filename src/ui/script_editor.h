@@ -37,7 +37,7 @@ Control* scriptEditorResult(const Control* control);
 
 // The idle work while the toolkit is visible: flushes standard output and
 // gives what "./stdout.log" gained since the last look to the result view of
-// every script editor in the list.
+// every script editor in the list (with none, the log is left unread).
 void refreshOutputViews();
 
 extern const ControlClass scriptEditorClass;

@@ -37,16 +37,11 @@ void createScrollBar(Control* control) {
     setStyle(control, kScrollBarStyle);
 }
 
-void destroyScrollBar(Control* control) {
-    delete scrollBarData(control);
-    control->data = nullptr;
-}
-
 int scrollBarMouseButton(Control* control, int button, int state, int x, int y) {
     ScrollBarData* bar = scrollBarData(control);
     if (state == kButtonUp) {
         bar->thumbDrag = 0;
-        if (capturedControl() == control) releaseCapture();
+        releaseCaptureOf(control);
         return 0;
     }
     if (button != kLeftButton || !insideControl(control, x, y)) return 1;
@@ -132,7 +127,7 @@ void scrollBarSetInt(Control* control, int value) {
 const ControlClass scrollBarClass{
     .typeId = LUI_SCROLL_BAR,
     .create = createScrollBar,
-    .destroy = destroyScrollBar,
+    .destroy = destroyRecord<ScrollBarData>,
     .onDrag = scrollBarDrag,
     .onHover = leafHover,
     .onMouseButton = scrollBarMouseButton,

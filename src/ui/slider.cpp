@@ -76,14 +76,8 @@ template <typename Number> void createSlider(Control* control) {
     else
         slider->range = {.minimum = 0, .maximum = 100, .step = 1, .value = 50};
     control->data = slider;
-    setPosition(control, 10, 10);
-    setSize(control, 80, 25);
+    setLeafDefaults(control);
     setStyle(control, kLabelRight);
-}
-
-template <typename Number> void destroySlider(Control* control) {
-    delete sliderData<Number>(control);
-    control->data = nullptr;
 }
 
 template <typename Number>
@@ -91,10 +85,10 @@ int sliderMouseButton(Control* control, int button, int state, int x, int y) {
     auto* slider = sliderData<Number>(control);
     if (!slider || button != kLeftButton) return 0;
     if (state == kButtonUp) {
-        if (capturedControl() == control) releaseCapture();
+        releaseCaptureOf(control);
         return 0;
     }
-    if (x < 0 || x > control->width || y < 0 || y > control->height) return 0;
+    if (!insideControlOrOnEdge(control, x, y)) return 0;
     setCapture(control);
     if (!slider->horizontal) {
         int handle = sliderHandleStart(control, control->height);
@@ -140,10 +134,7 @@ template <typename Number> void drawSlider(Control* control) {
     const auto* slider = sliderData<Number>(control);
     if (!slider) return;
     const int width = control->width, height = control->height;
-    if (control->hovered)
-        highlightPanel(0, 0, width, height, 0);
-    else
-        panel(0, 0, width, height, false, 0);
+    drawFace(control, 0, 0, width, height, 0);
 
     setColour(LUI_COLOR_BLACK);
     const int halfTick = kTickLength / 2;
@@ -182,7 +173,7 @@ template <typename Number> constexpr ControlClass sliderClass(int type) {
     return {
         .typeId = type,
         .create = createSlider<Number>,
-        .destroy = destroySlider<Number>,
+        .destroy = destroyRecord<SliderData<Number>>,
         .onDrag = sliderDrag<Number>,
         .onHover = leafHover,
         .onMouseButton = sliderMouseButton<Number>,
@@ -198,10 +189,6 @@ template <typename Number> constexpr ControlClass sliderClass(int type) {
 
 const ControlClass floatSliderClass = sliderClass<float>(LUI_FLOAT_SLIDER);
 const ControlClass intSliderClass = sliderClass<int>(LUI_INT_SLIDER);
-
-bool isSlider(const Control* control) {
-    return sliderData<float>(control) || sliderData<int>(control);
-}
 
 Callback* sliderCommand(Control* control) {
     if (auto* slider = sliderData<float>(control)) return &slider->command;

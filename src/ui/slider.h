@@ -90,7 +90,6 @@ constexpr uint32_t kLabelRight = 8;
 constexpr uint32_t kLabelTop = 16;
 constexpr int kSliderHandleLength = 10;
 
-bool isSlider(const Control* control);
 // The slider's command; null for other controls.
 Callback* sliderCommand(Control* slider);
 

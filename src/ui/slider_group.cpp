@@ -58,10 +58,10 @@ int keepInStep(Control* changed) {
 
 template <bool Floats> void createGroup(Control* control) {
     control->data = new SliderGroupData{};
-    Control* label = createPart(control, LUI_TEXT);
+    Control* label = createChild(control, LUI_TEXT, "");
     setStyle(label, kColumnLabelStyle);
-    Control* field = createPart(control, Floats ? LUI_FLOATFIELD : LUI_INTFIELD);
-    Control* slider = createPart(control, Floats ? LUI_FLOAT_SLIDER : LUI_INT_SLIDER);
+    Control* field = createChild(control, Floats ? LUI_FLOATFIELD : LUI_INTFIELD, "");
+    Control* slider = createChild(control, Floats ? LUI_FLOAT_SLIDER : LUI_INT_SLIDER, "");
     fieldData(field)->command.setNative(keepInStep);
     sliderCommand(slider)->setNative(keepInStep);
     setSliderMinimum(slider, 0);
@@ -74,16 +74,10 @@ template <bool Floats> void createGroup(Control* control) {
     placeColumns(control);
 }
 
-void destroyGroup(Control* control) {
-    delete groupData(control);
-    control->data = nullptr;
-}
-
 void resizeGroup(Control* control, int width, int height) {
-    if (const SliderGroupData* data = groupData(control)) {
-        GroupParts parts = partsOf(control);
-        layOutColumns({parts.label, parts.slider, parts.field}, data->shares, width, height);
-    }
+    if (!groupData(control)) return;
+    GroupParts parts = partsOf(control);
+    layOutColumns({parts.label, parts.slider, parts.field}, width, height);
 }
 
 template <bool Floats> constexpr ControlClass sliderGroupClass() {
@@ -91,7 +85,7 @@ template <bool Floats> constexpr ControlClass sliderGroupClass() {
         .typeId = Floats ? LUI_FLOAT_SLIDER_GRP : LUI_INT_SLIDER_GRP,
         .isContainer = 1,
         .create = createGroup<Floats>,
-        .destroy = destroyGroup,
+        .destroy = destroyRecord<SliderGroupData>,
         .onKey = forwardKey,
         .onSpecialKey = forwardSpecialKey,
         .onDrag = forwardDrag,
@@ -107,23 +101,21 @@ template <bool Floats> constexpr ControlClass sliderGroupClass() {
 const ControlClass floatSliderGroupClass = sliderGroupClass<true>();
 const ControlClass intSliderGroupClass = sliderGroupClass<false>();
 
-void layOutColumns(Control* const (&columns)[kColumnCount], const float (&shares)[kColumnCount],
-                   int width, int height) {
+void layOutColumns(Control* const (&columns)[kColumnCount], int width, int height) {
     const float usable = static_cast<float>(width - 20);
     float left = 5;
     for (int column = 0; column < kColumnCount; ++column) {
         if (Control* control = columns[column]) {
             setPosition(control, static_cast<int>(left), 2);
-            setSize(control, static_cast<int>(shares[column] * usable), height - 4);
+            setSize(control, static_cast<int>(kColumnShares[column] * usable), height - 4);
         }
-        left += shares[column] * usable + 5;
+        left += kColumnShares[column] * usable + 5;
     }
 }
 
-Control* createPart(Control* parent, int type) {
-    Control* part = createControl(type, "");
-    attachChild(parent, part);
-    return part;
+Callback* sliderGroupCommand(Control* control) {
+    SliderGroupData* data = groupData(control);
+    return data ? &data->command : nullptr;
 }
 
 void placeColumns(Control* control) {
@@ -131,12 +123,6 @@ void placeColumns(Control* control) {
     control->shown = 1;
     setStyle(control, 0x3000);
     setSize(control, 250, 25);
-}
-
-Control* childOfType(const Control* parent, int type) {
-    for (Control* child : parent->children)
-        if (controlType(child) == type) return child;
-    return nullptr;
 }
 
 } // namespace ui

@@ -19,7 +19,7 @@ int startPressed(Control* button) {
 }
 
 void setStartButtonDown(const Control* bar, bool down) {
-    if (ButtonData* button = buttonData(startButtonOf(bar))) button->down = down;
+    if (ButtonData* button = buttonData(childOfType(bar, LUI_BUTTON))) button->down = down;
 }
 
 void placeBar(Control* bar) {
@@ -27,14 +27,14 @@ void placeBar(Control* bar) {
     setPosition(bar, 0, screenHeight() - height);
     bar->width = screenWidth();
     bar->height = height;
-    if (Control* button = startButtonOf(bar)) {
+    if (Control* button = childOfType(bar, LUI_BUTTON)) {
         setPosition(button, 8, 3);
         setSize(button, 100, height - 6);
     }
 }
 
 void openLevel(StartMenuData* menu, std::string path, int openedFrom) {
-    MenuLevel level{std::move(path), {}, {}, openedFrom};
+    MenuLevel level{std::move(path), {}, {}};
     level.entries = listMenuFolder(level.path);
     const int font = fontForRole(2);
     int widest = 0;
@@ -66,7 +66,7 @@ void closeMenu(Control* bar, StartMenuData* menu) {
     menu->levels.clear();
     menu->pointerLevel = menu->pointerEntry = -1;
     setStartButtonDown(bar, false);
-    if (capturedControl() == bar) releaseCapture();
+    releaseCaptureOf(bar);
     clearHover();
 }
 
@@ -121,16 +121,10 @@ void pressTaskButton(int index) {
 void createStartMenu(Control* bar) {
     bar->data = new StartMenuData{};
     bar->hovered = 0;
-    Control* button = createControl(LUI_BUTTON, "Start");
-    attachChild(bar, button);
+    Control* button = createChild(bar, LUI_BUTTON, "Start");
     setLabel(button, "Start");
     buttonData(button)->command.setNative(startPressed);
     placeBar(bar);
-}
-
-void destroyStartMenu(Control* bar) {
-    delete startMenuData(bar);
-    bar->data = nullptr;
 }
 
 int startMenuMouseButton(Control* bar, int button, int state, int x, int y) {
@@ -173,7 +167,7 @@ const ControlClass startMenuClass{
     .typeId = LUI_START_MENU,
     .isContainer = 1,
     .create = createStartMenu,
-    .destroy = destroyStartMenu,
+    .destroy = destroyRecord<StartMenuData>,
     // Keys pass through to the shell unless a child takes them.
     .onKey = forwardKey,
     .onSpecialKey = forwardSpecialKey,
@@ -186,13 +180,6 @@ const ControlClass startMenuClass{
 StartMenuData* startMenuData(const Control* control) {
     if (!control || !control->data || controlType(control) != LUI_START_MENU) return nullptr;
     return static_cast<StartMenuData*>(control->data);
-}
-
-Control* startButtonOf(const Control* bar) {
-    if (!bar) return nullptr;
-    for (Control* child : bar->children)
-        if (controlType(child) == LUI_BUTTON) return child;
-    return nullptr;
 }
 
 int startMenuBarHeight() {

@@ -16,7 +16,6 @@ struct MenuLevel {
     std::string path; // "./startmenu" and the folders opened on the way
     std::vector<MenuEntry> entries;
     LevelBox box;
-    int openedFrom = -1; // the entry of the previous level that opened it
 };
 
 struct StartMenuData {
@@ -33,9 +32,6 @@ constexpr const char* kMenuFolder = "startmenu";
 
 // The start menu's record; null for other controls.
 StartMenuData* startMenuData(const Control* control);
-
-// The bar's Start button; null once a script has destroyed it.
-Control* startButtonOf(const Control* bar);
 
 // The role-1 font's height + 15.
 int startMenuBarHeight();

@@ -52,13 +52,6 @@ int64_t contentHeight(const TextEditorData& editor) {
     return editor.extent.lines * editorMetrics().lineHeight + kEditorTextTop;
 }
 
-void clampToText(FieldData& edit) {
-    const int length = static_cast<int>(edit.text.size());
-    edit.cursor = std::clamp(edit.cursor, 0, length);
-    edit.anchor = std::clamp(edit.anchor, 0, length);
-    edit.selectionEnd = std::clamp(edit.selectionEnd, 0, length);
-}
-
 // Pasting may have gone past the editor's bound.
 void keepWithinBound(FieldData& edit) {
     if (edit.text.size() <= kMaxEditorText) return;
@@ -131,8 +124,7 @@ int scrolledDown(Control* bar) {
 }
 
 Control* createBar(Control* control, const char* name, bool across, NativeCallback scrolled) {
-    Control* bar = createControl(LUI_SCROLL_BAR, name);
-    attachChild(control, bar);
+    Control* bar = createChild(control, LUI_SCROLL_BAR, name);
     scrollBarData(bar)->horizontal = across;
     scrollBarData(bar)->command.setNative(scrolled);
     setScrollBarThumbSize(bar, 100);
@@ -159,11 +151,6 @@ void createEditor(Control* control) {
     setSize(control, 300, 500);
 }
 
-void destroyEditor(Control* control) {
-    delete textEditorData(control);
-    control->data = nullptr;
-}
-
 // The text position under a point of the control.
 size_t indexAtPoint(const TextEditorData& editor, int x, int y) {
     return indexNearest(editor.edit.text, int64_t{x} - kEditorTextLeft + editor.edit.scroll,
@@ -177,7 +164,7 @@ int editorMouseButton(Control* control, int button, int state, int x, int y) {
                         y < control->height - kEditorBarWidth;
     if (!inText) {
         // The selection stays, for the buttons that copy or cut it.
-        if (capturedControl() == control) releaseCapture();
+        releaseCaptureOf(control);
         return forwardMouseButton(control, button, state, x, y);
     }
     if (state == kButtonDown) {
@@ -201,7 +188,7 @@ int editorOnKey(Control* control, int character, int, int) {
     case EditorKeyResult::NotClaimed:
         return 0;
     case EditorKeyResult::Release:
-        if (capturedControl() == control) releaseCapture();
+        releaseCaptureOf(control);
         return 1;
     case EditorKeyResult::Claimed:
         break;
@@ -381,7 +368,7 @@ const ControlClass textEditorClass{
     .typeId = LUI_TEXT_EDITOR,
     .isContainer = 1,
     .create = createEditor,
-    .destroy = destroyEditor,
+    .destroy = destroyRecord<TextEditorData>,
     .onKey = editorOnKey,
     .onSpecialKey = editorOnSpecialKey,
     .onDrag = forwardDrag,

@@ -27,7 +27,6 @@ struct TextEditorData {
     // The text, the selection and the cursor, edited like a field's; its
     // `scroll` is the horizontal view offset.
     FieldData edit;
-    int leftMargin = 10;
     int scheme = 0;    // which syntax scheme highlights it
     int highlight = 1; // drawn highlighted (when the scheme allows)
     int scrollY = 0;   // the vertical view offset

@@ -97,7 +97,7 @@ FieldKeyResult ctrlKey(FieldData& field, int character) {
 
 // Finishing an edit gives the focus back and tells the owner.
 void finishEditing(Control* control) {
-    if (capturedControl() == control) releaseCapture();
+    releaseCaptureOf(control);
     fieldData(control)->command.invoke(control);
 }
 
@@ -110,19 +110,14 @@ template <FieldKind Kind> void createField(Control* control) {
     setLeafDefaults(control);
 }
 
-void destroyField(Control* control) {
-    delete fieldData(control);
-    control->data = nullptr;
-}
-
 } // namespace
 
 const ControlClass textFieldClass =
-    fieldOperations(LUI_TEXTFIELD, createField<FieldKind::Text>, destroyField);
+    fieldOperations(LUI_TEXTFIELD, createField<FieldKind::Text>, destroyRecord<FieldData>);
 const ControlClass intFieldClass =
-    fieldOperations(LUI_INTFIELD, createField<FieldKind::Integer>, destroyField);
+    fieldOperations(LUI_INTFIELD, createField<FieldKind::Integer>, destroyRecord<FieldData>);
 const ControlClass floatFieldClass =
-    fieldOperations(LUI_FLOATFIELD, createField<FieldKind::Float>, destroyField);
+    fieldOperations(LUI_FLOATFIELD, createField<FieldKind::Float>, destroyRecord<FieldData>);
 
 FieldData* fieldData(const Control* control) {
     if (!control || !control->data) return nullptr;
@@ -223,10 +218,14 @@ int fieldIndexAt(const FieldData& field, int font, int x) {
     return length(field);
 }
 
-void keepCursorInView(FieldData& field, int font, int width) {
+void clampToText(FieldData& field) {
     field.cursor = clampIndex(field, field.cursor);
     field.anchor = clampIndex(field, field.anchor);
     field.selectionEnd = clampIndex(field, field.selectionEnd);
+}
+
+void keepCursorInView(FieldData& field, int font, int width) {
+    clampToText(field);
     const int caret = fieldPixelOffset(field, font, field.cursor);
     if (caret > field.scroll + width - 2 * kTextInset || caret < field.scroll)
         field.scroll = std::max(0, caret - width / 2);

@@ -53,6 +53,8 @@ enum class FieldKeyResult {
 // selection. Texts are kept below a bound on script-chosen storage.
 void setFieldText(FieldData& field, std::string_view text);
 void selectAllText(FieldData& field);
+// Keeps the cursor and both ends of the selection within the text.
+void clampToText(FieldData& field);
 // Whether a non-empty range is selected.
 bool hasSelection(const FieldData& field);
 // One key as the control receives it, with the modifier keys held and the

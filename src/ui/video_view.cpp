@@ -15,11 +15,6 @@ void createVideoView(Control* control) {
     setSize(control, 200, 200);
 }
 
-void destroyVideoView(Control* control) {
-    delete static_cast<VideoViewData*>(control->data);
-    control->data = nullptr;
-}
-
 void setVideo(Control* control, int id) {
     static_cast<VideoViewData*>(control->data)->videoId = static_cast<uint32_t>(id);
 }
@@ -54,7 +49,7 @@ void drawVideoView(Control* control) {
 const ControlClass videoViewClass{
     .typeId = kVideoViewType,
     .create = createVideoView,
-    .destroy = destroyVideoView,
+    .destroy = destroyRecord<VideoViewData>,
     .draw = drawVideoView,
     .setInt = setVideo,
 };

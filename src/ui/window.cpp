@@ -183,19 +183,7 @@ void destroyWindow(Control* control) {
 
 } // namespace
 
-const ControlClass windowClass{
-    .typeId = LUI_WINDOW,
-    .isContainer = 1,
-    .create = createWindow,
-    .destroy = destroyWindow,
-    .onKey = windowKey,
-    .onSpecialKey = windowSpecialKey,
-    .onDrag = windowDrag,
-    .onHover = windowHover,
-    .onMouseButton = windowMouseButton,
-    .draw = windowDraw,
-    .setStyle = windowSetStyle,
-};
+const ControlClass windowClass = windowOperations(LUI_WINDOW, createWindow, destroyWindow);
 
 WindowData* windowData(const Control* control) {
     if (!control || !control->data || !isWindowType(controlType(control))) return nullptr;

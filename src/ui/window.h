@@ -74,6 +74,26 @@ int windowSpecialKey(Control* control, int key, int x, int y);
 void windowSetStyle(Control* control, uint32_t style);
 void windowDraw(Control* control);
 
+// The table every window type shares, for its type number and the functions
+// that make and free its record; the file dialog and the script editor add
+// their layout, minimum size and value.
+constexpr ControlClass windowOperations(int typeId, void (*create)(Control*),
+                                        void (*destroy)(Control*)) {
+    return {
+        .typeId = typeId,
+        .isContainer = 1,
+        .create = create,
+        .destroy = destroy,
+        .onKey = windowKey,
+        .onSpecialKey = windowSpecialKey,
+        .onDrag = windowDrag,
+        .onHover = windowHover,
+        .onMouseButton = windowMouseButton,
+        .draw = windowDraw,
+        .setStyle = windowSetStyle,
+    };
+}
+
 // The plain window's class.
 extern const ControlClass windowClass;
 
