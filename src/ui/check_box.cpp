@@ -50,7 +50,7 @@ int checkBoxMouseButton(Control* control, int button, int state, int x, int y) {
 
 void drawCheckBox(Control* control) {
     const CheckBoxData* box = checkBoxData(control);
-    const int w = control->width, h = control->height, font = captionFont();
+    const int h = control->height, font = captionFont();
     drawBorderedFace(control, box->checked);
     const int lean = control->hovered ? 1 : 0;
     setColour(LUI_COLOR_BLACK);
